@@ -1,0 +1,21 @@
+#include "algebra/algebra_operator.h"
+
+#include <ostream>
+
+namespace qerix {
+
+Relation* AlgebraOperator::getResult() { return result.get(); }
+
+void AlgebraOperator::print(std::ostream& out) const { out << "Default Relation Algebric Operator"; }
+
+std::unique_ptr<Relation> AlgebraOperator::takeResult() { return std::move(result); }
+
+std::unique_ptr<Relation> AlgebraOperator::takeOperand(AlgebraOperator* operand) {
+  return operand ? operand->takeResult() : nullptr;
+}
+
+void EvaluateVisitor::visit(TreeNode<AlgebraOperator>& node, int /*depth*/) {
+  node.payload->evaluate(node.leftPayload(), node.rightPayload());
+}
+
+}  // namespace qerix

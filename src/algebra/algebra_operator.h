@@ -1,0 +1,46 @@
+#ifndef QERIX_ALGEBRA_ALGEBRA_OPERATOR_H
+#define QERIX_ALGEBRA_ALGEBRA_OPERATOR_H
+
+#include <iosfwd>
+#include <memory>
+
+#include "algebra/operator_tree.h"
+#include "model/relation.h"
+
+namespace qerix {
+
+// A node of a query's operator tree. Each node is evaluated once, after its
+// children, and takes over its children's results: an input relation is
+// freed as soon as the result that consumed it is complete.
+class AlgebraOperator {
+ public:
+  AlgebraOperator() = default;
+  AlgebraOperator(const AlgebraOperator&) = delete;
+  AlgebraOperator& operator=(const AlgebraOperator&) = delete;
+
+  virtual Relation* getResult();  // null when there is no result
+  virtual void print(std::ostream& out) const;
+  virtual void evaluate(AlgebraOperator* left, AlgebraOperator* right) = 0;
+  virtual ~AlgebraOperator() = default;
+
+  // Hands the result over to the caller; the node keeps none.
+  virtual std::unique_ptr<Relation> takeResult();
+
+ protected:
+  // Null when there is no operand or the operand has no result.
+  static std::unique_ptr<Relation> takeOperand(AlgebraOperator* operand);
+
+  std::unique_ptr<Relation> result;
+};
+
+using AlgebraTree = OperatorTree<AlgebraOperator>;
+
+// Evaluates each node with the operators of its two children.
+class EvaluateVisitor : public TreeVisitor<AlgebraOperator> {
+ public:
+  void visit(TreeNode<AlgebraOperator>& node, int depth) override;
+};
+
+}  // namespace qerix
+
+#endif  // QERIX_ALGEBRA_ALGEBRA_OPERATOR_H

@@ -1,0 +1,126 @@
+#include "algebra/pair_selection.h"
+
+#include <limits>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "algebra/product_operator.h"
+#include "conditions/comparison_operators.h"
+#include "conditions/logical_operators.h"
+#include "model/record_index.h"
+#include "model/record_values.h"
+
+namespace qerix {
+
+namespace {
+
+// Positions within each operand of two attributes that a passing pair must
+// hold equal values in.
+struct JoinKey {
+  int firstPosition;
+  int secondPosition;
+};
+
+// Looks through the AND nodes at the top of a bound condition for an EQ
+// between an attribute of the first operand and one of the second.
+std::optional<JoinKey> findJoinKey(const TreeNode<LogicalOperator>& root, int firstCount) {
+  std::vector<const TreeNode<LogicalOperator>*> pending{root.left.get()};
+  while (!pending.empty()) {
+    const TreeNode<LogicalOperator>* node = pending.back();
+    pending.pop_back();
+    if (dynamic_cast<const AndOperator*>(node->payload.get())) {
+      pending.push_back(node->left.get());
+      pending.push_back(node->right.get());
+    } else if (const auto* equal = dynamic_cast<const EqOperator*>(node->payload.get())) {
+      const int position1 = equal->getPosition1();
+      const int position2 = equal->getPosition2();
+      if (position1 > 0 && position1 <= firstCount && position2 > firstCount) {
+        return JoinKey{position1, position2 - firstCount};
+      }
+      if (position2 > 0 && position2 <= firstCount && position1 > firstCount) {
+        return JoinKey{position2, position1 - firstCount};
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+constexpr std::uint32_t endOfGroup = std::numeric_limits<std::uint32_t>::max();
+
+// The second operand's records grouped by their value at one position, each
+// group in the operand's order.
+class RecordGroups {
+ public:
+  RecordGroups(const Relation& relation, int position, std::string_view type)
+      : keyTypes(typesOf(type)), index(keyTypes, 1, relation.getRecordCount()), next(relation.getRecordCount(), endOfGroup) {
+    for (std::uint32_t member = 0; member < next.size(); ++member) {
+      const std::string_view key = valueAt(relation.getRecordTexts()[member], position);
+      const std::size_t hash = index.hashOf(key);
+      if (std::uint32_t* group = index.find(key, hash)) {
+        next[last[*group]] = member;
+        last[*group] = member;
+      } else {
+        index.add(key, hash, static_cast<std::uint32_t>(firstOf.size()));
+        firstOf.push_back(member);
+        last.push_back(member);
+      }
+    }
+  }
+
+  // The first member whose value equals `key`, or endOfGroup.
+  std::uint32_t firstMember(std::string_view key) {
+    const std::uint32_t* group = index.find(key, index.hashOf(key));
+    return group ? firstOf[*group] : endOfGroup;
+  }
+  std::uint32_t nextMember(std::uint32_t member) const { return next[member]; }
+
+ private:
+  static AttributeList typesOf(std::string_view type) {
+    AttributeList types;
+    types.addAttribute(type, "");
+    return types;
+  }
+
+  AttributeList keyTypes;
+  RecordIndex index;
+  std::vector<std::uint32_t> firstOf;
+  std::vector<std::uint32_t> last;
+  std::vector<std::uint32_t> next;
+};
+
+}  // namespace
+
+std::unique_ptr<Relation> selectPairs(const Relation& first, const Relation& second, ConditionTree& condition) {
+  auto result = std::make_unique<Relation>(ProductOperator::combineAttributes(first, second));
+  if (first.isEmpty() || second.isEmpty()) return result;
+  bindCondition(condition, result->getAttributes());
+
+  std::string values;
+  auto testPair = [&](const Record& firstRecord, const Record& secondRecord) {
+    ProductOperator::combineValues(firstRecord, secondRecord, values);
+    if (evaluateCondition(condition, Record(*result, values))) result->appendNewRecord(values);
+  };
+
+  const auto key = findJoinKey(condition.getRoot(), first.getAttributeCount());
+  if (!key) {
+    for (std::size_t firstIndex = 0; firstIndex < first.getRecordCount(); ++firstIndex) {
+      for (std::size_t secondIndex = 0; secondIndex < second.getRecordCount(); ++secondIndex) {
+        testPair(first.getRecord(firstIndex), second.getRecord(secondIndex));
+      }
+    }
+    return result;
+  }
+
+  RecordGroups groups(second, key->secondPosition, first.getAttributeType(key->firstPosition));
+  for (std::size_t firstIndex = 0; firstIndex < first.getRecordCount(); ++firstIndex) {
+    const Record firstRecord = first.getRecord(firstIndex);
+    const std::string_view firstKey = valueAt(firstRecord.getValues(), key->firstPosition);
+    for (auto member = groups.firstMember(firstKey); member != endOfGroup; member = groups.nextMember(member)) {
+      testPair(firstRecord, second.getRecord(member));
+    }
+  }
+  return result;
+}
+
+}  // namespace qerix

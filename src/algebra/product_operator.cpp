@@ -1,0 +1,56 @@
+#include "algebra/product_operator.h"
+
+#include <ostream>
+
+namespace qerix {
+
+Relation* ProductOperator::getResult() {
+  build();
+  return result.get();
+}
+
+void ProductOperator::print(std::ostream& out) const { out << "Product\n"; }
+
+void ProductOperator::evaluate(AlgebraOperator* left, AlgebraOperator* right) {
+  firstInput = takeOperand(left);
+  secondInput = takeOperand(right);
+}
+
+std::unique_ptr<Relation> ProductOperator::takeResult() {
+  build();
+  return std::move(result);
+}
+
+std::pair<std::unique_ptr<Relation>, std::unique_ptr<Relation>> ProductOperator::takeOperands() {
+  return {std::move(firstInput), std::move(secondInput)};
+}
+
+AttributeList ProductOperator::combineAttributes(const Relation& first, const Relation& second) {
+  AttributeList attributes = first.getAttributes();
+  attributes.addAttributes(second.getAttributes());
+  return attributes;
+}
+
+void ProductOperator::combineValues(const Record& first, const Record& second, std::string& out) {
+  out.assign(first.getValues());
+  // A record without values adds no field, so no comma either.
+  if (first.getValueCount() > 0 && second.getValueCount() > 0) out += ',';
+  out += second.getValues();
+}
+
+void ProductOperator::build() {
+  if (!firstInput || !secondInput) return;
+  result = std::make_unique<Relation>(combineAttributes(*firstInput, *secondInput));
+  result->reserveRecords(firstInput->getRecordCount() * secondInput->getRecordCount());
+  std::string values;
+  for (firstInput->first(); !firstInput->isEnd(); firstInput->next()) {
+    for (secondInput->first(); !secondInput->isEnd(); secondInput->next()) {
+      combineValues(firstInput->getCurrent(), secondInput->getCurrent(), values);
+      result->appendNewRecord(values);
+    }
+  }
+  firstInput.reset();
+  secondInput.reset();
+}
+
+}  // namespace qerix

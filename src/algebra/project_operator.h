@@ -1,0 +1,33 @@
+#ifndef QERIX_ALGEBRA_PROJECT_OPERATOR_H
+#define QERIX_ALGEBRA_PROJECT_OPERATOR_H
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "algebra/algebra_operator.h"
+
+namespace qerix {
+
+// Keeps the named attributes, in the input's attribute order whatever order
+// the list gives, each once; the records come out sorted and distinct. Of
+// equal records (07 and 7 in an "int" field are equal) the last one stays.
+// A name the input lacks stands for position 0: with records, the run ends
+// with the getValue message.
+class ProjectOperator : public AlgebraOperator {
+ public:
+  // Names separated by commas; blanks at a name's start are dropped, blanks
+  // before a comma stay. A blank name after a comma ends the run.
+  void setAttributeNames(std::string_view text);
+  const std::vector<std::string>& getAttributeNames() const { return attributeNames; }
+
+  void print(std::ostream& out) const override;
+  void evaluate(AlgebraOperator* left, AlgebraOperator* right) override;
+
+ private:
+  std::vector<std::string> attributeNames;
+};
+
+}  // namespace qerix
+
+#endif  // QERIX_ALGEBRA_PROJECT_OPERATOR_H

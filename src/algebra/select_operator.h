@@ -1,0 +1,30 @@
+#ifndef QERIX_ALGEBRA_SELECT_OPERATOR_H
+#define QERIX_ALGEBRA_SELECT_OPERATOR_H
+
+#include <memory>
+#include <string_view>
+
+#include "algebra/algebra_operator.h"
+#include "conditions/condition_tree.h"
+
+namespace qerix {
+
+// Keeps, in order and with duplicates, the records for which the condition
+// holds. Every condition node is evaluated for every record: no
+// short-circuit, so a comparison of mismatched types always ends the run.
+class SelectOperator : public AlgebraOperator {
+ public:
+  SelectOperator();
+  ~SelectOperator() override;
+
+  void setCondition(std::string_view text);  // parses it; see condition_parser.h
+  void print(std::ostream& out) const override;
+  void evaluate(AlgebraOperator* left, AlgebraOperator* right) override;
+
+ private:
+  std::unique_ptr<ConditionTree> condition;
+};
+
+}  // namespace qerix
+
+#endif  // QERIX_ALGEBRA_SELECT_OPERATOR_H

@@ -1,0 +1,34 @@
+#ifndef QERIX_ALGEBRA_TABLE_OPERATOR_H
+#define QERIX_ALGEBRA_TABLE_OPERATOR_H
+
+#include <string>
+#include <string_view>
+
+#include "algebra/algebra_operator.h"
+
+namespace qerix {
+
+// A reference to a loaded relation by name. Its result is a copy of that
+// relation (sharing the records), so loaded relations never change; with no
+// relation of that name the result is null.
+class TableOperator : public AlgebraOperator {
+ public:
+  explicit TableOperator(const RelationList& loaded);
+
+  void setName(std::string_view text);  // stored without blanks at either end
+  const std::string& getName() const { return name; }
+
+  void print(std::ostream& out) const override;
+  void evaluate(AlgebraOperator* left, AlgebraOperator* right) override;
+
+ private:
+  // The last loaded relation of that name, as later ones hide earlier ones.
+  const Relation* findRelation() const;
+
+  const RelationList& relations;
+  std::string name;
+};
+
+}  // namespace qerix
+
+#endif  // QERIX_ALGEBRA_TABLE_OPERATOR_H

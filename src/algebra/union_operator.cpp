@@ -1,0 +1,72 @@
+#include "algebra/union_operator.h"
+
+#include <algorithm>
+#include <ostream>
+
+#include "model/record_order.h"
+
+namespace qerix {
+
+namespace {
+
+void appendAll(const Relation& source, Relation& target) {
+  for (std::size_t index = 0; index < source.getRecordCount(); ++index) target.appendCopy(source.getRecord(index));
+}
+
+// The records of `input` in ascending order under the first operand's types,
+// compared over the first fieldCount fields only.
+std::vector<std::string_view> sortedRecords(const Relation& input, const AttributeList& types, int fieldCount) {
+  std::vector<std::string_view> records = input.getRecordTexts();
+  stableSortRecords(records, types, fieldCount);
+  return records;
+}
+
+}  // namespace
+
+void UnionOperator::print(std::ostream& out) const { out << "Union\n"; }
+
+void UnionOperator::evaluate(AlgebraOperator* left, AlgebraOperator* right) {
+  const auto first = takeOperand(left);
+  const auto second = takeOperand(right);
+  if (!first || !second) return;
+  result = std::make_unique<Relation>(first->getAttributes());
+  if (first->isEmpty() || second->isEmpty()) {
+    appendAll(*first, *result);
+    appendAll(*second, *result);
+    return;
+  }
+
+  const AttributeList& types = first->getAttributes();
+  const int sharedCount = std::min(first->getAttributeCount(), second->getAttributeCount());
+  const auto firstRecords = sortedRecords(*first, types, first->getAttributeCount());
+  const auto secondRecords = sortedRecords(*second, types, sharedCount);
+  result->reserveRecords(firstRecords.size() + secondRecords.size());
+
+  // The merge: of two equal records, one from each side, the first side's is kept.
+  std::size_t firstIndex = 0;
+  std::size_t secondIndex = 0;
+  while (firstIndex < firstRecords.size() || secondIndex < secondRecords.size()) {
+    if (firstIndex == firstRecords.size()) {
+      result->appendCopy(Record(*second, secondRecords[secondIndex++]));
+      continue;
+    }
+    const Record firstRecord(*first, firstRecords[firstIndex]);
+    if (secondIndex == secondRecords.size()) {
+      result->appendCopy(firstRecord);
+      ++firstIndex;
+      continue;
+    }
+    const Record secondRecord(*second, secondRecords[secondIndex]);
+    const auto order = firstRecord.compareTo(secondRecord);
+    if (order > 0) {
+      result->appendCopy(secondRecord);
+      ++secondIndex;
+    } else {
+      result->appendCopy(firstRecord);
+      ++firstIndex;
+      if (order == 0) ++secondIndex;
+    }
+  }
+}
+
+}  // namespace qerix

@@ -1,0 +1,33 @@
+#include "conditions/condition_tree.h"
+
+namespace qerix {
+
+namespace {
+
+class BindVisitor : public TreeVisitor<LogicalOperator> {
+ public:
+  explicit BindVisitor(const AttributeList& columns) : attributes(columns) {}
+  void visit(TreeNode<LogicalOperator>& node, int /*depth*/) override { node.payload->bind(attributes); }
+
+ private:
+  const AttributeList& attributes;
+};
+
+}  // namespace
+
+void ConditionEvaluateVisitor::visit(TreeNode<LogicalOperator>& node, int /*depth*/) {
+  node.payload->evaluate(node.leftPayload(), node.rightPayload(), record);
+}
+
+void bindCondition(ConditionTree& condition, const AttributeList& attributes) {
+  BindVisitor binder(attributes);
+  condition.walkPostOrder(binder);
+}
+
+bool evaluateCondition(ConditionTree& condition, const Record& record) {
+  ConditionEvaluateVisitor evaluator(record);
+  condition.walkPostOrder(evaluator);
+  return condition.getRoot().payload->getResult();
+}
+
+}  // namespace qerix

@@ -1,0 +1,36 @@
+#ifndef QERIX_CONDITIONS_CONDITION_TREE_H
+#define QERIX_CONDITIONS_CONDITION_TREE_H
+
+#include "algebra/operator_tree.h"
+#include "conditions/logical_operator.h"
+
+namespace qerix {
+
+class AttributeList;
+class Record;
+
+// A select's condition: a DummyCondition root whose only child is the top
+// node of the parsed condition.
+using ConditionTree = OperatorTree<LogicalOperator>;
+
+// Evaluates each condition node for one record, with its children's nodes.
+class ConditionEvaluateVisitor : public TreeVisitor<LogicalOperator> {
+ public:
+  explicit ConditionEvaluateVisitor(const Record& tested) : record(tested) {}
+  void visit(TreeNode<LogicalOperator>& node, int depth) override;
+
+ private:
+  const Record& record;
+};
+
+// Prepares every node for records with these attributes. A comparison of two
+// attributes of different types ends the run here, as it would on the first
+// record: every node is evaluated for every record, so it is never skipped.
+void bindCondition(ConditionTree& condition, const AttributeList& attributes);
+
+// Evaluates every node, children first, and gives the root's value.
+bool evaluateCondition(ConditionTree& condition, const Record& record);
+
+}  // namespace qerix
+
+#endif  // QERIX_CONDITIONS_CONDITION_TREE_H

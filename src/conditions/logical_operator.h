@@ -1,0 +1,47 @@
+#ifndef QERIX_CONDITIONS_LOGICAL_OPERATOR_H
+#define QERIX_CONDITIONS_LOGICAL_OPERATOR_H
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+namespace qerix {
+
+class AttributeList;
+class Record;
+
+// A node of a select's condition tree. Each evaluation stores the node's
+// truth value for one record; a logical node reads its children's values,
+// which the post-order walk has computed just before.
+class LogicalOperator {
+ public:
+  LogicalOperator() = default;
+  LogicalOperator(const LogicalOperator&) = delete;
+  LogicalOperator& operator=(const LogicalOperator&) = delete;
+
+  bool getResult() const { return result; }
+  virtual void print(std::ostream& out) const;
+  virtual void evaluate(const LogicalOperator* left, const LogicalOperator* right, const Record& record) = 0;
+  virtual ~LogicalOperator() = default;
+
+  // Prepares the node for records with these attributes; called once before
+  // the records of a relation are evaluated.
+  virtual void bind(const AttributeList& attributes);
+
+  // The first operand text, then the second (a third replaces the second).
+  void addOperand(std::string_view text);
+  const std::string& getOperand1() const { return operand1; }
+  const std::string& getOperand2() const { return operand2; }
+
+ protected:
+  // "NAME: operand1, operand2" and a line end; the name alone without operand1.
+  void printNamed(std::ostream& out, std::string_view name) const;
+
+  std::string operand1;
+  std::string operand2;
+  bool result = false;
+};
+
+}  // namespace qerix
+
+#endif  // QERIX_CONDITIONS_LOGICAL_OPERATOR_H

@@ -1,0 +1,93 @@
+#include "driver/run.h"
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <new>
+#include <ostream>
+#include <string>
+
+#include "algebra/dummy_operator.h"
+#include "driver/input_file.h"
+#include "driver/line_reader.h"
+#include "driver/relation_loader.h"
+#include "model/fatal_error.h"
+#include "query/expression_parser.h"
+
+namespace qerix {
+
+namespace {
+
+constexpr std::string_view usageMessage = "Hasznalat: qerix <input_file> <output_file>";
+constexpr std::string_view sameFileMessage = "Az output file nem lehet azonos az input file-lal: ";
+constexpr std::string_view cannotOpenOutputMessage = "Nem sikerult irasra megnyitni az output file-t: ";
+constexpr std::string_view writeFailedMessage = "Nem sikerult kiirni az output file-t: ";
+constexpr std::string_view outOfMemoryMessage = "Nincs eleg memoria a lekerdezes vegrehajtasahoz.";
+constexpr std::string_view emptyResultMessage = "Meg ures az eredmeny...";
+
+// Writing the output would truncate the input before it is read.
+void requireDistinctFiles(std::string_view inputPath, std::string_view outputPath) {
+  std::error_code error;
+  if (std::filesystem::equivalent(std::filesystem::path(inputPath), std::filesystem::path(outputPath), error)) {
+    fatal(std::string(sameFileMessage) + quoted(outputPath));
+  }
+}
+
+void execute(std::span<const std::string_view> arguments, std::ofstream& outputFile, std::ostream& console) {
+  if (arguments.size() != 2) fatal(usageMessage);
+  const std::string_view inputPath = arguments[0];
+  const std::string_view outputPath = arguments[1];
+
+  const auto inputText = std::make_shared<const std::string>(readInputFile(inputPath));
+  requireDistinctFiles(inputPath, outputPath);
+  outputFile.open(std::string(outputPath), std::ios::out | std::ios::trunc);
+  if (!outputFile.is_open()) fatal(std::string(cannotOpenOutputMessage) + quoted(outputPath));
+
+  LoadedInput input;
+  {
+    LineReader reader(*inputText, outputFile);
+    input = loadInput(reader, inputText);
+  }
+
+  AlgebraTree tree(std::make_unique<DummyOperator>());
+  parseExpression(tree, input.query, input.relations);
+  EvaluateVisitor evaluator;
+  tree.walkPostOrder(evaluator);
+
+  outputFile << '\n';
+  if (const Relation* result = tree.getRoot().payload->getResult()) {
+    result->printTo(outputFile);
+    result->printTo(console);
+  } else {
+    console << emptyResultMessage << '\n';
+  }
+  console.flush();
+  outputFile.flush();
+  if (!outputFile) fatal(std::string(writeFailedMessage) + quoted(outputPath));
+}
+
+}  // namespace
+
+int run(std::span<const std::string_view> arguments, std::ostream& console, std::ostream& errors) {
+  std::ofstream outputFile;
+  int status = 0;
+  std::string message;
+  try {
+    execute(arguments, outputFile, console);
+  } catch (const FatalError& error) {
+    message = error.what();
+    status = 1;
+  } catch (const std::bad_alloc&) {
+    message = outOfMemoryMessage;
+    status = 1;
+  } catch (const std::length_error&) {
+    message = outOfMemoryMessage;
+    status = 1;
+  }
+  console.flush();
+  outputFile.flush();
+  if (status != 0) errors << message << '\n' << std::flush;
+  return status;
+}
+
+}  // namespace qerix

@@ -1,0 +1,39 @@
+#include "model/attribute_list.h"
+
+#include <utility>
+
+namespace qerix {
+
+Attribute::Attribute(std::string typeText, std::string attributeName)
+    : type(std::move(typeText)), name(std::move(attributeName)) {}
+
+void AttributeList::addAttribute(std::string_view type, std::string_view name) {
+  attributes.emplace_back(std::string(type), std::string(name));
+}
+
+void AttributeList::addAttributes(const AttributeList& list) {
+  // Copy first: the list may be this one.
+  const std::vector<Attribute> copies = list.attributes;
+  attributes.insert(attributes.end(), copies.begin(), copies.end());
+}
+
+std::string_view AttributeList::getAttributeName(int position) const {
+  return holds(position) ? std::string_view(attributes[indexOf(position)].getName()) : std::string_view();
+}
+
+std::string_view AttributeList::getAttributeType(int position) const {
+  return holds(position) ? std::string_view(attributes[indexOf(position)].getType()) : std::string_view();
+}
+
+int AttributeList::getAttributeIndex(std::string_view name) const {
+  for (int position = 1; position <= getAttributeCount(); ++position) {
+    if (attributes[indexOf(position)].getName() == name) return position;
+  }
+  return 0;
+}
+
+void AttributeList::setAttributeName(int position, std::string_view newName) {
+  if (holds(position)) attributes[indexOf(position)].setName(std::string(newName));
+}
+
+}  // namespace qerix

@@ -1,0 +1,31 @@
+#include "model/fatal_error.h"
+
+namespace qerix {
+
+namespace {
+constexpr std::size_t maxQuotedLength = 80;
+}  // namespace
+
+void fatal(std::string_view message) { throw FatalError(std::string(message)); }
+
+std::string quoted(std::string_view text) {
+  static constexpr char hexDigits[] = "0123456789ABCDEF";
+  const bool cut = text.size() > maxQuotedLength;
+  if (cut) text = text.substr(0, maxQuotedLength);
+  std::string result = "\"";
+  for (const char character : text) {
+    const auto byte = static_cast<unsigned char>(character);
+    if (byte >= 0x20 && byte < 0x7F) {
+      result += character;
+    } else {
+      result += "\\x";
+      result += hexDigits[byte >> 4];
+      result += hexDigits[byte & 0x0F];
+    }
+  }
+  if (cut) result += "...";
+  result += '"';
+  return result;
+}
+
+}  // namespace qerix

@@ -1,0 +1,27 @@
+#ifndef QERIX_MODEL_FATAL_ERROR_H
+#define QERIX_MODEL_FATAL_ERROR_H
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace qerix {
+
+// Ends the run: the run function catches it, writes the message, flushes
+// standard output and the output file, and returns exit status 1. Nothing
+// else catches it, so library code never ends the process itself.
+class FatalError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+[[noreturn]] void fatal(std::string_view message);
+
+// The offending text as a message shows it: in double quotes, cut to a
+// readable length, with every byte outside printable ASCII written as \xNN
+// so that the message stays one plain-ASCII line.
+std::string quoted(std::string_view text);
+
+}  // namespace qerix
+
+#endif  // QERIX_MODEL_FATAL_ERROR_H

@@ -1,0 +1,92 @@
+#include "model/record_order.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+
+#include "model/record_values.h"
+
+namespace qerix {
+
+namespace {
+
+// Orders records by their first value alone, as far as eight bytes or the
+// number tell; equal keys leave the decision to the full comparison.
+std::uint64_t leadingKey(std::string_view firstValue, bool numeric) {
+  if (numeric) {
+    const auto flipped = static_cast<std::uint32_t>(toInt32(firstValue)) ^ 0x80000000U;
+    return static_cast<std::uint64_t>(flipped) << 32;
+  }
+  std::uint64_t key = 0;
+  for (std::size_t index = 0; index < 8; ++index) {
+    key <<= 8;
+    if (index < firstValue.size()) key |= static_cast<unsigned char>(firstValue[index]);
+  }
+  return key;
+}
+
+std::size_t mix(std::size_t hash, std::size_t value) {
+  return (hash ^ value) * std::size_t{0x9E3779B97F4A7C15ULL} + (hash >> 29);
+}
+
+}  // namespace
+
+std::weak_ordering compareValue(std::string_view left, std::string_view right, bool numeric) {
+  if (numeric) return toInt32(left) <=> toInt32(right);
+  const int order = left.compare(right);
+  return order < 0 ? std::weak_ordering::less
+                   : (order > 0 ? std::weak_ordering::greater : std::weak_ordering::equivalent);
+}
+
+std::weak_ordering compareValues(const AttributeList& types, int fieldCount, std::string_view left,
+                                 std::string_view right) {
+  ValueCursor leftValues(left);
+  ValueCursor rightValues(right);
+  for (int fieldno = 1; fieldno <= fieldCount; ++fieldno) {
+    const auto order = compareValue(leftValues.next(), rightValues.next(), types.isNumeric(fieldno));
+    if (order != 0) return order;
+  }
+  return std::weak_ordering::equivalent;
+}
+
+std::size_t hashValues(const AttributeList& types, int fieldCount, std::string_view values) {
+  ValueCursor cursor(values);
+  std::size_t hash = 0;
+  for (int fieldno = 1; fieldno <= fieldCount; ++fieldno) {
+    const std::string_view value = cursor.next();
+    const std::size_t valueHash = types.isNumeric(fieldno)
+                                      ? static_cast<std::size_t>(static_cast<std::uint32_t>(toInt32(value)))
+                                      : std::hash<std::string_view>{}(value);
+    hash = mix(hash, valueHash);
+  }
+  // Spread the high bits into the low ones, which pick the hash table slot.
+  hash ^= hash >> 33;
+  hash *= std::size_t{0xFF51AFD7ED558CCDULL};
+  return hash ^ (hash >> 33);
+}
+
+void stableSortRecords(std::vector<std::string_view>& records, const AttributeList& types, int fieldCount) {
+  if (records.size() < 2 || fieldCount == 0) return;
+  auto isLess = [&](std::string_view left, std::string_view right) {
+    return compareValues(types, fieldCount, left, right) < 0;
+  };
+  if (std::is_sorted(records.begin(), records.end(), isLess)) return;
+
+  struct Entry {
+    std::uint64_t key;
+    std::string_view values;
+  };
+  const bool numeric = types.isNumeric(1);
+  std::vector<Entry> entries;
+  entries.reserve(records.size());
+  for (const std::string_view values : records) {
+    entries.push_back({leadingKey(ValueCursor(values).next(), numeric), values});
+  }
+  std::stable_sort(entries.begin(), entries.end(), [&](const Entry& left, const Entry& right) {
+    if (left.key != right.key) return left.key < right.key;
+    return isLess(left.values, right.values);
+  });
+  std::transform(entries.begin(), entries.end(), records.begin(), [](const Entry& entry) { return entry.values; });
+}
+
+}  // namespace qerix

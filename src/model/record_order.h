@@ -1,0 +1,32 @@
+#ifndef QERIX_MODEL_RECORD_ORDER_H
+#define QERIX_MODEL_RECORD_ORDER_H
+
+#include <compare>
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+#include "model/attribute_list.h"
+
+namespace qerix {
+
+// The order of values and records on which sorting, union, minus and project
+// rest. "int" fields compare as 32-bit numbers, all others as unsigned bytes,
+// a proper prefix being the smaller.
+
+std::weak_ordering compareValue(std::string_view left, std::string_view right, bool numeric);
+
+// The first fieldCount fields of two record texts that both hold at least
+// that many values, under the given types.
+std::weak_ordering compareValues(const AttributeList& types, int fieldCount, std::string_view left,
+                                 std::string_view right);
+
+// Consistent with compareValues: texts that compare equal hash equal.
+std::size_t hashValues(const AttributeList& types, int fieldCount, std::string_view values);
+
+// Ascending by compareValues; stable, so equal records keep their order.
+void stableSortRecords(std::vector<std::string_view>& records, const AttributeList& types, int fieldCount);
+
+}  // namespace qerix
+
+#endif  // QERIX_MODEL_RECORD_ORDER_H

@@ -1,0 +1,22 @@
+#ifndef QERIX_QUERY_EXPRESSION_PARSER_H
+#define QERIX_QUERY_EXPRESSION_PARSER_H
+
+#include <string_view>
+
+#include "algebra/algebra_operator.h"
+#include "model/relation.h"
+
+namespace qerix {
+
+// Parses a query below the tree's current node: a relation name, or one of
+// union(E1,E2), minus(E1,E2), product(E1,E2), select(E,condition),
+// project(E,a,b,...) and rename(E,N(a,b,...)), nested freely. Keywords are
+// lower-case and take their "(" at once; any other text names a relation.
+// Ends the run with a message on malformed text: an empty or blank query or
+// operand, a keyword form without its comma or "(", a malformed parameter, or
+// nesting deeper than maxNestingDepth.
+void parseExpression(AlgebraTree& tree, std::string_view text, const RelationList& relations);
+
+}  // namespace qerix
+
+#endif  // QERIX_QUERY_EXPRESSION_PARSER_H

@@ -1,0 +1,1 @@
+printf 'keep me\n' > output.txt
