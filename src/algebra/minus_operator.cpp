@@ -21,22 +21,23 @@ void MinusOperator::evaluate(AlgebraOperator* left, AlgebraOperator* right) {
   const int sharedCount = std::min(fieldCount, second->getAttributeCount());
   RecordIndex secondRecords(types, sharedCount, first->isEmpty() ? 0 : second->getRecordCount());
   if (!first->isEmpty()) {
+    second->materialize();
     for (const std::string_view values : second->getRecordTexts()) {
       const std::size_t hash = secondRecords.hashOf(values);
-      if (!secondRecords.find(values, hash)) secondRecords.add(values, hash, 0);
+      if (!secondRecords.find(values, hash)) secondRecords.add(values, hash);
     }
   }
 
-  for (first->first(); !first->isEnd(); first->next()) {
-    const Record record = first->getCurrent();
-    const std::string_view values = record.getValues();
-    if (!secondRecords.find(values, secondRecords.hashOf(values))) {
-      result->appendCopy(record);
-    } else if (sharedCount < fieldCount) {
-      // The comparison got past the second record's last field.
-      failGetValue();
-    }
+  std::vector<bool> chosen;
+  chosen.reserve(first->getRecordCount());
+  for (RecordScanner scanner(*first); scanner.next();) {
+    const std::string_view values = scanner.getCurrent().getValues();
+    const bool found = secondRecords.find(values, secondRecords.hashOf(values)).has_value();
+    // A match on fewer fields than the first relation has: the comparison got past the second record's last field.
+    if (found && sharedCount < fieldCount) failGetValue();
+    chosen.push_back(!found);
   }
+  result->appendChosen(*first, std::move(chosen));
 }
 
 }  // namespace qerix

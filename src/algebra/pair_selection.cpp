@@ -57,11 +57,11 @@ class RecordGroups {
     for (std::uint32_t member = 0; member < next.size(); ++member) {
       const std::string_view key = valueAt(relation.getRecordTexts()[member], position);
       const std::size_t hash = index.hashOf(key);
-      if (std::uint32_t* group = index.find(key, hash)) {
+      if (const auto group = index.find(key, hash)) {
         next[last[*group]] = member;
         last[*group] = member;
       } else {
-        index.add(key, hash, static_cast<std::uint32_t>(firstOf.size()));
+        index.add(key, hash);
         firstOf.push_back(member);
         last.push_back(member);
       }
@@ -70,7 +70,7 @@ class RecordGroups {
 
   // The first member whose value equals `key`, or endOfGroup.
   std::uint32_t firstMember(std::string_view key) {
-    const std::uint32_t* group = index.find(key, index.hashOf(key));
+    const auto group = index.find(key, index.hashOf(key));
     return group ? firstOf[*group] : endOfGroup;
   }
   std::uint32_t nextMember(std::uint32_t member) const { return next[member]; }
@@ -91,10 +91,11 @@ class RecordGroups {
 
 }  // namespace
 
-std::unique_ptr<Relation> selectPairs(const Relation& first, const Relation& second, ConditionTree& condition) {
+std::unique_ptr<Relation> selectPairs(const Relation& first, Relation& second, ConditionTree& condition) {
   auto result = std::make_unique<Relation>(ProductOperator::combineAttributes(first, second));
   if (first.isEmpty() || second.isEmpty()) return result;
   bindCondition(condition, result->getAttributes());
+  second.materialize();
 
   std::string values;
   auto testPair = [&](const Record& firstRecord, const Record& secondRecord) {
@@ -104,17 +105,17 @@ std::unique_ptr<Relation> selectPairs(const Relation& first, const Relation& sec
 
   const auto key = findJoinKey(condition.getRoot(), first.getAttributeCount());
   if (!key) {
-    for (std::size_t firstIndex = 0; firstIndex < first.getRecordCount(); ++firstIndex) {
+    for (RecordScanner scanner(first); scanner.next();) {
       for (std::size_t secondIndex = 0; secondIndex < second.getRecordCount(); ++secondIndex) {
-        testPair(first.getRecord(firstIndex), second.getRecord(secondIndex));
+        testPair(scanner.getCurrent(), second.getRecord(secondIndex));
       }
     }
     return result;
   }
 
   RecordGroups groups(second, key->secondPosition, first.getAttributeType(key->firstPosition));
-  for (std::size_t firstIndex = 0; firstIndex < first.getRecordCount(); ++firstIndex) {
-    const Record firstRecord = first.getRecord(firstIndex);
+  for (RecordScanner scanner(first); scanner.next();) {
+    const Record firstRecord = scanner.getCurrent();
     const std::string_view firstKey = valueAt(firstRecord.getValues(), key->firstPosition);
     for (auto member = groups.firstMember(firstKey); member != endOfGroup; member = groups.nextMember(member)) {
       testPair(firstRecord, second.getRecord(member));

@@ -14,7 +14,8 @@ namespace qerix {
 // attribute of one operand to equal an attribute of the other (an EQ between
 // them, alone or under AND), only the pairs that agree there are formed,
 // found through a hash table of the second operand.
-std::unique_ptr<Relation> selectPairs(const Relation& first, const Relation& second, ConditionTree& condition);
+// The second relation is brought into memory; the first is read once, in order.
+std::unique_ptr<Relation> selectPairs(const Relation& first, Relation& second, ConditionTree& condition);
 
 }  // namespace qerix
 

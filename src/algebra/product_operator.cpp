@@ -42,10 +42,12 @@ void ProductOperator::build() {
   if (!firstInput || !secondInput) return;
   result = std::make_unique<Relation>(combineAttributes(*firstInput, *secondInput));
   result->reserveRecords(firstInput->getRecordCount() * secondInput->getRecordCount());
+  secondInput->materialize();
   std::string values;
-  for (firstInput->first(); !firstInput->isEnd(); firstInput->next()) {
-    for (secondInput->first(); !secondInput->isEnd(); secondInput->next()) {
-      combineValues(firstInput->getCurrent(), secondInput->getCurrent(), values);
+  for (RecordScanner scanner(*firstInput); scanner.next();) {
+    const Record firstRecord = scanner.getCurrent();
+    for (std::size_t index = 0; index < secondInput->getRecordCount(); ++index) {
+      combineValues(firstRecord, secondInput->getRecord(index), values);
       result->appendNewRecord(values);
     }
   }

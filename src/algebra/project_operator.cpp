@@ -19,7 +19,7 @@ void ProjectOperator::setAttributeNames(std::string_view text) {
   const std::string_view wholeText = text;
   while (!text.empty()) {
     trim(text);
-    if (text.empty()) fatal(std::string(blankNameMessage) + quoted(wholeText));
+    if (text.empty()) fatal(std::string(blankNameMessage) + quotedText(wholeText));
     const std::size_t comma = text.find(',');
     attributeNames.emplace_back(text.substr(0, comma));
     text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
@@ -56,19 +56,19 @@ void ProjectOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/
   std::vector<std::string_view> lastOfEach;
   std::vector<std::string_view> values;
   std::string projected;
-  for (input->first(); !input->isEnd(); input->next()) {
-    splitValues(input->getCurrent().getValues(), input->getAttributeCount(), values);
+  for (RecordScanner scanner(*input); scanner.next();) {
+    splitValues(scanner.getCurrent().getValues(), input->getAttributeCount(), values);
     projected.clear();
     for (const int position : positions) {
       if (position != *positions.begin()) projected += ',';
       projected += values[indexOf(position)];
     }
     const std::size_t hash = distinct.hashOf(projected);
-    if (std::uint32_t* found = distinct.find(projected, hash)) {
+    if (const auto found = distinct.find(projected, hash)) {
       if (lastOfEach[*found] != projected) lastOfEach[*found] = scratch.store(projected);
     } else {
       const std::string_view stored = scratch.store(projected);
-      distinct.add(stored, hash, static_cast<std::uint32_t>(lastOfEach.size()));
+      distinct.add(stored, hash);
       lastOfEach.push_back(stored);
     }
   }

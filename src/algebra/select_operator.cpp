@@ -39,10 +39,10 @@ void SelectOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/)
   result = std::make_unique<Relation>(input->getAttributes());
   if (input->isEmpty()) return;
   bindCondition(*condition, input->getAttributes());
-  for (input->first(); !input->isEnd(); input->next()) {
-    const Record record = input->getCurrent();
-    if (evaluateCondition(*condition, record)) result->appendCopy(record);
-  }
+  std::vector<bool> chosen;
+  chosen.reserve(input->getRecordCount());
+  for (RecordScanner scanner(*input); scanner.next();) chosen.push_back(evaluateCondition(*condition, scanner.getCurrent()));
+  result->appendChosen(*input, std::move(chosen));
 }
 
 }  // namespace qerix

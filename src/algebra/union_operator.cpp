@@ -10,7 +10,7 @@ namespace qerix {
 namespace {
 
 void appendAll(const Relation& source, Relation& target) {
-  for (std::size_t index = 0; index < source.getRecordCount(); ++index) target.appendCopy(source.getRecord(index));
+  for (RecordScanner scanner(source); scanner.next();) target.appendCopy(scanner.getCurrent());
 }
 
 // The records of `input` in ascending order under the first operand's types,
@@ -36,6 +36,8 @@ void UnionOperator::evaluate(AlgebraOperator* left, AlgebraOperator* right) {
     return;
   }
 
+  first->materialize();
+  second->materialize();
   const AttributeList& types = first->getAttributes();
   const int sharedCount = std::min(first->getAttributeCount(), second->getAttributeCount());
   const auto firstRecords = sortedRecords(*first, types, first->getAttributeCount());

@@ -4,32 +4,19 @@
 
 namespace qerix {
 
-LineReader::LineReader(std::string_view text, std::ostream& echoStream) : input(text), echo(echoStream) {}
+LineReader::LineReader(std::istream& input, std::ostream& echoStream) : lines(input), echo(echoStream) {
+  lines.setBeforeRefill([this] { flushEcho(); });
+}
 
 LineReader::~LineReader() { flushEcho(); }
 
 bool LineReader::readLine(std::string_view& line) {
-  if (position >= input.size()) {
-    line = {};
-    return false;
-  }
-  const std::size_t start = position;
-  const std::size_t lineFeed = input.find('\n', start);
-  const bool ended = lineFeed != std::string_view::npos;
-  const std::size_t end = ended ? lineFeed : input.size();
-  position = ended ? lineFeed + 1 : input.size();
-
-  line = input.substr(start, end - start);
-  const bool carriageReturn = !line.empty() && line.back() == '\r';
-  if (carriageReturn) line.remove_suffix(1);
-
-  if (ended && !carriageReturn) {
-    // The echo is the input itself here: extend the pending run.
-    if (pendingEnd != start) {
-      flushEcho();
-      pendingStart = start;
-    }
-    pendingEnd = position;
+  if (!lines.next(line)) return false;
+  const std::string_view raw = lines.rawLine();
+  if (raw.size() == line.size() + 1 && raw.back() == '\n') {
+    // The line echoes as it stands, line feed included: extend the pending run.
+    if (!pending.empty() && pending.data() + pending.size() != raw.data()) flushEcho();
+    pending = pending.empty() ? raw : std::string_view(pending.data(), pending.size() + raw.size());
   } else {
     flushEcho();
     echo.write(line.data(), static_cast<std::streamsize>(line.size()));
@@ -47,10 +34,8 @@ bool LineReader::readNonEmptyLine(std::string_view& line) {
 }
 
 void LineReader::flushEcho() {
-  if (pendingEnd > pendingStart) {
-    echo.write(input.data() + pendingStart, static_cast<std::streamsize>(pendingEnd - pendingStart));
-  }
-  pendingStart = pendingEnd;
+  if (!pending.empty()) echo.write(pending.data(), static_cast<std::streamsize>(pending.size()));
+  pending = {};
 }
 
 }  // namespace qerix

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "driver/input_file.h"
 #include "driver/line_reader.h"
 #include "model/fatal_error.h"
 #include "model/record.h"
@@ -16,20 +17,39 @@ constexpr std::string_view emptyAttributeListMessage = "Hibas relacio fejlec, ur
 constexpr std::string_view missingAttributeMessage = "Hibas relacio fejlec, vesszo utan hianyzik az attributum: ";
 }  // namespace
 
-LoadedInput loadInput(LineReader& reader, const std::shared_ptr<const std::string>& text) {
+LoadedInput loadInput(LineReader& reader, const InputFile& input) {
   LoadedInput loaded;
-  reader.readNonEmptyLine(loaded.query);
-
   std::string_view line;
+  reader.readNonEmptyLine(line);
+  loaded.query = line;
+
+  const bool leaveInFile = input.canBeReadAgain();
+  std::string scratch;
   bool more = reader.readNonEmptyLine(line);
   while (more) {
     auto relation = std::make_unique<Relation>();
-    relation->keepTextAlive(text);
     readHeader(line, *relation);
-    while ((more = reader.readLine(line)) && !line.empty()) readRecord(line, *relation);
+    const int attributeCount = relation->getAttributeCount();
+    const std::uint64_t recordsBegin = reader.position();
+    std::uint64_t recordsEnd = recordsBegin;
+    std::size_t recordCount = 0;
+    bool asWritten = true;
+    while ((more = reader.readLine(line)) && !line.empty()) {
+      const auto text = recordText(line, attributeCount, scratch);
+      if (!text) failSetValue();
+      asWritten = asWritten && text->data() == line.data() && text->size() == line.size();
+      if (!leaveInFile) relation->appendNewRecord(*text);
+      ++recordCount;
+      recordsEnd = reader.position();
+    }
+    if (leaveInFile && recordCount > 0) {
+      relation->setRecordSource(
+          input.recordsBetween(recordsBegin, recordsEnd, recordCount, attributeCount, asWritten));
+    }
     loaded.relations.push_back(std::move(relation));
     if (more) more = reader.readNonEmptyLine(line);
   }
+  InputFile::requireReadable(reader.failed());
   return loaded;
 }
 
@@ -39,7 +59,7 @@ void readHeader(std::string_view line, Relation& relation) {
   // Without a "(" the attribute text is the line without its last byte.
   std::string_view attributeText = header.hasParenthesis ? header.inner : line.substr(0, line.size() - 1);
   trim(attributeText);
-  if (attributeText.empty()) fatal(std::string(emptyAttributeListMessage) + quoted(line));
+  if (attributeText.empty()) fatal(std::string(emptyAttributeListMessage) + quotedText(line));
 
   while (!attributeText.empty()) {
     const std::size_t blank = attributeText.find(' ');
@@ -55,22 +75,18 @@ void readHeader(std::string_view line, Relation& relation) {
       relation.addAttribute(rest.substr(0, comma), attributeName);
       attributeText = rest.substr(comma + 1);
       trim(attributeText);
-      if (attributeText.empty()) fatal(std::string(missingAttributeMessage) + quoted(line));
+      if (attributeText.empty()) fatal(std::string(missingAttributeMessage) + quotedText(line));
     }
   }
 }
 
-void readRecord(std::string_view line, Relation& relation) {
-  // A comma at the end of the line ends the last value without starting another.
+std::optional<std::string_view> recordText(std::string_view line, int attributeCount, std::string& scratch) {
   if (!line.empty() && line.back() == ',') line.remove_suffix(1);
   const auto valueCount = static_cast<int>(std::count(line.begin(), line.end(), ',')) + 1;
-  const int attributeCount = relation.getAttributeCount();
-  if (valueCount > attributeCount) failSetValue();
-  if (valueCount == attributeCount) {
-    relation.appendRecordText(line);
-  } else {
-    relation.appendNewRecord(padValues(line, valueCount, attributeCount));
-  }
+  if (valueCount > attributeCount) return std::nullopt;
+  if (valueCount == attributeCount) return line;
+  scratch = padValues(line, valueCount, attributeCount);
+  return scratch;
 }
 
 }  // namespace qerix

@@ -1,7 +1,7 @@
 #ifndef QERIX_DRIVER_RELATION_LOADER_H
 #define QERIX_DRIVER_RELATION_LOADER_H
 
-#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,26 +9,29 @@
 
 namespace qerix {
 
+class InputFile;
 class LineReader;
 
 // What the input file holds: the query line and the relations.
 struct LoadedInput {
-  std::string_view query;  // empty when the file has no non-empty line
+  std::string query;  // empty when the file has no non-empty line
   RelationList relations;
 };
 
-// Reads the query line and then every relation from the reader: a header
-// line, its record lines up to the next empty line, empty lines between
-// relations. Record values are views into `text`, which the relations keep
-// alive; the reader must read from that same text.
-LoadedInput loadInput(LineReader& reader, const std::shared_ptr<const std::string>& text);
+// Reads the query line and then every relation: a header line, its record
+// lines up to the next empty line, empty lines between relations. Every
+// record line is checked as it goes by; the records themselves stay in the
+// input file when it can be read again, and are copied to memory otherwise.
+LoadedInput loadInput(LineReader& reader, const InputFile& input);
 
 // Name and attributes from a header line such as "Emp(name string, age int)".
 void readHeader(std::string_view line, Relation& relation);
 
-// One record line into the relation; more values than the relation has
-// attributes end the run with the setValue message.
-void readRecord(std::string_view line, Relation& relation);
+// The record text of a record line (see record_values.h): a comma at the end
+// of the line ends the last value without starting another, and missing values
+// are empty (then `scratch` holds the text). Null when the line holds more
+// values than the relation has attributes.
+std::optional<std::string_view> recordText(std::string_view line, int attributeCount, std::string& scratch);
 
 }  // namespace qerix
 

@@ -5,6 +5,7 @@
 #include <memory>
 #include <new>
 #include <ostream>
+#include <streambuf>
 #include <string>
 
 #include "algebra/dummy_operator.h"
@@ -25,11 +26,35 @@ constexpr std::string_view writeFailedMessage = "Nem sikerult kiirni az output f
 constexpr std::string_view outOfMemoryMessage = "Nincs eleg memoria a lekerdezes vegrehajtasahoz.";
 constexpr std::string_view emptyResultMessage = "Meg ures az eredmeny...";
 
+// Writes everything to two streams, so that the result is formatted once for
+// both the output file and the console.
+class TeeBuffer : public std::streambuf {
+ public:
+  TeeBuffer(std::ostream& firstStream, std::ostream& secondStream) : first(firstStream), second(secondStream) {}
+
+ protected:
+  std::streamsize xsputn(const char* bytes, std::streamsize count) override {
+    first.write(bytes, count);
+    second.write(bytes, count);
+    return count;
+  }
+  int_type overflow(int_type character) override {
+    if (traits_type::eq_int_type(character, traits_type::eof())) return traits_type::not_eof(character);
+    const char byte = traits_type::to_char_type(character);
+    xsputn(&byte, 1);
+    return character;
+  }
+
+ private:
+  std::ostream& first;
+  std::ostream& second;
+};
+
 // Writing the output would truncate the input before it is read.
 void requireDistinctFiles(std::string_view inputPath, std::string_view outputPath) {
   std::error_code error;
   if (std::filesystem::equivalent(std::filesystem::path(inputPath), std::filesystem::path(outputPath), error)) {
-    fatal(std::string(sameFileMessage) + quoted(outputPath));
+    fatal(std::string(sameFileMessage) + quotedText(outputPath));
   }
 }
 
@@ -38,15 +63,15 @@ void execute(std::span<const std::string_view> arguments, std::ofstream& outputF
   const std::string_view inputPath = arguments[0];
   const std::string_view outputPath = arguments[1];
 
-  const auto inputText = std::make_shared<const std::string>(readInputFile(inputPath));
+  InputFile inputFile(inputPath);
   requireDistinctFiles(inputPath, outputPath);
   outputFile.open(std::string(outputPath), std::ios::out | std::ios::trunc);
-  if (!outputFile.is_open()) fatal(std::string(cannotOpenOutputMessage) + quoted(outputPath));
+  if (!outputFile.is_open()) fatal(std::string(cannotOpenOutputMessage) + quotedText(outputPath));
 
   LoadedInput input;
   {
-    LineReader reader(*inputText, outputFile);
-    input = loadInput(reader, inputText);
+    LineReader reader(inputFile.stream(), outputFile);
+    input = loadInput(reader, inputFile);
   }
 
   AlgebraTree tree(std::make_unique<DummyOperator>());
@@ -56,14 +81,15 @@ void execute(std::span<const std::string_view> arguments, std::ofstream& outputF
 
   outputFile << '\n';
   if (const Relation* result = tree.getRoot().payload->getResult()) {
-    result->printTo(outputFile);
-    result->printTo(console);
+    TeeBuffer both(outputFile, console);
+    std::ostream out(&both);
+    result->printTo(out);
   } else {
     console << emptyResultMessage << '\n';
   }
   console.flush();
   outputFile.flush();
-  if (!outputFile) fatal(std::string(writeFailedMessage) + quoted(outputPath));
+  if (!outputFile) fatal(std::string(writeFailedMessage) + quotedText(outputPath));
 }
 
 }  // namespace

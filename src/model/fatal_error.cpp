@@ -8,7 +8,7 @@ constexpr std::size_t maxQuotedLength = 80;
 
 void fatal(std::string_view message) { throw FatalError(std::string(message)); }
 
-std::string quoted(std::string_view text) {
+std::string quotedText(std::string_view text) {
   static constexpr char hexDigits[] = "0123456789ABCDEF";
   const bool cut = text.size() > maxQuotedLength;
   if (cut) text = text.substr(0, maxQuotedLength);

@@ -20,7 +20,7 @@ class FatalError : public std::runtime_error {
 // The offending text as a message shows it: in double quotes, cut to a
 // readable length, with every byte outside printable ASCII written as \xNN
 // so that the message stays one plain-ASCII line.
-std::string quoted(std::string_view text);
+std::string quotedText(std::string_view text);
 
 }  // namespace qerix
 

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -10,26 +11,25 @@
 
 namespace qerix {
 
-// A hash table of record texts under record equality over their first
-// fieldCount fields ("int" fields by number), each text carrying a number
-// of the caller's choosing. Equal texts are found in constant expected
+// A hash table of distinct record texts under record equality over their
+// first fieldCount fields ("int" fields by number). Texts are numbered from 0
+// in the order they are added. Equal texts are found in constant expected
 // time, which keeps minus, project and joins away from quadratic scans.
 class RecordIndex {
  public:
   RecordIndex(const AttributeList& fieldTypes, int comparedFields, std::size_t expectedCount);
 
   std::size_t hashOf(std::string_view values) const;
-  // The number of the text equal to `values`, or null when there is none.
-  std::uint32_t* find(std::string_view values, std::size_t hash);
-  // `values` must outlive the index and must not be equal to a text added before.
-  void add(std::string_view values, std::size_t hash, std::uint32_t number);
+  // The number of the added text equal to `values`, if there is one.
+  std::optional<std::uint32_t> find(std::string_view values, std::size_t hash) const;
+  // `values` must outlive the index and must not equal a text added before.
+  std::uint32_t add(std::string_view values, std::size_t hash);
 
  private:
+  // Small, so that the table stays dense in the cache.
   struct Slot {
-    std::string_view values;
-    std::size_t hash = 0;
-    std::uint32_t number = 0;
-    bool used = false;
+    std::uint32_t entry = 0;  // the text's number + 1; 0 while the slot is free
+    std::uint32_t hashBits = 0;  // the upper half of the hash, to skip most comparisons
   };
 
   std::size_t slotOf(std::string_view values, std::size_t hash) const;  // the match or the free slot
@@ -37,8 +37,13 @@ class RecordIndex {
 
   const AttributeList& types;
   int fieldCount;
+  struct Entry {
+    std::string_view values;
+    std::size_t hash;  // kept, so that growing the table computes no hash again
+  };
+
   std::vector<Slot> slots;  // open addressing, linear probing; the size is a power of two
-  std::size_t usedCount = 0;
+  std::vector<Entry> entries;
 };
 
 }  // namespace qerix

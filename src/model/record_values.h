@@ -1,6 +1,7 @@
 #ifndef QERIX_MODEL_RECORD_VALUES_H
 #define QERIX_MODEL_RECORD_VALUES_H
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -19,9 +20,11 @@ class ValueCursor {
 
   // The next value; calling it more often than the record has values gives "".
   std::string_view next() {
-    const std::size_t comma = rest.find(',');
-    std::string_view value = rest.substr(0, comma);
-    rest.remove_prefix(comma == std::string_view::npos ? rest.size() : comma + 1);
+    // Values are short: a plain scan beats a call to memchr here.
+    const char* comma = std::find(rest.data(), rest.data() + rest.size(), ',');
+    const auto length = static_cast<std::size_t>(comma - rest.data());
+    const std::string_view value = rest.substr(0, length);
+    rest.remove_prefix(length == rest.size() ? length : length + 1);
     return value;
   }
 

@@ -5,7 +5,11 @@
 #include <ostream>
 #include <utility>
 
+#include <cassert>
+
 #include "model/record_order.h"
+#include "model/record_source.h"
+#include "model/selected_records.h"
 #include "model/record_values.h"
 #include "model/text_arena.h"
 
@@ -15,12 +19,12 @@ Relation::Relation() : records(std::make_shared<std::vector<std::string_view>>()
 
 Relation::Relation(AttributeList columns) : Relation() { attributes = std::move(columns); }
 
-Relation::Relation(const Relation& source)
-    : attributes(source.attributes),
-      name(source.name),
-      records(source.records),
-      textOwners(source.textOwners),
-      cursor(source.records->size()) {}
+Relation::Relation(const Relation& other)
+    : attributes(other.attributes),
+      name(other.name),
+      records(other.records),
+      textOwners(other.textOwners),
+      source(other.source) {}
 
 Relation::~Relation() = default;
 
@@ -30,33 +34,70 @@ void Relation::addAttribute(std::string_view type, std::string_view attributeNam
 
 void Relation::addAttributes(const AttributeList& list) { attributes.addAttributes(list); }
 
+std::size_t Relation::getRecordCount() const { return source ? source->getRecordCount() : records->size(); }
+
+void Relation::setRecordSource(std::shared_ptr<const RecordSource> recordSource) {
+  assert(records->empty() && "a relation takes its records from one place");
+  source = std::move(recordSource);
+}
+
+void Relation::materialize() {
+  if (!source) return;
+  // The stream reads through its source: keep the source until the stream is done.
+  const std::shared_ptr<const RecordSource> from = std::move(source);
+  const std::unique_ptr<RecordStream> stream = from->open();
+  auto& list = recordsToChange();
+  list.reserve(from->getRecordCount());
+  std::string_view values;
+  while (stream->next(values)) list.push_back(arena().store(values));
+}
+
+const std::vector<std::string_view>& Relation::recordTexts() const {
+  assert(!source && "materialize() first");
+  return *records;
+}
+
 std::vector<std::string_view>& Relation::recordsToChange() {
+  assert(!source && "materialize() first");
   if (records.use_count() > 1) records = std::make_shared<std::vector<std::string_view>>(*records);
   return *records;
 }
 
-void Relation::appendRecordText(std::string_view values) {
-  auto& list = recordsToChange();
-  list.push_back(values);
-  cursor = list.size() - 1;
-}
-
-void Relation::appendNewRecord(std::string_view values) {
+TextArena& Relation::arena() {
   if (!ownText) {
     ownText = std::make_shared<TextArena>();
     keepTextAlive(ownText);
   }
-  appendRecordText(ownText->store(values));
+  return *ownText;
 }
 
-void Relation::appendCopy(const Record& source) {
-  const int sourceCount = source.getValueCount();
-  if (sourceCount > getAttributeCount()) failSetValue();
-  if (sourceCount == getAttributeCount()) {
-    shareTextOf(source.getRelation());
-    appendRecordText(source.getValues());
+void Relation::appendRecordText(std::string_view values) { recordsToChange().push_back(values); }
+
+void Relation::appendNewRecord(std::string_view values) { appendRecordText(arena().store(values)); }
+
+void Relation::appendCopy(const Record& record) {
+  const int valueCount = record.getValueCount();
+  if (valueCount > getAttributeCount()) failSetValue();
+  if (valueCount < getAttributeCount()) {
+    appendNewRecord(padValues(record.getValues(), valueCount, getAttributeCount()));
+  } else if (!record.getRelation().isInMemory()) {
+    // The text is only lent by a stream over the input file.
+    appendNewRecord(record.getValues());
   } else {
-    appendNewRecord(padValues(source.getValues(), sourceCount, getAttributeCount()));
+    shareTextOf(record.getRelation());
+    appendRecordText(record.getValues());
+  }
+}
+
+void Relation::appendChosen(const Relation& other, std::vector<bool> chosen) {
+  assert(other.getAttributeCount() == getAttributeCount());
+  if (!other.isInMemory() && isInMemory() && records->empty()) {
+    setRecordSource(std::make_shared<SelectedRecords>(other.source, std::move(chosen)));
+    return;
+  }
+  std::size_t position = 0;
+  for (RecordScanner scanner(other); scanner.next();) {
+    if (chosen[position++]) appendCopy(scanner.getCurrent());
   }
 }
 
@@ -66,17 +107,14 @@ void Relation::keepTextAlive(std::shared_ptr<const void> owner) {
   }
 }
 
-void Relation::shareTextOf(const Relation& source) {
-  if (&source == this) return;
-  for (const auto& owner : source.textOwners) keepTextAlive(owner);
+void Relation::shareTextOf(const Relation& other) {
+  if (&other == this) return;
+  for (const auto& owner : other.textOwners) keepTextAlive(owner);
 }
 
 void Relation::reserveRecords(std::size_t count) { recordsToChange().reserve(count); }
 
-void Relation::sortRecords() {
-  stableSortRecords(recordsToChange(), attributes, getAttributeCount());
-  first();
-}
+void Relation::sortRecords() { stableSortRecords(recordsToChange(), attributes, getAttributeCount()); }
 
 namespace {
 
@@ -109,7 +147,8 @@ void Relation::printTo(std::ostream& out) const {
 
   const bool inStoredOrder = std::is_sorted(positions.begin(), positions.end());
   std::vector<std::string_view> values;
-  for (const std::string_view record : *records) {
+  for (RecordScanner scanner(*this); scanner.next();) {
+    const std::string_view record = scanner.getCurrent().getValues();
     if (inStoredOrder) {
       text += record;
     } else {
@@ -126,6 +165,20 @@ void Relation::printTo(std::ostream& out) const {
     }
   }
   out.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
+RecordScanner::RecordScanner(const Relation& scanned) : relation(scanned) {
+  if (!relation.isInMemory()) stream = relation.source->open();
+}
+
+RecordScanner::~RecordScanner() = default;
+
+bool RecordScanner::next() {
+  if (stream) return stream->next(values);
+  const auto& texts = relation.recordTexts();
+  if (nextIndex >= texts.size()) return false;
+  values = texts[nextIndex++];
+  return true;
 }
 
 }  // namespace qerix

@@ -13,12 +13,18 @@
 
 namespace qerix {
 
+class RecordSource;
+class RecordStream;
 class TextArena;
 
 // A named table: its attributes and its records, in order. Records are held
-// as texts (see record_values.h) whose bytes belong to the input file or to
-// an operator's arena; the relation keeps those owners alive, so records can
-// be shared between relations without copying a byte.
+// as texts (see record_values.h) whose bytes belong to an operator's arena or
+// the input text; the relation keeps those owners alive, so records can be
+// shared between relations without copying a byte.
+//
+// A relation loaded from the input file may leave its records there (a
+// RecordSource) until something needs them in memory: RecordScanner reads
+// them in order either way, and materialize() brings them in.
 class Relation {
  public:
   Relation();
@@ -40,10 +46,17 @@ class Relation {
   int getAttributeIndex(std::string_view attributeName) const { return attributes.getAttributeIndex(attributeName); }
   void setAttributeName(int position, std::string_view newName) { attributes.setAttributeName(position, newName); }
 
-  std::size_t getRecordCount() const { return records->size(); }
-  bool isEmpty() const { return records->empty(); }
-  Record getRecord(std::size_t index) const { return Record(*this, (*records)[index]); }
-  const std::vector<std::string_view>& getRecordTexts() const { return *records; }
+  std::size_t getRecordCount() const;
+  bool isEmpty() const { return getRecordCount() == 0; }
+
+  // The records stay in their source until this is called; then in memory.
+  void setRecordSource(std::shared_ptr<const RecordSource> recordSource);
+  bool isInMemory() const { return !source; }
+  void materialize();
+
+  // These require the records in memory.
+  Record getRecord(std::size_t index) const { return Record(*this, recordTexts()[index]); }
+  const std::vector<std::string_view>& getRecordTexts() const { return recordTexts(); }
 
   // Appends a record text of exactly getAttributeCount() values whose bytes
   // one of this relation's text owners (keepTextAlive) holds.
@@ -55,16 +68,14 @@ class Relation {
   // with more values than this relation has attributes ends the run with the
   // setValue message.
   void appendCopy(const Record& source);
+  // Appends the records of `other` whose chosen[k] is set (k counting its
+  // records from 0), in order, without copying a record that is still in
+  // the input file. `other` has this relation's attribute count.
+  void appendChosen(const Relation& other, std::vector<bool> chosen);
   void keepTextAlive(std::shared_ptr<const void> owner);
   void reserveRecords(std::size_t count);
 
-  // The cursor: first(), then while !isEnd(): getCurrent(), next().
-  void first() { cursor = 0; }
-  void next() { ++cursor; }
-  bool isEnd() const { return cursor >= records->size(); }
-  Record getCurrent() const { return getRecord(cursor); }  // requires !isEnd()
-
-  // Ascending record order, stable; the cursor goes to the first record.
+  // Ascending record order, stable.
   void sortRecords();
 
   // The result format: a header with the attributes ordered by name, then a
@@ -72,15 +83,38 @@ class Relation {
   void printTo(std::ostream& out) const;
 
  private:
+  friend class RecordScanner;
+
+  const std::vector<std::string_view>& recordTexts() const;
   std::vector<std::string_view>& recordsToChange();
-  void shareTextOf(const Relation& source);
+  void shareTextOf(const Relation& other);
+  TextArena& arena();
 
   AttributeList attributes;
   std::string name;
   std::shared_ptr<std::vector<std::string_view>> records;  // shared with copies until changed
   std::vector<std::shared_ptr<const void>> textOwners;
   std::shared_ptr<TextArena> ownText;  // created with the first record built here
-  std::size_t cursor = 0;
+  std::shared_ptr<const RecordSource> source;  // set while the records are not in memory
+};
+
+// Reads a relation's records in order, from memory or from their source.
+class RecordScanner {
+ public:
+  explicit RecordScanner(const Relation& relation);
+  RecordScanner(const RecordScanner&) = delete;
+  RecordScanner& operator=(const RecordScanner&) = delete;
+  ~RecordScanner();
+
+  bool next();  // moves to the next record; false after the last
+  // The record just moved to; its text stays valid until the next move.
+  Record getCurrent() const { return Record(relation, values); }
+
+ private:
+  const Relation& relation;
+  std::unique_ptr<RecordStream> stream;  // while the records are in their source
+  std::size_t nextIndex = 0;
+  std::string_view values;
 };
 
 // The relations loaded from the input file, in file order.

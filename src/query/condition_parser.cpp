@@ -48,7 +48,7 @@ const Keyword* findKeyword(std::string_view name) {
   return nullptr;
 }
 
-void failOn(std::string_view message, std::string_view text) { fatal(std::string(message) + quoted(text)); }
+void failOn(std::string_view message, std::string_view text) { fatal(std::string(message) + quotedText(text)); }
 
 bool hasChildren(const TreeNode<LogicalOperator>& node, Children needs) {
   switch (needs) {

@@ -35,7 +35,7 @@ bool isKeyword(std::string_view name) {
   return std::find(keywords.begin(), keywords.end(), name) != keywords.end();
 }
 
-void failOn(std::string_view message, std::string_view text) { fatal(std::string(message) + quoted(text)); }
+void failOn(std::string_view message, std::string_view text) { fatal(std::string(message) + quotedText(text)); }
 
 class ExpressionParser {
  public:

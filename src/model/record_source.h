@@ -1,0 +1,39 @@
+#ifndef QERIX_MODEL_RECORD_SOURCE_H
+#define QERIX_MODEL_RECORD_SOURCE_H
+
+#include <cstddef>
+#include <memory>
+#include <string_view>
+
+namespace qerix {
+
+// Hands out record texts one at a time, in order.
+class RecordStream {
+ public:
+  RecordStream() = default;
+  RecordStream(const RecordStream&) = delete;
+  RecordStream& operator=(const RecordStream&) = delete;
+  virtual ~RecordStream() = default;
+
+  // The next record text (valid until the next call), or false at the end.
+  virtual bool next(std::string_view& values) = 0;
+};
+
+// Records that stay where they were found (the input file) until something
+// needs them in memory, so a relation that is only read once never costs
+// memory for its records.
+class RecordSource {
+ public:
+  RecordSource() = default;
+  RecordSource(const RecordSource&) = delete;
+  RecordSource& operator=(const RecordSource&) = delete;
+  virtual ~RecordSource() = default;
+
+  virtual std::size_t getRecordCount() const = 0;
+  // The stream reads through this source, which must outlive it.
+  virtual std::unique_ptr<RecordStream> open() const = 0;
+};
+
+}  // namespace qerix
+
+#endif  // QERIX_MODEL_RECORD_SOURCE_H
