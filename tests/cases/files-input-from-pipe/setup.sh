@@ -1,0 +1,2 @@
+mkfifo pipe
+(cat input.txt > pipe &)
