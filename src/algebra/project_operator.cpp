@@ -19,7 +19,7 @@ void ProjectOperator::setAttributeNames(std::string_view text) {
   const std::string_view wholeText = text;
   while (!text.empty()) {
     trim(text);
-    if (text.empty()) fatal(std::string(blankNameMessage) + quotedText(wholeText));
+    if (text.empty()) fatal(blankNameMessage, wholeText);
     const std::size_t comma = text.find(',');
     attributeNames.emplace_back(text.substr(0, comma));
     text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);

@@ -15,7 +15,7 @@ void RenameOperator::setRenameList(std::string_view text) {
   const std::string_view wholeText = text;
   while (true) {
     trim(text);
-    if (text.empty()) fatal(std::string(emptyNameMessage) + quotedText(wholeText));
+    if (text.empty()) fatal(emptyNameMessage, wholeText);
     const KeywordForm form = splitKeywordForm(text);
     if (form.hasParenthesis) {
       // Blanks before the "(" stay in the name.

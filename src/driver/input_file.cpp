@@ -35,7 +35,7 @@ class InputFileRecords : public RecordSource {
   std::size_t getRecordCount() const override { return placement.recordCount; }
   std::unique_ptr<RecordStream> open() const override;
 
-  [[noreturn]] void failChanged() const { fatal(std::string(changedInputMessage) + quotedText(placement.path)); }
+  [[noreturn]] void failChanged() const { fatal(changedInputMessage, placement.path); }
 
   const Placement placement;
 };

@@ -59,7 +59,7 @@ void readHeader(std::string_view line, Relation& relation) {
   // Without a "(" the attribute text is the line without its last byte.
   std::string_view attributeText = header.hasParenthesis ? header.inner : line.substr(0, line.size() - 1);
   trim(attributeText);
-  if (attributeText.empty()) fatal(std::string(emptyAttributeListMessage) + quotedText(line));
+  if (attributeText.empty()) fatal(emptyAttributeListMessage, line);
 
   while (!attributeText.empty()) {
     const std::size_t blank = attributeText.find(' ');
@@ -75,7 +75,7 @@ void readHeader(std::string_view line, Relation& relation) {
       relation.addAttribute(rest.substr(0, comma), attributeName);
       attributeText = rest.substr(comma + 1);
       trim(attributeText);
-      if (attributeText.empty()) fatal(std::string(missingAttributeMessage) + quotedText(line));
+      if (attributeText.empty()) fatal(missingAttributeMessage, line);
     }
   }
 }

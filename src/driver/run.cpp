@@ -54,7 +54,7 @@ class TeeBuffer : public std::streambuf {
 void requireDistinctFiles(std::string_view inputPath, std::string_view outputPath) {
   std::error_code error;
   if (std::filesystem::equivalent(std::filesystem::path(inputPath), std::filesystem::path(outputPath), error)) {
-    fatal(std::string(sameFileMessage) + quotedText(outputPath));
+    fatal(sameFileMessage, outputPath);
   }
 }
 
@@ -66,7 +66,7 @@ void execute(std::span<const std::string_view> arguments, std::ofstream& outputF
   InputFile inputFile(inputPath);
   requireDistinctFiles(inputPath, outputPath);
   outputFile.open(std::string(outputPath), std::ios::out | std::ios::trunc);
-  if (!outputFile.is_open()) fatal(std::string(cannotOpenOutputMessage) + quotedText(outputPath));
+  if (!outputFile.is_open()) fatal(cannotOpenOutputMessage, outputPath);
 
   LoadedInput input;
   {
@@ -89,7 +89,7 @@ void execute(std::span<const std::string_view> arguments, std::ofstream& outputF
   }
   console.flush();
   outputFile.flush();
-  if (!outputFile) fatal(std::string(writeFailedMessage) + quotedText(outputPath));
+  if (!outputFile) fatal(writeFailedMessage, outputPath);
 }
 
 }  // namespace

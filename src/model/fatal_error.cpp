@@ -8,6 +8,10 @@ constexpr std::size_t maxQuotedLength = 80;
 
 void fatal(std::string_view message) { throw FatalError(std::string(message)); }
 
+void fatal(std::string_view message, std::string_view offendingText) {
+  fatal(std::string(message) + quotedText(offendingText));
+}
+
 std::string quotedText(std::string_view text) {
   static constexpr char hexDigits[] = "0123456789ABCDEF";
   const bool cut = text.size() > maxQuotedLength;

@@ -16,6 +16,8 @@ class FatalError : public std::runtime_error {
 };
 
 [[noreturn]] void fatal(std::string_view message);
+// The message followed by the offending text, quoted as below.
+[[noreturn]] void fatal(std::string_view message, std::string_view offendingText);
 
 // The offending text as a message shows it: in double quotes, cut to a
 // readable length, with every byte outside printable ASCII written as \xNN

@@ -48,8 +48,6 @@ const Keyword* findKeyword(std::string_view name) {
   return nullptr;
 }
 
-void failOn(std::string_view message, std::string_view text) { fatal(std::string(message) + quotedText(text)); }
-
 bool hasChildren(const TreeNode<LogicalOperator>& node, Children needs) {
   switch (needs) {
     case Children::none:
@@ -72,26 +70,26 @@ void parseTrimmed(ConditionTree& tree, std::string_view text, int depth) {
     tree.getCurrent()->payload->addOperand(text);
     return;
   }
-  if (!form.hasParenthesis) failOn(missingParenthesisMessage, text);
-  if (depth > maxNestingDepth) failOn(tooDeepMessage, text);
+  if (!form.hasParenthesis) fatal(missingParenthesisMessage, text);
+  if (depth > maxNestingDepth) fatal(tooDeepMessage, text);
 
   TreeNode<LogicalOperator>& node = tree.insertChild(keyword->create());
   const std::size_t comma = findTopLevelComma(form.inner);
   if (comma == std::string_view::npos) {
     // NOT(c): the single-argument form of NOT.
-    if (keyword->needs != Children::left) failOn(missingCommaMessage, text);
+    if (keyword->needs != Children::left) fatal(missingCommaMessage, text);
     parseArgument(tree, form.inner, text, depth + 1);
   } else {
     parseArgument(tree, form.inner.substr(0, comma), text, depth + 1);
     tree.setCurrent(&node);
     parseArgument(tree, form.inner.substr(comma + 1), text, depth + 1);
   }
-  if (!hasChildren(node, keyword->needs)) failOn(missingConditionMessage, text);
+  if (!hasChildren(node, keyword->needs)) fatal(missingConditionMessage, text);
 }
 
 void parseArgument(ConditionTree& tree, std::string_view text, std::string_view call, int depth) {
   trim(text);
-  if (text.empty()) failOn(emptyConditionMessage, call);
+  if (text.empty()) fatal(emptyConditionMessage, call);
   parseTrimmed(tree, text, depth);
 }
 
@@ -101,10 +99,10 @@ void parseCondition(ConditionTree& tree, std::string_view text) {
   TreeNode<LogicalOperator>* const start = tree.getCurrent();
   std::string_view condition = text;
   trim(condition);
-  if (condition.empty()) failOn(emptyConditionMessage, text);
+  if (condition.empty()) fatal(emptyConditionMessage, text);
   parseTrimmed(tree, condition, 1);
   // A bare operand gives the node above it no condition to take its value from.
-  if (!start->left) failOn(missingConditionMessage, condition);
+  if (!start->left) fatal(missingConditionMessage, condition);
 }
 
 }  // namespace qerix

@@ -35,8 +35,6 @@ bool isKeyword(std::string_view name) {
   return std::find(keywords.begin(), keywords.end(), name) != keywords.end();
 }
 
-void failOn(std::string_view message, std::string_view text) { fatal(std::string(message) + quotedText(text)); }
-
 class ExpressionParser {
  public:
   ExpressionParser(AlgebraTree& target, const RelationList& loaded) : tree(target), relations(loaded) {}
@@ -50,10 +48,10 @@ class ExpressionParser {
       tree.insertChild(std::move(table));
       return;
     }
-    if (!form.hasParenthesis) failOn(missingParenthesisMessage, text);
-    if (depth > maxNestingDepth) failOn(tooDeepMessage, text);
+    if (!form.hasParenthesis) fatal(missingParenthesisMessage, text);
+    if (depth > maxNestingDepth) fatal(tooDeepMessage, text);
     const std::size_t comma = findTopLevelComma(form.inner);
-    if (comma == std::string_view::npos) failOn(missingCommaMessage, text);
+    if (comma == std::string_view::npos) fatal(missingCommaMessage, text);
     const std::string_view first = form.inner.substr(0, comma);
     const std::string_view rest = form.inner.substr(comma + 1);
     const Operands operands{first, rest, text, depth + 1};
@@ -84,7 +82,7 @@ class ExpressionParser {
 
   void parseOperand(std::string_view text, const Operands& operands) {
     trim(text);
-    if (text.empty()) failOn(emptyOperandMessage, operands.enclosing);
+    if (text.empty()) fatal(emptyOperandMessage, operands.enclosing);
     parse(text, operands.depth);
   }
 
@@ -116,7 +114,7 @@ void parseExpression(AlgebraTree& tree, std::string_view text, const RelationLis
   if (text.empty()) fatal(noQueryMessage);
   std::string_view query = text;
   trim(query);
-  if (query.empty()) failOn(blankQueryMessage, text);
+  if (query.empty()) fatal(blankQueryMessage, text);
   ExpressionParser(tree, relations).parse(query, 1);
 }
 
