@@ -2,9 +2,7 @@
 #define QERIX_DRIVER_QUERY_TREE_H
 
 #include <iosfwd>
-#include <memory>
 #include <span>
-#include <string>
 #include <string_view>
 
 #include "algebra/algebra_operator.h"

@@ -1,0 +1,121 @@
+#!/usr/bin/env bash
+# Runs every example of a Markdown guide and compares it with the output that
+# the guide shows, so the guide cannot drift from the programs.
+#
+# usage: check_guide.sh GUIDE QERIX_BINARY QERIX_TREE_BINARY
+#
+# Every fenced block of the guide is one of:
+#   ```relations   the relations that the following queries run on
+#   ```query       one query line; the input file is the query, an empty line
+#                  and the latest relations
+#   ```input       a whole input file
+#   ```output      what qerix prints for the latest input (exit status 0)
+#   ```error       what qerix writes to standard error for it (exit status 1)
+#   ```tree        what qerix-tree prints for it
+# A block of any other kind fails the check: nothing is shown unchecked.
+set -u
+
+guide=$(realpath "$1")
+qerix=$(realpath "$2")
+tree=$(realpath "$3")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/blocks" "$work/run"
+
+# One numbered file set per fenced block: .kind, .line and .text.
+awk -v dir="$work/blocks" '
+  !inside && /^```/ {
+    count++
+    base = sprintf("%s/%04d", dir, count)
+    kind = substr($0, 4)
+    print (kind == "" ? "(none)" : kind) > (base ".kind"); close(base ".kind")
+    print NR > (base ".line"); close(base ".line")
+    printf "" > (base ".text")
+    inside = 1
+    next
+  }
+  inside && /^```$/ { close(base ".text"); inside = 0; next }
+  inside { print >> (base ".text") }
+  END { if (inside) { print "unterminated block at the end of the guide" > "/dev/stderr"; exit 1 } }
+' "$guide" || exit 1
+
+failed=0
+checked=0
+fail() {  # fail LINE MESSAGE
+  echo "--- $(basename "$guide") line $1: $2"
+  failed=1
+}
+compare() {  # compare LINE LABEL EXPECTED ACTUAL
+  if ! cmp -s "$3" "$4"; then
+    fail "$1" "$2 differs (shown in the guide, actual):"
+    diff -u --label guide --label actual "$3" "$4" | head -n 40
+  fi
+}
+
+cd "$work/run" || exit 1
+: > relations.txt
+empty="$work/empty"
+: > "$empty"
+for kind_file in "$work"/blocks/*.kind; do
+  base=${kind_file%.kind}
+  kind=$(cat "$kind_file")
+  line=$(cat "$base.line")
+  text="$base.text"
+  case "$kind" in
+    relations)
+      cp "$text" relations.txt
+      rm -f input.txt
+      ;;
+    query)
+      if [ "$(wc -l < "$text")" != 1 ]; then
+        fail "$line" "a query block must hold exactly one line"
+        continue
+      fi
+      { cat "$text"; echo; cat relations.txt; } > input.txt
+      ;;
+    input)
+      cp "$text" input.txt
+      ;;
+    output | error | tree)
+      if [ ! -f input.txt ]; then
+        fail "$line" "no query or input block before this $kind block"
+        continue
+      fi
+      rm -f output.txt
+      if [ "$kind" = tree ]; then
+        "$tree" input.txt > stdout 2> stderr < /dev/null
+      else
+        "$qerix" input.txt output.txt > stdout 2> stderr < /dev/null
+      fi
+      status=$?
+      checked=$((checked + 1))
+      case "$kind" in
+        error)
+          [ "$status" = 1 ] || fail "$line" "exit status $status, expected 1"
+          compare "$line" "standard error" "$text" stderr
+          compare "$line" "standard output" "$empty" stdout
+          ;;
+        *)
+          [ "$status" = 0 ] || fail "$line" "exit status $status, expected 0"
+          compare "$line" "standard output" "$text" stdout
+          compare "$line" "standard error" "$empty" stderr
+          ;;
+      esac
+      if [ "$kind" = output ]; then
+        # The output file: the input, an empty line, then the result.
+        { cat input.txt; echo; grep -qx 'Meg ures az eredmeny[.][.][.]' stdout || cat stdout; } > expected_file
+        compare "$line" "output file" expected_file output.txt
+      fi
+      ;;
+    *)
+      fail "$line" "a \`\`\`$kind block, which no test checks (use relations, query, input, output, error or tree)"
+      ;;
+  esac
+done
+
+if [ "$checked" = 0 ]; then
+  echo "--- $(basename "$guide"): no example found"
+  exit 1
+fi
+[ "$failed" = 0 ] && echo "$(basename "$guide"): $checked examples ok"
+exit "$failed"
