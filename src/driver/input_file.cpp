@@ -92,7 +92,8 @@ InputFile::InputFile(std::string_view filePath) : path(filePath), file(path, std
   if (regular) {
     size = std::filesystem::file_size(path, error);
     lastWrite = std::filesystem::last_write_time(path, error);
-    regular = !error;
+    // Files of /proc claim a size of 0 whatever they hold: read those only once.
+    regular = !error && size > 0;
   }
   if (std::filesystem::is_directory(path, error)) fatal(noInputMessage);
 }

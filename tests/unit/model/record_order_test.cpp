@@ -1,0 +1,123 @@
+#include "model/record_order.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace qerix {
+namespace {
+
+using namespace std::string_literals;
+
+constexpr std::weak_ordering less = std::weak_ordering::less;
+constexpr std::weak_ordering equal = std::weak_ordering::equivalent;
+constexpr std::weak_ordering greater = std::weak_ordering::greater;
+
+AttributeList typesOf(std::initializer_list<std::string_view> types) {
+  AttributeList list;
+  for (const std::string_view type : types) list.addAttribute(type, "c");
+  return list;
+}
+
+TEST(ValueOrder, TextComparesUnsignedBytesAndPrefixIsSmaller) {
+  EXPECT_EQ(compareValue("ab", "abc", false), less);
+  EXPECT_EQ(compareValue("", "a", false), less);
+  EXPECT_EQ(compareValue("Z", "a", false), less);
+  EXPECT_EQ(compareValue("z", "\x80", false), less);
+  EXPECT_EQ(compareValue("\xFF", "\x7F", false), greater);
+  EXPECT_EQ(compareValue("a", "a\0"s, false), less);
+  EXPECT_EQ(compareValue("9", "10", false), greater);
+  EXPECT_EQ(compareValue("007", "7", false), less);
+}
+
+TEST(ValueOrder, IntComparesConvertedNumbers) {
+  EXPECT_EQ(compareValue("007", "7", true), equal);
+  EXPECT_EQ(compareValue(" +7x", "7", true), equal);
+  EXPECT_EQ(compareValue("abc", "", true), equal);
+  EXPECT_EQ(compareValue("9", "10", true), less);
+  EXPECT_EQ(compareValue("-5", "3", true), less);
+  EXPECT_EQ(compareValue("2147483648", "0", true), less);  // wraps to the smallest int
+}
+
+TEST(RecordOrder, FieldsDecideFromTheFirstAndTypesComeFromTheList) {
+  const AttributeList types = typesOf({"int", "string"});
+  EXPECT_EQ(compareValues(types, 2, "07,b", "7,b"), equal);
+  EXPECT_EQ(compareValues(types, 2, "9,z", "10,a"), less);
+  EXPECT_EQ(compareValues(types, 2, "1,ab", "01,abc"), less);
+  // Only the first fieldCount fields count.
+  EXPECT_EQ(compareValues(types, 1, "1,a", "1,b"), equal);
+  EXPECT_EQ(compareValues(types, 0, "1", "2"), equal);
+  // The same text under "INT" is text.
+  EXPECT_EQ(compareValues(typesOf({"INT"}), 1, "9", "10"), greater);
+}
+
+TEST(RecordHash, EqualUnderTheTypesHashEqual) {
+  const AttributeList types = typesOf({"int", "string", "int"});
+  EXPECT_EQ(hashValues(types, 3, "07,a, 1"), hashValues(types, 3, "7,a,+1"));
+  EXPECT_EQ(hashValues(types, 3, "x,a,0"), hashValues(types, 3, ",a,"));
+  EXPECT_EQ(hashValues(types, 3, "4294967303,a,1"), hashValues(types, 3, "7,a,1"));
+  EXPECT_EQ(hashValues(types, 2, "1,a,5"), hashValues(types, 2, "1,a,6"));  // fields past the count
+  EXPECT_NE(hashValues(types, 3, "1,a,1"), hashValues(types, 3, "1,b,1"));
+}
+
+// The sort must agree with a plain stable sort by compareValues, whatever
+// shortcuts it takes on the first value.
+void expectSortedLikeReference(std::vector<std::string_view> records, const AttributeList& types) {
+  const int fieldCount = types.getAttributeCount();
+  std::vector<std::string_view> expected = records;
+  std::stable_sort(expected.begin(), expected.end(), [&](std::string_view left, std::string_view right) {
+    return compareValues(types, fieldCount, left, right) < 0;
+  });
+  stableSortRecords(records, types, fieldCount);
+  ASSERT_EQ(records.size(), expected.size());
+  for (std::size_t index = 0; index < records.size(); ++index) {
+    // The same view, not only the same text: equal records keep their order.
+    EXPECT_EQ(records[index].data(), expected[index].data()) << "at " << index << ": " << records[index];
+  }
+}
+
+TEST(RecordSort, IsStableForIntAndTextFirstFields) {
+  const std::vector<std::string> texts = {"10,a", "9,b", "010,c", "+9,d", "x,e", "-1,f", "0,g", "10,a"};
+  const std::vector<std::string_view> records(texts.begin(), texts.end());
+  expectSortedLikeReference(records, typesOf({"int", "string"}));
+  expectSortedLikeReference(records, typesOf({"string", "string"}));
+}
+
+TEST(RecordSort, KeysEqualInTheFirstEightBytesAndNulBytes) {
+  const std::vector<std::string> texts = {"abcdefgh2,x", "abcdefgh1,y", "abcdefgh,z",   "abcdefgh1,a",
+                                          "a\0b,1"s,     "a,2",         "a\0,3"s,       "\xFF\xFE,4",
+                                          "\x80,5",      "abcdefghi,6", "abcdefgh\0,7"s};
+  const std::vector<std::string_view> records(texts.begin(), texts.end());
+  expectSortedLikeReference(records, typesOf({"s", "int"}));
+}
+
+TEST(RecordSort, AlreadySortedAndReversedInputs) {
+  std::vector<std::string> texts;
+  for (int number = 0; number < 300; ++number)
+    texts.push_back(std::to_string(number / 3) + "," + std::to_string(number));
+  std::vector<std::string_view> records(texts.begin(), texts.end());
+  expectSortedLikeReference(records, typesOf({"int", "int"}));
+  std::reverse(records.begin(), records.end());
+  expectSortedLikeReference(records, typesOf({"string", "int"}));
+}
+
+TEST(RecordSort, RandomRecordsAgreeWithTheReference) {
+  std::mt19937 random(20240611);
+  const std::vector<std::string> pieces = {"",         "0",         "7",    "07",   "-7",         " 7",
+                                           "abcdefgh", "abcdefgh0", "\x80", "a\0"s, "2147483648", "Z"};
+  std::vector<std::string> texts;
+  for (int count = 0; count < 2000; ++count) {
+    texts.push_back(pieces[random() % pieces.size()] + pieces[random() % pieces.size()] + "," +
+                    pieces[random() % pieces.size()]);
+  }
+  const std::vector<std::string_view> records(texts.begin(), texts.end());
+  expectSortedLikeReference(records, typesOf({"int", "int"}));
+  expectSortedLikeReference(records, typesOf({"text", "int"}));
+  expectSortedLikeReference(records, typesOf({"int", "text"}));
+}
+
+}  // namespace
+}  // namespace qerix

@@ -1,0 +1,115 @@
+#include "support/builders.h"
+
+#include <stdlib.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "algebra/dummy_operator.h"
+#include "conditions/logical_operators.h"
+#include "driver/input_file.h"
+#include "driver/line_reader.h"
+#include "driver/relation_loader.h"
+#include "model/record.h"
+#include "query/condition_parser.h"
+#include "query/expression_parser.h"
+
+namespace qerix::test {
+
+std::unique_ptr<Relation> makeRelation(std::string_view header, std::initializer_list<std::string_view> recordLines) {
+  auto relation = std::make_unique<Relation>();
+  readHeader(header, *relation);
+  std::string scratch;
+  for (const std::string_view line : recordLines) {
+    const auto text = recordText(line, relation->getAttributeCount(), scratch);
+    if (!text) failSetValue();
+    relation->appendNewRecord(*text);
+  }
+  return relation;
+}
+
+std::string printed(const Relation& relation) {
+  std::ostringstream out;
+  relation.printTo(out);
+  return out.str();
+}
+
+std::string recordsOf(const Relation& relation) {
+  std::string texts;
+  for (RecordScanner scanner(relation); scanner.next();) texts += std::string(scanner.getCurrent().getValues()) + "\n";
+  return texts;
+}
+
+std::string conditionValues(std::string_view condition, const Relation& relation) {
+  ConditionTree tree(std::make_unique<DummyCondition>());
+  parseCondition(tree, condition);
+  bindCondition(tree, relation.getAttributes());
+  std::string values;
+  for (RecordScanner scanner(relation); scanner.next();) {
+    values += evaluateCondition(tree, scanner.getCurrent()) ? 'T' : 'F';
+  }
+  return values;
+}
+
+std::unique_ptr<Relation> evaluateQuery(std::string_view query, const RelationList& relations) {
+  AlgebraTree tree(std::make_unique<DummyOperator>());
+  parseExpression(tree, query, relations);
+  EvaluateVisitor evaluator;
+  tree.walkPostOrder(evaluator);
+  return tree.getRoot().payload->takeResult();
+}
+
+std::string queryOutcome(std::string_view query, const RelationList& relations) {
+  try {
+    const auto result = evaluateQuery(query, relations);
+    return result ? printed(*result) : "null";
+  } catch (const FatalError& error) {
+    return std::string("fatal: ") + error.what();
+  }
+}
+
+TempFolder::TempFolder() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "qerix-unit-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+  root = pattern;
+}
+
+TempFolder::~TempFolder() {
+  std::error_code error;
+  std::filesystem::remove_all(root, error);
+}
+
+std::filesystem::path TempFolder::write(std::string_view name, std::string_view content) const {
+  std::ofstream file(path(name), std::ios::binary | std::ios::trunc);
+  file.write(content.data(), static_cast<std::streamsize>(content.size()));
+  return path(name);
+}
+
+std::string TempFolder::read(std::string_view name) const {
+  std::ifstream file(path(name), std::ios::binary);
+  if (!file.is_open()) return "(missing)";
+  std::ostringstream content;
+  content << file.rdbuf();
+  return content.str();
+}
+
+LoadedFile loadFile(const std::filesystem::path& path) {
+  InputFile input(path.string());
+  std::ostringstream echo;
+  LoadedInput loaded;
+  {
+    LineReader reader(input.stream(), echo);
+    loaded = loadInput(reader, input);
+  }
+  return {loaded.query, std::move(loaded.relations), echo.str()};
+}
+
+RelationList loadRelations(const std::filesystem::path& path, bool inMemory) {
+  RelationList relations = loadFile(path).relations;
+  if (inMemory) {
+    for (const auto& relation : relations) relation->materialize();
+  }
+  return relations;
+}
+
+}  // namespace qerix::test

@@ -1,0 +1,89 @@
+#ifndef QERIX_TESTS_SUPPORT_BUILDERS_H
+#define QERIX_TESTS_SUPPORT_BUILDERS_H
+
+#include <filesystem>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "model/fatal_error.h"
+#include "model/relation.h"
+
+namespace qerix::test {
+
+// A relation held in memory, made from a header line and record lines as the
+// loader reads them (readHeader, recordText); a line with too many values
+// ends the run with the setValue message, as it does in a file.
+std::unique_ptr<Relation> makeRelation(std::string_view header, std::initializer_list<std::string_view> recordLines);
+
+template <class... Relations>
+RelationList relationList(Relations... relations) {
+  RelationList list;
+  (list.push_back(std::move(relations)), ...);
+  return list;
+}
+
+// The relation in the result format, as printTo writes it.
+std::string printed(const Relation& relation);
+
+// The record texts in order, whether in memory or still in their source.
+std::string recordsOf(const Relation& relation);  // one text per line
+
+// The message of the FatalError that `action` throws, or "(no fatal error)".
+template <class Action>
+std::string fatalMessageOf(Action&& action) {
+  try {
+    std::forward<Action>(action)();
+  } catch (const FatalError& error) {
+    return error.what();
+  }
+  return "(no fatal error)";
+}
+
+// The condition's value for each record of the relation, in order, as "T"
+// or "F", from one condition tree bound to the relation's attributes.
+std::string conditionValues(std::string_view condition, const Relation& relation);
+
+// Parses the query over the relations and evaluates it as a run does; the
+// result is null when the query yields no relation.
+std::unique_ptr<Relation> evaluateQuery(std::string_view query, const RelationList& relations);
+
+// What a run would show of the query: the printed result, "null", or
+// "fatal: " and the message.
+std::string queryOutcome(std::string_view query, const RelationList& relations);
+
+// A fresh folder, removed with everything in it when the object goes.
+class TempFolder {
+ public:
+  TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  ~TempFolder();
+
+  std::filesystem::path path(std::string_view name) const { return root / name; }
+  std::filesystem::path write(std::string_view name, std::string_view content) const;  // the file's path
+  std::string read(std::string_view name) const;  // "(missing)" when there is no such file
+
+ private:
+  std::filesystem::path root;
+};
+
+// The relations of an input file loaded as a run loads them, from a regular
+// file, so that their records stay in the file; the echo is what the output
+// file received.
+struct LoadedFile {
+  std::string query;
+  RelationList relations;
+  std::string echo;
+};
+LoadedFile loadFile(const std::filesystem::path& path);
+
+// The relations of an input file, with their records left in the file or,
+// as a run over a pipe holds them, brought into memory.
+RelationList loadRelations(const std::filesystem::path& path, bool inMemory);
+
+}  // namespace qerix::test
+
+#endif  // QERIX_TESTS_SUPPORT_BUILDERS_H
