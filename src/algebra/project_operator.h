@@ -17,7 +17,8 @@ namespace qerix {
 class ProjectOperator : public AlgebraOperator {
  public:
   // Names separated by commas; blanks at a name's start are dropped, blanks
-  // before a comma stay. A blank name after a comma ends the run.
+  // before a comma stay, and a comma at the end adds nothing. An all-blank
+  // list ends the run.
   void setAttributeNames(std::string_view text);
   const std::vector<std::string>& getAttributeNames() const { return attributeNames; }
 

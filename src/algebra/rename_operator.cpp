@@ -13,10 +13,14 @@ constexpr std::string_view emptyNameMessage = "Hibas atnevezes, ures nev: ";
 
 void RenameOperator::setRenameList(std::string_view text) {
   const std::string_view wholeText = text;
+  // Once a text holds no "(", no rest of it does: stop looking, so that a long
+  // list of names is read in linear time.
+  bool mayHoldParenthesis = true;
   while (true) {
     trim(text);
     if (text.empty()) fatal(emptyNameMessage, wholeText);
-    const KeywordForm form = splitKeywordForm(text);
+    const KeywordForm form = mayHoldParenthesis ? splitKeywordForm(text) : KeywordForm{text, {}, false};
+    mayHoldParenthesis = form.hasParenthesis;
     if (form.hasParenthesis) {
       // Blanks before the "(" stay in the name.
       newName = form.head;
