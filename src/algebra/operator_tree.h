@@ -18,7 +18,7 @@ struct TreeNode {
   Payload* rightPayload() const { return right ? right->payload.get() : nullptr; }
 
   std::unique_ptr<Payload> payload;
-  std::unique_ptr<TreeNode> left;  // the first operand
+  std::unique_ptr<TreeNode> left;   // the first operand
   std::unique_ptr<TreeNode> right;  // the second operand of a binary node
   TreeNode* parent;
 };

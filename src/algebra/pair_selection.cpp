@@ -53,7 +53,9 @@ constexpr std::uint32_t endOfGroup = std::numeric_limits<std::uint32_t>::max();
 class RecordGroups {
  public:
   RecordGroups(const Relation& relation, int position, std::string_view type)
-      : keyTypes(typesOf(type)), index(keyTypes, 1, relation.getRecordCount()), next(relation.getRecordCount(), endOfGroup) {
+      : keyTypes(typesOf(type)),
+        index(keyTypes, 1, relation.getRecordCount()),
+        next(relation.getRecordCount(), endOfGroup) {
     for (std::uint32_t member = 0; member < next.size(); ++member) {
       const std::string_view key = valueAt(relation.getRecordTexts()[member], position);
       const std::size_t hash = index.hashOf(key);

@@ -41,7 +41,8 @@ void SelectOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/)
   bindCondition(*condition, input->getAttributes());
   std::vector<bool> chosen;
   chosen.reserve(input->getRecordCount());
-  for (RecordScanner scanner(*input); scanner.next();) chosen.push_back(evaluateCondition(*condition, scanner.getCurrent()));
+  for (RecordScanner scanner(*input); scanner.next();)
+    chosen.push_back(evaluateCondition(*condition, scanner.getCurrent()));
   result->appendChosen(*input, std::move(chosen));
 }
 

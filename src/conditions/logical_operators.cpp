@@ -22,8 +22,7 @@ void NotOperator::evaluate(const LogicalOperator* left, const LogicalOperator* /
 
 void DummyCondition::print(std::ostream& out) const { printNamed(out, "DUMMY"); }
 
-void DummyCondition::evaluate(const LogicalOperator* left, const LogicalOperator* /*right*/,
-                              const Record& /*record*/) {
+void DummyCondition::evaluate(const LogicalOperator* left, const LogicalOperator* /*right*/, const Record& /*record*/) {
   result = left->getResult();
 }
 

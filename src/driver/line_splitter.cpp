@@ -20,7 +20,8 @@ bool LineSplitter::next(std::string_view& line) {
   while (true) {
     const void* lineFeed = scanned < end ? std::memchr(buffer.get() + scanned, '\n', end - scanned) : nullptr;
     if (lineFeed || (exhausted && start < end)) {
-      const std::size_t lineEnd = lineFeed ? static_cast<std::size_t>(static_cast<const char*>(lineFeed) - buffer.get()) + 1 : end;
+      const std::size_t lineEnd =
+          lineFeed ? static_cast<std::size_t>(static_cast<const char*>(lineFeed) - buffer.get()) + 1 : end;
       raw = std::string_view(buffer.get() + start, lineEnd - start);
       consumedBytes += raw.size();
       start = scanned = lineEnd;

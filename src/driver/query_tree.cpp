@@ -56,8 +56,7 @@ void writeTree(const TreeRequest& request, std::ostream& console) {
 }  // namespace
 
 ParsedQuery::ParsedQuery(std::string_view inputPath)
-    : input(loadWithoutEcho(inputPath)),
-      tree(std::make_unique<DummyOperator>()) {
+    : input(loadWithoutEcho(inputPath)), tree(std::make_unique<DummyOperator>()) {
   parseExpression(tree, input.query, input.relations);
 }
 

@@ -43,8 +43,7 @@ LoadedInput loadInput(LineReader& reader, const InputFile& input) {
       recordsEnd = reader.position();
     }
     if (leaveInFile && recordCount > 0) {
-      relation->setRecordSource(
-          input.recordsBetween(recordsBegin, recordsEnd, recordCount, attributeCount, asWritten));
+      relation->setRecordSource(input.recordsBetween(recordsBegin, recordsEnd, recordCount, attributeCount, asWritten));
     }
     loaded.relations.push_back(std::move(relation));
     if (more) more = reader.readNonEmptyLine(line);

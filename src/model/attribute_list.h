@@ -39,7 +39,7 @@ class AttributeList {
   std::string_view getAttributeName(int position) const;  // "" out of range
   std::string_view getAttributeType(int position) const;  // "" out of range
   bool isNumeric(int position) const { return isNumericType(getAttributeType(position)); }
-  int getAttributeIndex(std::string_view name) const;  // 0 when no attribute has it
+  int getAttributeIndex(std::string_view name) const;             // 0 when no attribute has it
   void setAttributeName(int position, std::string_view newName);  // ignored out of range
 
  private:

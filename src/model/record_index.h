@@ -28,7 +28,7 @@ class RecordIndex {
  private:
   // Small, so that the table stays dense in the cache.
   struct Slot {
-    std::uint32_t entry = 0;  // the text's number + 1; 0 while the slot is free
+    std::uint32_t entry = 0;     // the text's number + 1; 0 while the slot is free
     std::uint32_t hashBits = 0;  // the upper half of the hash, to skip most comparisons
   };
 

@@ -1,16 +1,15 @@
 #include "model/relation.h"
 
 #include <algorithm>
+#include <cassert>
 #include <numeric>
 #include <ostream>
 #include <utility>
 
-#include <cassert>
-
 #include "model/record_order.h"
 #include "model/record_source.h"
-#include "model/selected_records.h"
 #include "model/record_values.h"
+#include "model/selected_records.h"
 #include "model/text_arena.h"
 
 namespace qerix {

@@ -94,7 +94,7 @@ class Relation {
   std::string name;
   std::shared_ptr<std::vector<std::string_view>> records;  // shared with copies until changed
   std::vector<std::shared_ptr<const void>> textOwners;
-  std::shared_ptr<TextArena> ownText;  // created with the first record built here
+  std::shared_ptr<TextArena> ownText;          // created with the first record built here
   std::shared_ptr<const RecordSource> source;  // set while the records are not in memory
 };
 

@@ -27,13 +27,10 @@ constexpr std::string_view missingCommaMessage = "Hibas kifejezes, hianyzik a ve
 constexpr std::string_view missingParenthesisMessage = "Hibas kifejezes, a kulcsszo utan hianyzik a zarojel: ";
 constexpr std::string_view tooDeepMessage = "Tul melyen egymasba agyazott kifejezes (legfeljebb 1000 szint): ";
 
-constexpr std::array keywords = {std::string_view("union"),  std::string_view("minus"),
-                                 std::string_view("product"), std::string_view("select"),
-                                 std::string_view("project"), std::string_view("rename")};
+constexpr std::array keywords = {std::string_view("union"),  std::string_view("minus"),   std::string_view("product"),
+                                 std::string_view("select"), std::string_view("project"), std::string_view("rename")};
 
-bool isKeyword(std::string_view name) {
-  return std::find(keywords.begin(), keywords.end(), name) != keywords.end();
-}
+bool isKeyword(std::string_view name) { return std::find(keywords.begin(), keywords.end(), name) != keywords.end(); }
 
 class ExpressionParser {
  public:
