@@ -9,9 +9,9 @@ std::string_view valueAt(std::string_view values, int fieldno) {
 }
 
 void splitValues(std::string_view values, int count, std::vector<std::string_view>& out) {
-  out.clear();
+  out.resize(static_cast<std::size_t>(count));
   ValueCursor cursor(values);
-  for (int fieldno = 1; fieldno <= count; ++fieldno) out.push_back(cursor.next());
+  for (std::string_view& value : out) value = cursor.next();
 }
 
 std::string_view leadingValues(std::string_view values, int count) {
