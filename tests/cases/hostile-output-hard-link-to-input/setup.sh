@@ -1,0 +1,1 @@
+ln input.txt output.txt

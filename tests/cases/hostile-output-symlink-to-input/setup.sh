@@ -1,0 +1,1 @@
+ln -s input.txt output.txt
