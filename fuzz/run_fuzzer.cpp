@@ -1,0 +1,102 @@
+// The whole run, in-process, on arbitrary input file bytes. Besides what the
+// sanitizers catch, every run must end in one of two ways: status 0 with
+// nothing on standard error, or status 1 with one plain-ASCII message line.
+// The input file must come out of the run unchanged.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "driver/run.h"
+#include "fuzz_budget.h"
+
+namespace {
+
+// A folder of our own for the input and output files, removed at exit.
+class WorkFolder {
+ public:
+  WorkFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "qerix-fuzz-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) {
+      std::perror("mkdtemp");
+      std::abort();
+    }
+    folder = pattern;
+    input = (folder / "input.txt").string();
+    output = (folder / "output.txt").string();
+  }
+  WorkFolder(const WorkFolder&) = delete;
+  WorkFolder& operator=(const WorkFolder&) = delete;
+  ~WorkFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+  }
+
+  std::filesystem::path folder;
+  std::string input;
+  std::string output;
+};
+
+[[noreturn]] void fail(std::string_view what, std::string_view detail) {
+  std::fprintf(stderr, "run_fuzzer: %.*s\n%.*s\n", static_cast<int>(what.size()), what.data(),
+               static_cast<int>(detail.size()), detail.data());
+  std::abort();
+}
+
+void writeFile(const std::string& path, std::string_view bytes) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!file) fail("cannot write the input file", path);
+}
+
+std::string readFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// One line, a line feed at its end, printable ASCII before it.
+bool isOneMessageLine(std::string_view text) {
+  if (text.size() < 2 || text.back() != '\n') return false;
+  text.remove_suffix(1);
+  for (const char character : text) {
+    const auto byte = static_cast<unsigned char>(character);
+    if (byte < 0x20 || byte > 0x7E) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static const WorkFolder work;
+  const std::string_view input(reinterpret_cast<const char*>(data), size);
+
+  const qerix::fuzz::InputShape shape = qerix::fuzz::shapeOf(input);
+  if (!qerix::fuzz::isWithinBudget(shape.query, shape.longestRun)) return -1;  // not added to the corpus
+
+  writeFile(work.input, input);
+  const std::vector<std::string_view> arguments{work.input, work.output};
+  std::ostringstream console;
+  std::ostringstream errors;
+  const int status = qerix::run(arguments, console, errors);
+
+  const std::string message = errors.str();
+  if (status == 0) {
+    if (!message.empty()) fail("status 0 with a message", message);
+  } else if (status == 1) {
+    if (!isOneMessageLine(message)) fail("status 1 without one plain-ASCII message line", message);
+  } else {
+    fail("unexpected status", std::to_string(status));
+  }
+  if (readFile(work.input) != input) fail("the input file changed", work.input);
+  return 0;
+}
