@@ -51,7 +51,8 @@ void ProjectOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/
   // Of each set of equal projected records only the last one copied stays;
   // what stays is distinct, so sorting leaves no equal neighbours to remove.
   const int fieldCount = result->getAttributeCount();
-  TextArena scratch;
+  // The projected texts go straight into an arena that the result keeps.
+  const auto projectedText = std::make_shared<TextArena>();
   RecordIndex distinct(result->getAttributes(), fieldCount, 1024);
   std::vector<std::string_view> lastOfEach;
   std::vector<std::string_view> values;
@@ -65,14 +66,15 @@ void ProjectOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/
     }
     const std::size_t hash = distinct.hashOf(projected);
     if (const auto found = distinct.find(projected, hash)) {
-      if (lastOfEach[*found] != projected) lastOfEach[*found] = scratch.store(projected);
+      if (lastOfEach[*found] != projected) lastOfEach[*found] = projectedText->store(projected);
     } else {
-      const std::string_view stored = scratch.store(projected);
+      const std::string_view stored = projectedText->store(projected);
       distinct.add(stored, hash);
       lastOfEach.push_back(stored);
     }
   }
-  for (const std::string_view record : lastOfEach) result->appendNewRecord(record);
+  result->keepTextAlive(projectedText);
+  for (const std::string_view record : lastOfEach) result->appendRecordText(record);
   result->sortRecords();
 }
 

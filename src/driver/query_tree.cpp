@@ -1,8 +1,6 @@
 #include "driver/query_tree.h"
 
-#include <new>
 #include <ostream>
-#include <stdexcept>
 
 #include "algebra/dot_visitor.h"
 #include "algebra/dummy_operator.h"
@@ -61,19 +59,10 @@ ParsedQuery::ParsedQuery(std::string_view inputPath)
 }
 
 int runTree(std::span<const std::string_view> arguments, std::ostream& console, std::ostream& errors) {
-  std::string message;
-  try {
-    writeTree(readArguments(arguments), console);
-    return 0;
-  } catch (const FatalError& error) {
-    message = error.what();
-  } catch (const std::bad_alloc&) {
-    message = outOfMemoryMessage;
-  } catch (const std::length_error&) {
-    message = outOfMemoryMessage;
-  }
+  const auto failure = failureOf([&] { writeTree(readArguments(arguments), console); }, outOfMemoryMessage);
   console.flush();
-  errors << message << '\n' << std::flush;
+  if (!failure) return 0;
+  errors << *failure << '\n' << std::flush;
   return 1;
 }
 

@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <new>
 #include <ostream>
 #include <streambuf>
 #include <string>
@@ -96,24 +95,12 @@ void execute(std::span<const std::string_view> arguments, std::ofstream& outputF
 
 int run(std::span<const std::string_view> arguments, std::ostream& console, std::ostream& errors) {
   std::ofstream outputFile;
-  int status = 0;
-  std::string message;
-  try {
-    execute(arguments, outputFile, console);
-  } catch (const FatalError& error) {
-    message = error.what();
-    status = 1;
-  } catch (const std::bad_alloc&) {
-    message = outOfMemoryMessage;
-    status = 1;
-  } catch (const std::length_error&) {
-    message = outOfMemoryMessage;
-    status = 1;
-  }
+  const auto failure = failureOf([&] { execute(arguments, outputFile, console); }, outOfMemoryMessage);
   console.flush();
   outputFile.flush();
-  if (status != 0) errors << message << '\n' << std::flush;
-  return status;
+  if (!failure) return 0;
+  errors << *failure << '\n' << std::flush;
+  return 1;
 }
 
 }  // namespace qerix

@@ -1,5 +1,7 @@
 #include "model/fatal_error.h"
 
+#include <new>
+
 namespace qerix {
 
 namespace {
@@ -10,6 +12,20 @@ void fatal(std::string_view message) { throw FatalError(std::string(message)); }
 
 void fatal(std::string_view message, std::string_view offendingText) {
   fatal(std::string(message) + quotedText(offendingText));
+}
+
+std::optional<std::string> failureOf(const std::function<void()>& body, std::string_view outOfMemoryMessage) {
+  try {
+    body();
+    return std::nullopt;
+  } catch (const FatalError& error) {
+    return error.what();
+  } catch (const std::bad_alloc&) {
+    return std::string(outOfMemoryMessage);
+  } catch (const std::length_error&) {
+    // A size beyond what any container can hold: memory ran out in effect.
+    return std::string(outOfMemoryMessage);
+  }
 }
 
 std::string quotedText(std::string_view text) {

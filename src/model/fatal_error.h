@@ -1,6 +1,8 @@
 #ifndef QERIX_MODEL_FATAL_ERROR_H
 #define QERIX_MODEL_FATAL_ERROR_H
 
+#include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -18,6 +20,11 @@ class FatalError : public std::runtime_error {
 [[noreturn]] void fatal(std::string_view message);
 // The message followed by the offending text, quoted as below.
 [[noreturn]] void fatal(std::string_view message, std::string_view offendingText);
+
+// Runs `body`. When a FatalError ends it, gives that error's message; when
+// memory runs out, `outOfMemoryMessage`; nothing when the body completes.
+// Only the programs' run functions call it.
+std::optional<std::string> failureOf(const std::function<void()>& body, std::string_view outOfMemoryMessage);
 
 // The offending text as a message shows it: in double quotes, cut to a
 // readable length, with every byte outside printable ASCII written as \xNN
