@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <ostream>
 
-#include "model/record_order.h"
 
 namespace qerix {
 
@@ -11,14 +10,6 @@ namespace {
 
 void appendAll(const Relation& source, Relation& target) {
   for (RecordScanner scanner(source); scanner.next();) target.appendCopy(scanner.getCurrent());
-}
-
-// The records of `input` in ascending order under the first operand's types,
-// compared over the first fieldCount fields only.
-std::vector<std::string_view> sortedRecords(const Relation& input, const AttributeList& types, int fieldCount) {
-  std::vector<std::string_view> records = input.getRecordTexts();
-  stableSortRecords(records, types, fieldCount);
-  return records;
 }
 
 }  // namespace
@@ -40,8 +31,12 @@ void UnionOperator::evaluate(AlgebraOperator* left, AlgebraOperator* right) {
   second->materialize();
   const AttributeList& types = first->getAttributes();
   const int sharedCount = std::min(first->getAttributeCount(), second->getAttributeCount());
-  const auto firstRecords = sortedRecords(*first, types, first->getAttributeCount());
-  const auto secondRecords = sortedRecords(*second, types, sharedCount);
+  // Both in ascending order under the first operand's types; the second over
+  // the fields both have.
+  first->sortRecords(types, first->getAttributeCount());
+  second->sortRecords(types, sharedCount);
+  const auto& firstRecords = first->getRecordTexts();
+  const auto& secondRecords = second->getRecordTexts();
   result->reserveRecords(firstRecords.size() + secondRecords.size());
 
   // The merge: of two equal records, one from each side, the first side's is kept.

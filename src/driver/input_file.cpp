@@ -66,7 +66,7 @@ class InputFileRecordStream : public RecordStream {
       values = line;
       return true;
     }
-    const auto text = recordText(line, records.placement.attributeCount, scratch);
+    const auto text = recordText(line, lines->commaCount(), records.placement.attributeCount, scratch);
     if (!text) records.failChanged();
     values = *text;
     return true;

@@ -31,6 +31,8 @@ class LineReader {
   // The input's offset just past the last line read.
   std::uint64_t position() const { return lines.consumed(); }
   bool failed() const { return lines.failed(); }
+  // The commas in the last line read.
+  std::size_t commaCount() const { return lines.commaCount(); }
 
   void flushEcho();
 

@@ -28,6 +28,8 @@ class LineSplitter {
   bool next(std::string_view& line);
   // The last line as it stood, with its line feed if it had one.
   std::string_view rawLine() const { return raw; }
+  // The commas in the last line, counted while its end was looked for.
+  std::size_t commaCount() const { return lineCommas; }
   // Bytes taken by the lines returned so far.
   std::uint64_t consumed() const { return consumedBytes; }
   // Whether reading stopped at an error rather than at the end.
@@ -38,6 +40,9 @@ class LineSplitter {
 
  private:
   bool refill();  // false when nothing more could be read
+  // Moves `scanned` to the next line feed (returning true) or to `end`,
+  // counting the commas passed over.
+  bool scanToLineFeed();
 
   std::istream& in;
   std::uint64_t remaining;
@@ -46,6 +51,8 @@ class LineSplitter {
   std::size_t start = 0;  // buffer[start, end) holds bytes not yet returned
   std::size_t end = 0;
   std::size_t scanned = 0;  // buffer[start, scanned) is known to hold no line feed
+  std::size_t scannedCommas = 0;  // the commas in buffer[start, scanned)
+  std::size_t lineCommas = 0;
   bool exhausted = false;
   bool readFailed = false;
   std::string_view raw;

@@ -35,7 +35,7 @@ LoadedInput loadInput(LineReader& reader, const InputFile& input) {
     std::size_t recordCount = 0;
     bool asWritten = true;
     while ((more = reader.readLine(line)) && !line.empty()) {
-      const auto text = recordText(line, attributeCount, scratch);
+      const auto text = recordText(line, reader.commaCount(), attributeCount, scratch);
       if (!text) failSetValue();
       asWritten = asWritten && text->data() == line.data() && text->size() == line.size();
       if (!leaveInFile) relation->appendNewRecord(*text);
@@ -80,9 +80,18 @@ void readHeader(std::string_view line, Relation& relation) {
 }
 
 std::optional<std::string_view> recordText(std::string_view line, int attributeCount, std::string& scratch) {
-  if (!line.empty() && line.back() == ',') line.remove_suffix(1);
-  const auto valueCount = static_cast<int>(std::count(line.begin(), line.end(), ',')) + 1;
-  if (valueCount > attributeCount) return std::nullopt;
+  return recordText(line, static_cast<std::size_t>(std::count(line.begin(), line.end(), ',')), attributeCount,
+                    scratch);
+}
+
+std::optional<std::string_view> recordText(std::string_view line, std::size_t commaCount, int attributeCount,
+                                           std::string& scratch) {
+  if (!line.empty() && line.back() == ',') {
+    line.remove_suffix(1);
+    --commaCount;
+  }
+  if (commaCount >= static_cast<std::size_t>(attributeCount)) return std::nullopt;
+  const auto valueCount = static_cast<int>(commaCount) + 1;
   if (valueCount == attributeCount) return line;
   scratch = padValues(line, valueCount, attributeCount);
   return scratch;

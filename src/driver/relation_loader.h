@@ -32,6 +32,9 @@ void readHeader(std::string_view line, Relation& relation);
 // are empty (then `scratch` holds the text). Null when the line holds more
 // values than the relation has attributes.
 std::optional<std::string_view> recordText(std::string_view line, int attributeCount, std::string& scratch);
+// The same, for a line known to hold `commaCount` commas.
+std::optional<std::string_view> recordText(std::string_view line, std::size_t commaCount, int attributeCount,
+                                           std::string& scratch);
 
 }  // namespace qerix
 

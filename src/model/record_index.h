@@ -25,6 +25,13 @@ class RecordIndex {
   // `values` must outlive the index and must not equal a text added before.
   std::uint32_t add(std::string_view values, std::size_t hash);
 
+  // Lookups in a large table wait for memory. Calling these for a batch of
+  // hashes before looking each up lets those waits overlap: prefetchSlot
+  // fetches where a lookup starts; once that has arrived, prefetchMatch
+  // fetches the text a lookup will most likely compare with.
+  void prefetchSlot(std::size_t hash) const;
+  void prefetchMatch(std::size_t hash) const;
+
  private:
   // Small, so that the table stays dense in the cache.
   struct Slot {
@@ -37,13 +44,8 @@ class RecordIndex {
 
   const AttributeList& types;
   int fieldCount;
-  struct Entry {
-    std::string_view values;
-    std::size_t hash;  // kept, so that growing the table computes no hash again
-  };
-
   std::vector<Slot> slots;  // open addressing, linear probing; the size is a power of two
-  std::vector<Entry> entries;
+  std::vector<std::string_view> entries;
 };
 
 }  // namespace qerix

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <limits>
 
 #include "model/record_values.h"
 
@@ -71,22 +72,45 @@ void stableSortRecords(std::vector<std::string_view>& records, const AttributeLi
     return compareValues(types, fieldCount, left, right) < 0;
   };
   if (std::is_sorted(records.begin(), records.end(), isLess)) return;
+  if (records.size() > std::numeric_limits<std::uint32_t>::max()) {
+    std::stable_sort(records.begin(), records.end(), isLess);
+    return;
+  }
 
+  // Sorting small entries in place, with the position as the last key, is
+  // stable without the buffer a stable sort would take.
   struct Entry {
     std::uint64_t key;
-    std::string_view values;
+    std::uint32_t position;
   };
   const bool numeric = types.isNumeric(1);
-  std::vector<Entry> entries;
-  entries.reserve(records.size());
-  for (const std::string_view values : records) {
-    entries.push_back({leadingKey(ValueCursor(values).next(), numeric), values});
+  std::vector<Entry> entries(records.size());
+  for (std::uint32_t position = 0; position < entries.size(); ++position) {
+    entries[position] = {leadingKey(ValueCursor(records[position]).next(), numeric), position};
   }
-  std::stable_sort(entries.begin(), entries.end(), [&](const Entry& left, const Entry& right) {
+  std::sort(entries.begin(), entries.end(), [&](const Entry& left, const Entry& right) {
     if (left.key != right.key) return left.key < right.key;
-    return isLess(left.values, right.values);
+    const auto order = compareValues(types, fieldCount, records[left.position], records[right.position]);
+    return order != 0 ? order < 0 : left.position < right.position;
   });
-  std::transform(entries.begin(), entries.end(), records.begin(), [](const Entry& entry) { return entry.values; });
+
+  // Move each record to its place along the cycles of the permutation;
+  // a finished place is marked by pointing at itself.
+  for (std::uint32_t start = 0; start < entries.size(); ++start) {
+    if (entries[start].position == start) continue;
+    const std::string_view first = records[start];
+    std::uint32_t place = start;
+    while (true) {
+      const std::uint32_t from = entries[place].position;
+      entries[place].position = place;
+      if (from == start) {
+        records[place] = first;
+        break;
+      }
+      records[place] = records[from];
+      place = from;
+    }
+  }
 }
 
 }  // namespace qerix

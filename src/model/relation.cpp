@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cstring>
 #include <numeric>
 #include <ostream>
 #include <utility>
@@ -113,7 +114,11 @@ void Relation::shareTextOf(const Relation& other) {
 
 void Relation::reserveRecords(std::size_t count) { recordsToChange().reserve(count); }
 
-void Relation::sortRecords() { stableSortRecords(recordsToChange(), attributes, getAttributeCount()); }
+void Relation::sortRecords() { sortRecords(attributes, getAttributeCount()); }
+
+void Relation::sortRecords(const AttributeList& types, int fieldCount) {
+  stableSortRecords(recordsToChange(), types, fieldCount);
+}
 
 namespace {
 
@@ -135,35 +140,56 @@ std::vector<int> positionsByName(const AttributeList& attributes) {
 
 void Relation::printTo(std::ostream& out) const {
   const std::vector<int> positions = positionsByName(attributes);
-  std::string text = name + "(";
+  std::string header = name + "(";
   for (std::size_t column = 0; column < positions.size(); ++column) {
-    if (column > 0) text += ", ";
-    text += attributes.getAttributeName(positions[column]);
-    text += ' ';
-    text += attributes.getAttributeType(positions[column]);
+    if (column > 0) header += ", ";
+    header += attributes.getAttributeName(positions[column]);
+    header += ' ';
+    header += attributes.getAttributeType(positions[column]);
   }
-  text += ")\n";
+  header += ")\n";
+  out.write(header.data(), static_cast<std::streamsize>(header.size()));
 
+  // A record prints no longer than it is stored, plus a comma per value: the
+  // same values, maybe in another order. So lines go straight into the block.
+  std::vector<char> block(outputBlockSize);
+  std::size_t used = 0;
   const bool inStoredOrder = std::is_sorted(positions.begin(), positions.end());
-  std::vector<std::string_view> values;
+  std::vector<std::size_t> valueStarts(positions.size() + 1);
   for (RecordScanner scanner(*this); scanner.next();) {
     const std::string_view record = scanner.getCurrent().getValues();
+    const std::size_t longest = record.size() + positions.size() + 1;
+    if (used + longest > block.size()) {
+      out.write(block.data(), static_cast<std::streamsize>(used));
+      used = 0;
+      if (longest > block.size()) block.resize(longest);
+    }
+    char* line = block.data() + used;
     if (inStoredOrder) {
-      text += record;
+      std::memcpy(line, record.data(), record.size());
+      line += record.size();
     } else {
-      splitValues(record, getAttributeCount(), values);
+      // valueStarts[k] is where value k + 1 starts, as if every value were followed by a comma.
+      std::size_t start = 0;
+      for (std::size_t index = 0; index + 1 < valueStarts.size(); ++index) {
+        valueStarts[index] = start;
+        const auto comma = record.find(',', start);
+        start = comma == std::string_view::npos ? record.size() + 1 : comma + 1;
+      }
+      valueStarts.back() = record.size() + 1;
       for (std::size_t column = 0; column < positions.size(); ++column) {
-        if (column > 0) text += ',';
-        text += values[indexOf(positions[column])];
+        if (column > 0) *line++ = ',';
+        const std::size_t index = indexOf(positions[column]);
+        const std::size_t next = valueStarts[index + 1];
+        const std::size_t length = next > valueStarts[index] ? next - valueStarts[index] - 1 : 0;
+        std::memcpy(line, record.data() + valueStarts[index], length);
+        line += length;
       }
     }
-    text += '\n';
-    if (text.size() >= outputBlockSize) {
-      out.write(text.data(), static_cast<std::streamsize>(text.size()));
-      text.clear();
-    }
+    *line++ = '\n';
+    used = static_cast<std::size_t>(line - block.data());
   }
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  out.write(block.data(), static_cast<std::streamsize>(used));
 }
 
 RecordScanner::RecordScanner(const Relation& scanned) : relation(scanned) {
