@@ -14,7 +14,7 @@ namespace qerix {
 
 // Records are handed over this many at a time, so that the memory waits of
 // their lookups in a large index can overlap (see RecordIndex::prefetchSlot).
-inline constexpr std::size_t recordBatchSize = 32;
+inline constexpr std::size_t recordBatchSize = 16;
 
 // Calls process(batch) with the relation's records in order, a few at a time.
 // The texts stay valid during the call. Records in memory are handed over as

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
-#include <limits>
 
 #include "model/record_values.h"
 
@@ -66,19 +65,15 @@ std::size_t hashValues(const AttributeList& types, int fieldCount, std::string_v
   return hash ^ (hash >> 33);
 }
 
-void stableSortRecords(std::vector<std::string_view>& records, const AttributeList& types, int fieldCount) {
-  if (records.size() < 2 || fieldCount == 0) return;
+std::vector<std::uint32_t> sortedPositions(std::span<const std::string_view> records, const AttributeList& types,
+                                           int fieldCount) {
   auto isLess = [&](std::string_view left, std::string_view right) {
     return compareValues(types, fieldCount, left, right) < 0;
   };
-  if (std::is_sorted(records.begin(), records.end(), isLess)) return;
-  if (records.size() > std::numeric_limits<std::uint32_t>::max()) {
-    std::stable_sort(records.begin(), records.end(), isLess);
-    return;
-  }
+  if (records.size() < 2 || fieldCount == 0 || std::is_sorted(records.begin(), records.end(), isLess)) return {};
 
-  // Sorting small entries in place, with the position as the last key, is
-  // stable without the buffer a stable sort would take.
+  // Sorting small entries, with the position as the last key, is stable
+  // without the buffer a stable sort would take.
   struct Entry {
     std::uint64_t key;
     std::uint32_t position;
@@ -93,24 +88,17 @@ void stableSortRecords(std::vector<std::string_view>& records, const AttributeLi
     const auto order = compareValues(types, fieldCount, records[left.position], records[right.position]);
     return order != 0 ? order < 0 : left.position < right.position;
   });
+  std::vector<std::uint32_t> positions(records.size());
+  std::transform(entries.begin(), entries.end(), positions.begin(), [](const Entry& entry) { return entry.position; });
+  return positions;
+}
 
-  // Move each record to its place along the cycles of the permutation;
-  // a finished place is marked by pointing at itself.
-  for (std::uint32_t start = 0; start < entries.size(); ++start) {
-    if (entries[start].position == start) continue;
-    const std::string_view first = records[start];
-    std::uint32_t place = start;
-    while (true) {
-      const std::uint32_t from = entries[place].position;
-      entries[place].position = place;
-      if (from == start) {
-        records[place] = first;
-        break;
-      }
-      records[place] = records[from];
-      place = from;
-    }
-  }
+void stableSortRecords(std::vector<std::string_view>& records, const AttributeList& types, int fieldCount) {
+  const std::vector<std::uint32_t> order = sortedPositions(records, types, fieldCount);
+  if (order.empty()) return;
+  std::vector<std::string_view> sorted(records.size());
+  std::transform(order.begin(), order.end(), sorted.begin(), [&](std::uint32_t position) { return records[position]; });
+  records.swap(sorted);
 }
 
 }  // namespace qerix

@@ -3,6 +3,8 @@
 
 #include <compare>
 #include <cstddef>
+#include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +25,12 @@ std::weak_ordering compareValues(const AttributeList& types, int fieldCount, std
 
 // Consistent with compareValues: texts that compare equal hash equal.
 std::size_t hashValues(const AttributeList& types, int fieldCount, std::string_view values);
+
+// The positions of the records in ascending order by compareValues; stable,
+// so equal records keep their order. Empty when they are in order already.
+// At most 2^32 - 1 records.
+std::vector<std::uint32_t> sortedPositions(std::span<const std::string_view> records, const AttributeList& types,
+                                           int fieldCount);
 
 // Ascending by compareValues; stable, so equal records keep their order.
 void stableSortRecords(std::vector<std::string_view>& records, const AttributeList& types, int fieldCount);

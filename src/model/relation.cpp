@@ -114,11 +114,7 @@ void Relation::shareTextOf(const Relation& other) {
 
 void Relation::reserveRecords(std::size_t count) { recordsToChange().reserve(count); }
 
-void Relation::sortRecords() { sortRecords(attributes, getAttributeCount()); }
-
-void Relation::sortRecords(const AttributeList& types, int fieldCount) {
-  stableSortRecords(recordsToChange(), types, fieldCount);
-}
+void Relation::sortRecords() { stableSortRecords(recordsToChange(), attributes, getAttributeCount()); }
 
 namespace {
 
@@ -173,8 +169,9 @@ void Relation::printTo(std::ostream& out) const {
       std::size_t start = 0;
       for (std::size_t index = 0; index + 1 < valueStarts.size(); ++index) {
         valueStarts[index] = start;
-        const auto comma = record.find(',', start);
-        start = comma == std::string_view::npos ? record.size() + 1 : comma + 1;
+        if (start > record.size()) continue;
+        // Values are short: a plain scan beats a call to memchr here.
+        start = static_cast<std::size_t>(std::find(record.begin() + start, record.end(), ',') - record.begin()) + 1;
       }
       valueStarts.back() = record.size() + 1;
       for (std::size_t column = 0; column < positions.size(); ++column) {
@@ -182,7 +179,7 @@ void Relation::printTo(std::ostream& out) const {
         const std::size_t index = indexOf(positions[column]);
         const std::size_t next = valueStarts[index + 1];
         const std::size_t length = next > valueStarts[index] ? next - valueStarts[index] - 1 : 0;
-        std::memcpy(line, record.data() + valueStarts[index], length);
+        if (length > 0) std::memcpy(line, record.data() + valueStarts[index], length);
         line += length;
       }
     }
