@@ -8,6 +8,7 @@
 #include "algebra/product_operator.h"
 #include "conditions/comparison_operators.h"
 #include "conditions/logical_operators.h"
+#include "model/paired_records.h"
 #include "model/record_index.h"
 #include "model/record_values.h"
 
@@ -93,35 +94,47 @@ class RecordGroups {
 
 }  // namespace
 
-std::unique_ptr<Relation> selectPairs(const Relation& first, Relation& second, ConditionTree& condition) {
-  auto result = std::make_unique<Relation>(ProductOperator::combineAttributes(first, second));
-  if (first.isEmpty() || second.isEmpty()) return result;
+std::unique_ptr<Relation> selectPairs(std::shared_ptr<const Relation> first, std::shared_ptr<Relation> second,
+                                      ConditionTree& condition) {
+  auto result = std::make_unique<Relation>(ProductOperator::combineAttributes(*first, *second));
+  if (first->isEmpty() || second->isEmpty()) return result;
   bindCondition(condition, result->getAttributes());
-  second.materialize();
+  second->materialize();
 
+  // For each first record, the second records it pairs with, then a groupEnd.
+  std::vector<std::uint32_t> members;
+  std::size_t pairCount = 0;
   std::string values;
-  auto testPair = [&](const Record& firstRecord, const Record& secondRecord) {
-    ProductOperator::combineValues(firstRecord, secondRecord, values);
-    if (evaluateCondition(condition, Record(*result, values))) result->appendNewRecord(values);
+  auto testPair = [&](const Record& firstRecord, std::uint32_t secondIndex) {
+    PairedRecords::joinValues(firstRecord, second->getRecord(secondIndex), values);
+    if (!evaluateCondition(condition, Record(*result, values))) return;
+    members.push_back(secondIndex);
+    ++pairCount;
   };
 
-  const auto key = findJoinKey(condition.getRoot(), first.getAttributeCount());
+  const auto key = findJoinKey(condition.getRoot(), first->getAttributeCount());
   if (!key) {
-    for (RecordScanner scanner(first); scanner.next();) {
-      for (std::size_t secondIndex = 0; secondIndex < second.getRecordCount(); ++secondIndex) {
-        testPair(scanner.getCurrent(), second.getRecord(secondIndex));
+    const auto secondCount = static_cast<std::uint32_t>(second->getRecordCount());
+    for (RecordScanner scanner(*first); scanner.next();) {
+      for (std::uint32_t secondIndex = 0; secondIndex < secondCount; ++secondIndex) {
+        testPair(scanner.getCurrent(), secondIndex);
       }
+      members.push_back(PairedRecords::groupEnd);
     }
-    return result;
+  } else {
+    RecordGroups groups(*second, key->secondPosition, first->getAttributeType(key->firstPosition));
+    members.reserve(first->getRecordCount() * 2);
+    for (RecordScanner scanner(*first); scanner.next();) {
+      const Record firstRecord = scanner.getCurrent();
+      const std::string_view firstKey = valueAt(firstRecord.getValues(), key->firstPosition);
+      for (auto member = groups.firstMember(firstKey); member != endOfGroup; member = groups.nextMember(member)) {
+        testPair(firstRecord, member);
+      }
+      members.push_back(PairedRecords::groupEnd);
+    }
   }
-
-  RecordGroups groups(second, key->secondPosition, first.getAttributeType(key->firstPosition));
-  for (RecordScanner scanner(first); scanner.next();) {
-    const Record firstRecord = scanner.getCurrent();
-    const std::string_view firstKey = valueAt(firstRecord.getValues(), key->firstPosition);
-    for (auto member = groups.firstMember(firstKey); member != endOfGroup; member = groups.nextMember(member)) {
-      testPair(firstRecord, second.getRecord(member));
-    }
+  if (pairCount > 0) {
+    result->setRecordSource(std::make_shared<PairedRecords>(std::move(first), std::move(second), std::move(members)));
   }
   return result;
 }

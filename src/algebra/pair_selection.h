@@ -14,8 +14,11 @@ namespace qerix {
 // attribute of one operand to equal an attribute of the other (an EQ between
 // them, alone or under AND), only the pairs that agree there are formed,
 // found through a hash table of the second operand.
-// The second relation is brought into memory; the first is read once, in order.
-std::unique_ptr<Relation> selectPairs(const Relation& first, Relation& second, ConditionTree& condition);
+// The second relation is brought into memory; the first is read once, in
+// order, and again whenever the result is read: the result keeps both and
+// holds its records as pairs of them (PairedRecords).
+std::unique_ptr<Relation> selectPairs(std::shared_ptr<const Relation> first, std::shared_ptr<Relation> second,
+                                      ConditionTree& condition);
 
 }  // namespace qerix
 

@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "model/paired_records.h"
+
 namespace qerix {
 
 Relation* ProductOperator::getResult() {
@@ -31,13 +33,6 @@ AttributeList ProductOperator::combineAttributes(const Relation& first, const Re
   return attributes;
 }
 
-void ProductOperator::combineValues(const Record& first, const Record& second, std::string& out) {
-  out.assign(first.getValues());
-  // A record without values adds no field, so no comma either.
-  if (first.getValueCount() > 0 && second.getValueCount() > 0) out += ',';
-  out += second.getValues();
-}
-
 void ProductOperator::build() {
   if (!firstInput || !secondInput) return;
   result = std::make_unique<Relation>(combineAttributes(*firstInput, *secondInput));
@@ -47,7 +42,7 @@ void ProductOperator::build() {
   for (RecordScanner scanner(*firstInput); scanner.next();) {
     const Record firstRecord = scanner.getCurrent();
     for (std::size_t index = 0; index < secondInput->getRecordCount(); ++index) {
-      combineValues(firstRecord, secondInput->getRecord(index), values);
+      PairedRecords::joinValues(firstRecord, secondInput->getRecord(index), values);
       result->appendNewRecord(values);
     }
   }

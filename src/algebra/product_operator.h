@@ -26,8 +26,6 @@ class ProductOperator : public AlgebraOperator {
 
   // The first relation's attributes followed by the second's.
   static AttributeList combineAttributes(const Relation& first, const Relation& second);
-  // The values of both records, by position, into `out`.
-  static void combineValues(const Record& first, const Record& second, std::string& out);
 
  private:
   void build();

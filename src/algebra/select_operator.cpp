@@ -30,8 +30,8 @@ void SelectOperator::print(std::ostream& out) const {
 void SelectOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/) {
   if (auto* product = dynamic_cast<ProductOperator*>(left)) {
     // Test the pairs as they are formed instead of building the whole product.
-    const auto [first, second] = product->takeOperands();
-    if (first && second) result = selectPairs(*first, *second, *condition);
+    auto [first, second] = product->takeOperands();
+    if (first && second) result = selectPairs(std::move(first), std::move(second), *condition);
     return;
   }
   const auto input = takeOperand(left);
