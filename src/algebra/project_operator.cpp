@@ -1,9 +1,12 @@
 #include "algebra/project_operator.h"
 
+#include <array>
 #include <ostream>
+#include <span>
 #include <set>
 
 #include "model/fatal_error.h"
+#include "model/record_batches.h"
 #include "model/record_index.h"
 #include "model/record_values.h"
 #include "model/text_arena.h"
@@ -12,7 +15,24 @@
 namespace qerix {
 
 namespace {
+
 constexpr std::string_view blankNameMessage = "Hibas projekcio, ures attributumnev: ";
+
+// Appends the values at the given positions (ascending, from 1), joined by commas.
+void appendProjection(std::string_view values, const std::vector<int>& positions, std::string& out) {
+  ValueCursor cursor(values);
+  int fieldno = 0;
+  for (const int position : positions) {
+    std::string_view value;
+    while (fieldno < position) {
+      value = cursor.next();
+      ++fieldno;
+    }
+    if (position != positions.front()) out += ',';
+    out += value;
+  }
+}
+
 }  // namespace
 
 void ProjectOperator::setAttributeNames(std::string_view text) {
@@ -50,31 +70,36 @@ void ProjectOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/
 
   // Of each set of equal projected records only the last one copied stays;
   // what stays is distinct, so sorting leaves no equal neighbours to remove.
-  const int fieldCount = result->getAttributeCount();
   // The projected texts go straight into an arena that the result keeps.
+  const std::vector<int> kept(positions.begin(), positions.end());
   const auto projectedText = std::make_shared<TextArena>();
-  RecordIndex distinct(result->getAttributes(), fieldCount, 1024);
-  std::vector<std::string_view> lastOfEach;
-  std::vector<std::string_view> values;
-  std::string projected;
-  for (RecordScanner scanner(*input); scanner.next();) {
-    splitValues(scanner.getCurrent().getValues(), input->getAttributeCount(), values);
-    projected.clear();
-    for (const int position : positions) {
-      if (position != *positions.begin()) projected += ',';
-      projected += values[indexOf(position)];
+  RecordIndex distinct(result->getAttributes(), result->getAttributeCount(), 1024);
+  std::string batchText;
+  std::array<std::size_t, recordBatchSize + 1> starts{};
+  std::array<std::string_view, recordBatchSize> projected;
+  std::array<std::size_t, recordBatchSize> hashes{};
+  forEachRecordBatch(*input, [&](std::span<const std::string_view> batch) {
+    batchText.clear();
+    for (std::size_t index = 0; index < batch.size(); ++index) {
+      starts[index] = batchText.size();
+      appendProjection(batch[index], kept, batchText);
     }
-    const std::size_t hash = distinct.hashOf(projected);
-    if (const auto found = distinct.find(projected, hash)) {
-      if (lastOfEach[*found] != projected) lastOfEach[*found] = projectedText->store(projected);
-    } else {
-      const std::string_view stored = projectedText->store(projected);
-      distinct.add(stored, hash);
-      lastOfEach.push_back(stored);
+    starts[batch.size()] = batchText.size();
+    for (std::size_t index = 0; index < batch.size(); ++index) {
+      projected[index] = std::string_view(batchText).substr(starts[index], starts[index + 1] - starts[index]);
+      hashes[index] = distinct.hashOf(projected[index]);
+      distinct.prefetchSlot(hashes[index]);
     }
-  }
+    for (std::size_t index = 0; index < batch.size(); ++index) {
+      if (const auto found = distinct.find(projected[index], hashes[index])) {
+        if (distinct.at(*found) != projected[index]) distinct.replace(*found, projectedText->store(projected[index]));
+      } else {
+        distinct.add(projectedText->store(projected[index]), hashes[index]);
+      }
+    }
+  });
   result->keepTextAlive(projectedText);
-  for (const std::string_view record : lastOfEach) result->appendRecordText(record);
+  result->appendRecordTexts(distinct.takeTexts());
   result->sortRecords();
 }
 

@@ -1,5 +1,6 @@
 #include "model/record_index.h"
 
+#include <algorithm>
 #include <bit>
 
 #include "model/record_order.h"
@@ -40,6 +41,11 @@ std::uint32_t RecordIndex::add(std::string_view values, std::size_t hash) {
   entries.push_back(values);
   slots[slotOf(values, hash)] = {static_cast<std::uint32_t>(entries.size()), upperBits(hash)};
   return static_cast<std::uint32_t>(entries.size() - 1);
+}
+
+std::vector<std::string_view> RecordIndex::takeTexts() {
+  std::fill(slots.begin(), slots.end(), Slot{});
+  return std::move(entries);
 }
 
 void RecordIndex::prefetchSlot(std::size_t hash) const { prefetch(&slots[hash & (slots.size() - 1)]); }

@@ -25,6 +25,12 @@ class RecordIndex {
   // `values` must outlive the index and must not equal a text added before.
   std::uint32_t add(std::string_view values, std::size_t hash);
 
+  std::string_view at(std::uint32_t number) const { return entries[number]; }
+  // Puts `values`, equal to text `number`, in that text's place.
+  void replace(std::uint32_t number, std::string_view values) { entries[number] = values; }
+  // The texts in the order of their numbers; the index is empty afterwards.
+  std::vector<std::string_view> takeTexts();
+
   // Lookups in a large table wait for memory. Calling these for a batch of
   // hashes before looking each up lets those waits overlap: prefetchSlot
   // fetches where a lookup starts; once that has arrived, prefetchMatch

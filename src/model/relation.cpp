@@ -73,6 +73,15 @@ TextArena& Relation::arena() {
 
 void Relation::appendRecordText(std::string_view values) { recordsToChange().push_back(values); }
 
+void Relation::appendRecordTexts(std::vector<std::string_view> texts) {
+  auto& list = recordsToChange();
+  if (list.empty()) {
+    list = std::move(texts);
+  } else {
+    list.insert(list.end(), texts.begin(), texts.end());
+  }
+}
+
 void Relation::appendNewRecord(std::string_view values) { appendRecordText(arena().store(values)); }
 
 void Relation::appendCopy(const Record& record) {

@@ -61,6 +61,8 @@ class Relation {
   // Appends a record text of exactly getAttributeCount() values whose bytes
   // one of this relation's text owners (keepTextAlive) holds.
   void appendRecordText(std::string_view values);
+  // The same for many texts at once.
+  void appendRecordTexts(std::vector<std::string_view> texts);
   // Appends a record text of exactly getAttributeCount() values, copying its bytes.
   void appendNewRecord(std::string_view values);
   // Appends a record holding the source's values by position: field k gets
