@@ -5,9 +5,52 @@
 #include "algebra/pair_selection.h"
 #include "algebra/product_operator.h"
 #include "conditions/logical_operators.h"
+#include "model/text_arena.h"
 #include "query/condition_parser.h"
 
 namespace qerix {
+
+namespace {
+
+// A result much smaller than an input still in the input file is cheaper to
+// copy while the input is read than to find again by reading the input once
+// more. This copies passing records until they grow past a quarter of the
+// bytes read, and then gives up.
+class SmallResultCopy {
+ public:
+  explicit SmallResultCopy(const Relation& input) : kept(!input.isInMemory()) {}
+
+  void offer(std::string_view values, bool passes) {
+    if (!kept) return;
+    readBytes += values.size() + 1;
+    if (passes) {
+      texts.push_back(arena->store(values));
+      keptBytes += values.size() + 1;
+    }
+    constexpr std::size_t judgedAfter = std::size_t{1} << 20;
+    if (readBytes >= judgedAfter && keptBytes > readBytes / 4) {
+      kept = false;
+      texts = {};
+      arena.reset();
+    }
+  }
+
+  bool isKept() const { return kept; }
+
+  void moveTo(Relation& result) {
+    result.keepTextAlive(arena);
+    result.appendRecordTexts(std::move(texts));
+  }
+
+ private:
+  bool kept;
+  std::shared_ptr<TextArena> arena = std::make_shared<TextArena>();
+  std::vector<std::string_view> texts;
+  std::size_t readBytes = 0;
+  std::size_t keptBytes = 0;
+};
+
+}  // namespace
 
 SelectOperator::SelectOperator() = default;
 
@@ -41,9 +84,17 @@ void SelectOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/)
   bindCondition(*condition, input->getAttributes());
   std::vector<bool> chosen;
   chosen.reserve(input->getRecordCount());
-  for (RecordScanner scanner(*input); scanner.next();)
-    chosen.push_back(evaluateCondition(*condition, scanner.getCurrent()));
-  result->appendChosen(*input, std::move(chosen));
+  SmallResultCopy copy(*input);
+  for (RecordScanner scanner(*input); scanner.next();) {
+    const bool passes = evaluateCondition(*condition, scanner.getCurrent());
+    chosen.push_back(passes);
+    copy.offer(scanner.getCurrent().getValues(), passes);
+  }
+  if (copy.isKept()) {
+    copy.moveTo(*result);
+  } else {
+    result->appendChosen(*input, std::move(chosen));
+  }
 }
 
 }  // namespace qerix
