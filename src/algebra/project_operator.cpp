@@ -2,8 +2,8 @@
 
 #include <array>
 #include <ostream>
-#include <span>
 #include <set>
+#include <span>
 
 #include "model/fatal_error.h"
 #include "model/record_batches.h"

@@ -2,42 +2,67 @@
 
 #include <algorithm>
 #include <ostream>
+#include <string>
 
+#include "model/merged_records.h"
 #include "model/record_order.h"
-
 
 namespace qerix {
 
 namespace {
 
+using Step = MergedRecords::Step;
+
 void appendAll(const Relation& source, Relation& target) {
   for (RecordScanner scanner(source); scanner.next();) target.appendCopy(scanner.getCurrent());
 }
 
-// A relation's records in ascending order under given types, over the first
-// fieldCount fields; seen through the sorted positions, not moved.
-class SortedRecords {
- public:
-  SortedRecords(const Relation& input, const AttributeList& types, int fieldCount)
-      : relation(input), order(sortedPositions(input.getRecordTexts(), types, fieldCount)) {}
-
-  std::size_t size() const { return relation.getRecordCount(); }
-  Record at(std::size_t index) const {
-    return relation.getRecord(order.empty() ? index : order[index]);
+// The merge of the first operand, read through nextFirst(values) in
+// ascending order, with the second, in memory and in order: of two equal records, one from
+// each side, the first side's is kept. When `checkOrder` is set, gives up
+// (returning false) as soon as the first operand's records turn out not to
+// be ascending.
+template <class NextFirst>
+bool mergeSteps(const Relation& first, const Relation& second, int secondWidth, bool checkOrder,
+                std::vector<Step>& steps, NextFirst nextFirst) {
+  const int width = first.getAttributeCount();
+  std::string previous;
+  std::string_view firstValues;
+  bool firstLeft = nextFirst(firstValues);
+  auto takeFirst = [&] {
+    if (checkOrder) previous.assign(firstValues);
+    firstLeft = nextFirst(firstValues);
+    return !(checkOrder && firstLeft && compareValues(first.getAttributes(), width, firstValues, previous) < 0);
+  };
+  std::size_t secondIndex = 0;
+  while (firstLeft || secondIndex < second.getRecordCount()) {
+    std::weak_ordering order = std::weak_ordering::greater;  // with the first exhausted, the second's comes
+    if (firstLeft && secondIndex < second.getRecordCount()) {
+      order = Record(first, firstValues).compareTo(second.getRecord(secondIndex));
+    } else if (firstLeft) {
+      order = std::weak_ordering::less;
+    }
+    if (order > 0) {
+      // Copying a record with more values than the result has ends the run.
+      if (secondWidth > width) failSetValue();
+      steps.push_back(Step::second);
+      ++secondIndex;
+      continue;
+    }
+    steps.push_back(order == 0 ? Step::firstOverSecond : Step::first);
+    if (order == 0) ++secondIndex;
+    if (!takeFirst()) return false;
   }
-
- private:
-  const Relation& relation;
-  const std::vector<std::uint32_t> order;  // empty when the records are in order already
-};
+  return true;
+}
 
 }  // namespace
 
 void UnionOperator::print(std::ostream& out) const { out << "Union\n"; }
 
 void UnionOperator::evaluate(AlgebraOperator* left, AlgebraOperator* right) {
-  const auto first = takeOperand(left);
-  const auto second = takeOperand(right);
+  std::shared_ptr<Relation> first = takeOperand(left);
+  std::shared_ptr<Relation> second = takeOperand(right);
   if (!first || !second) return;
   result = std::make_unique<Relation>(first->getAttributes());
   if (first->isEmpty() || second->isEmpty()) {
@@ -46,41 +71,44 @@ void UnionOperator::evaluate(AlgebraOperator* left, AlgebraOperator* right) {
     return;
   }
 
-  first->materialize();
   second->materialize();
   const AttributeList& types = first->getAttributes();
-  const int sharedCount = std::min(first->getAttributeCount(), second->getAttributeCount());
-  // Both in ascending order under the first operand's types; the second over
-  // the fields both have.
-  const SortedRecords firstRecords(*first, types, first->getAttributeCount());
-  const SortedRecords secondRecords(*second, types, sharedCount);
-  result->reserveRecords(firstRecords.size() + secondRecords.size());
+  const int width = first->getAttributeCount();
+  const int secondWidth = second->getAttributeCount();
+  // Both operands in ascending order under the first operand's types; the
+  // second over the fields both have. Records sorted in memory are moved into
+  // that order, so that the merge and whoever reads the result go through
+  // them front to back.
+  second->sortRecords(types, std::min(width, secondWidth));
+  std::vector<Step> steps;
+  steps.reserve(first->getRecordCount() + second->getRecordCount());
 
-  // The merge: of two equal records, one from each side, the first side's is kept.
-  std::size_t firstIndex = 0;
-  std::size_t secondIndex = 0;
-  while (firstIndex < firstRecords.size() || secondIndex < secondRecords.size()) {
-    if (firstIndex == firstRecords.size()) {
-      result->appendCopy(secondRecords.at(secondIndex++));
-      continue;
-    }
-    const Record firstRecord = firstRecords.at(firstIndex);
-    if (secondIndex == secondRecords.size()) {
-      result->appendCopy(firstRecord);
-      ++firstIndex;
-      continue;
-    }
-    const Record secondRecord = secondRecords.at(secondIndex);
-    const auto order = firstRecord.compareTo(secondRecord);
-    if (order > 0) {
-      result->appendCopy(secondRecord);
-      ++secondIndex;
-    } else {
-      result->appendCopy(firstRecord);
-      ++firstIndex;
-      if (order == 0) ++secondIndex;
-    }
+  // A first operand still in the input file and already in order is merged
+  // as it is read, and stays there. Trying is safe only where no comparison
+  // or copy can end the run, since an unordered first operand would compare
+  // other pairs than the sorted one does.
+  bool merged = false;
+  if (!first->isInMemory() && secondWidth == width) {
+    RecordScanner scanner(*first);
+    merged = mergeSteps(*first, *second, secondWidth, true, steps, [&](std::string_view& values) {
+      if (!scanner.next()) return false;
+      values = scanner.getCurrent().getValues();
+      return true;
+    });
   }
+  if (!merged) {
+    steps.clear();
+    first->materialize();
+    first->sortRecords();
+    const auto& texts = first->getRecordTexts();
+    std::size_t taken = 0;
+    mergeSteps(*first, *second, secondWidth, false, steps, [&](std::string_view& values) {
+      if (taken == texts.size()) return false;
+      values = texts[taken++];
+      return true;
+    });
+  }
+  result->setRecordSource(std::make_shared<MergedRecords>(first, second, std::move(steps), width));
 }
 
 }  // namespace qerix

@@ -50,7 +50,7 @@ class LineSplitter {
   std::size_t capacity;
   std::size_t start = 0;  // buffer[start, end) holds bytes not yet returned
   std::size_t end = 0;
-  std::size_t scanned = 0;  // buffer[start, scanned) is known to hold no line feed
+  std::size_t scanned = 0;        // buffer[start, scanned) is known to hold no line feed
   std::size_t scannedCommas = 0;  // the commas in buffer[start, scanned)
   std::size_t lineCommas = 0;
   bool exhausted = false;

@@ -94,11 +94,22 @@ std::vector<std::uint32_t> sortedPositions(std::span<const std::string_view> rec
 }
 
 void stableSortRecords(std::vector<std::string_view>& records, const AttributeList& types, int fieldCount) {
-  const std::vector<std::uint32_t> order = sortedPositions(records, types, fieldCount);
-  if (order.empty()) return;
-  std::vector<std::string_view> sorted(records.size());
-  std::transform(order.begin(), order.end(), sorted.begin(), [&](std::uint32_t position) { return records[position]; });
-  records.swap(sorted);
+  std::vector<std::uint32_t> order = sortedPositions(records, types, fieldCount);
+  // Move each record to its place along the cycles of the permutation, in
+  // place; a finished place is marked by pointing at itself.
+  for (std::uint32_t start = 0; start < order.size(); ++start) {
+    if (order[start] == start) continue;
+    const std::string_view held = records[start];
+    std::uint32_t place = start;
+    while (order[place] != start) {
+      const std::uint32_t from = order[place];
+      records[place] = records[from];
+      order[place] = place;
+      place = from;
+    }
+    records[place] = held;
+    order[place] = place;
+  }
 }
 
 }  // namespace qerix

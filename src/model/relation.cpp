@@ -123,7 +123,11 @@ void Relation::shareTextOf(const Relation& other) {
 
 void Relation::reserveRecords(std::size_t count) { recordsToChange().reserve(count); }
 
-void Relation::sortRecords() { stableSortRecords(recordsToChange(), attributes, getAttributeCount()); }
+void Relation::sortRecords() { sortRecords(attributes, getAttributeCount()); }
+
+void Relation::sortRecords(const AttributeList& types, int fieldCount) {
+  stableSortRecords(recordsToChange(), types, fieldCount);
+}
 
 namespace {
 

@@ -79,6 +79,8 @@ class Relation {
 
   // Ascending record order, stable.
   void sortRecords();
+  // The same over the first fieldCount fields, each of the given type.
+  void sortRecords(const AttributeList& types, int fieldCount);
 
   // The result format: a header with the attributes ordered by name, then a
   // line per record, its values in the header's order.
