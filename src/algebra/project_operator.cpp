@@ -3,7 +3,6 @@
 #include <array>
 #include <ostream>
 #include <set>
-#include <span>
 
 #include "model/fatal_error.h"
 #include "model/record_batches.h"
@@ -74,30 +73,36 @@ void ProjectOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/
   const std::vector<int> kept(positions.begin(), positions.end());
   const auto projectedText = std::make_shared<TextArena>();
   RecordIndex distinct(result->getAttributes(), result->getAttributeCount(), 1024);
+  // The projections of a few records at a time, so that the waits for the
+  // index's memory overlap (see RecordIndex::prefetchSlot).
   std::string batchText;
   std::array<std::size_t, recordBatchSize + 1> starts{};
+  std::size_t count = 0;
   std::array<std::string_view, recordBatchSize> projected;
   std::array<std::size_t, recordBatchSize> hashes{};
-  forEachRecordBatch(*input, [&](std::span<const std::string_view> batch) {
-    batchText.clear();
-    for (std::size_t index = 0; index < batch.size(); ++index) {
-      starts[index] = batchText.size();
-      appendProjection(batch[index], kept, batchText);
-    }
-    starts[batch.size()] = batchText.size();
-    for (std::size_t index = 0; index < batch.size(); ++index) {
+  auto addBatch = [&] {
+    starts[count] = batchText.size();
+    for (std::size_t index = 0; index < count; ++index) {
       projected[index] = std::string_view(batchText).substr(starts[index], starts[index + 1] - starts[index]);
       hashes[index] = distinct.hashOf(projected[index]);
       distinct.prefetchSlot(hashes[index]);
     }
-    for (std::size_t index = 0; index < batch.size(); ++index) {
+    for (std::size_t index = 0; index < count; ++index) {
       if (const auto found = distinct.find(projected[index], hashes[index])) {
         if (distinct.at(*found) != projected[index]) distinct.replace(*found, projectedText->store(projected[index]));
       } else {
         distinct.add(projectedText->store(projected[index]), hashes[index]);
       }
     }
-  });
+    batchText.clear();
+    count = 0;
+  };
+  for (RecordScanner scanner(*input); scanner.next();) {
+    starts[count++] = batchText.size();
+    appendProjection(scanner.getCurrent().getValues(), kept, batchText);
+    if (count == recordBatchSize) addBatch();
+  }
+  addBatch();
   result->keepTextAlive(projectedText);
   result->appendRecordTexts(distinct.takeTexts());
   result->sortRecords();
