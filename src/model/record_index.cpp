@@ -1,7 +1,6 @@
 #include "model/record_index.h"
 
 #include <algorithm>
-#include <bit>
 
 #include "model/record_order.h"
 
@@ -19,7 +18,7 @@ void prefetch([[maybe_unused]] const void* address) {
 }
 
 // At most two thirds full: probe runs stay short, and the table stays small.
-std::size_t slotsFor(std::size_t count) { return std::bit_ceil(count + count / 2 + 16); }
+std::size_t slotsFor(std::size_t count) { return count + count / 2 + 16; }
 
 }  // namespace
 
@@ -48,11 +47,18 @@ std::vector<std::string_view> RecordIndex::takeTexts() {
   return std::move(entries);
 }
 
-void RecordIndex::prefetchSlot(std::size_t hash) const { prefetch(&slots[hash & (slots.size() - 1)]); }
+std::size_t RecordIndex::firstSlot(std::size_t hash) const {
+  // The lower half of the hash scaled to the table: any table size will do,
+  // so the table grows in proportion to the texts, not to a power of two.
+  return static_cast<std::size_t>(((hash & 0xFFFFFFFFU) * slots.size()) >> 32);
+}
+
+std::size_t RecordIndex::nextSlot(std::size_t index) const { return index + 1 == slots.size() ? 0 : index + 1; }
+
+void RecordIndex::prefetchSlot(std::size_t hash) const { prefetch(&slots[firstSlot(hash)]); }
 
 void RecordIndex::prefetchMatch(std::size_t hash) const {
-  const std::size_t mask = slots.size() - 1;
-  for (std::size_t index = hash & mask;; index = (index + 1) & mask) {
+  for (std::size_t index = firstSlot(hash);; index = nextSlot(index)) {
     const Slot& slot = slots[index];
     if (slot.entry == 0) return;
     if (slot.hashBits == upperBits(hash)) {
@@ -63,8 +69,7 @@ void RecordIndex::prefetchMatch(std::size_t hash) const {
 }
 
 std::size_t RecordIndex::slotOf(std::string_view values, std::size_t hash) const {
-  const std::size_t mask = slots.size() - 1;
-  for (std::size_t index = hash & mask;; index = (index + 1) & mask) {
+  for (std::size_t index = firstSlot(hash);; index = nextSlot(index)) {
     const Slot& slot = slots[index];
     if (slot.entry == 0) return index;
     if (slot.hashBits == upperBits(hash)) {
@@ -78,11 +83,10 @@ std::size_t RecordIndex::slotOf(std::string_view values, std::size_t hash) const
 void RecordIndex::grow() {
   std::vector<Slot> old(slots.size() * 2);
   old.swap(slots);
-  const std::size_t mask = slots.size() - 1;
   for (const Slot& slot : old) {
     if (slot.entry == 0) continue;
-    std::size_t index = hashOf(entries[slot.entry - 1]) & mask;
-    while (slots[index].entry != 0) index = (index + 1) & mask;
+    std::size_t index = firstSlot(hashOf(entries[slot.entry - 1]));
+    while (slots[index].entry != 0) index = nextSlot(index);
     slots[index] = slot;
   }
 }

@@ -45,12 +45,14 @@ class RecordIndex {
     std::uint32_t hashBits = 0;  // the upper half of the hash, to skip most comparisons
   };
 
+  std::size_t firstSlot(std::size_t hash) const;  // where the probe for a hash starts
+  std::size_t nextSlot(std::size_t index) const;
   std::size_t slotOf(std::string_view values, std::size_t hash) const;  // the match or the free slot
   void grow();
 
   const AttributeList& types;
   int fieldCount;
-  std::vector<Slot> slots;  // open addressing, linear probing; the size is a power of two
+  std::vector<Slot> slots;  // open addressing, linear probing
   std::vector<std::string_view> entries;
 };
 
