@@ -175,7 +175,7 @@ void Relation::printTo(std::ostream& out) const {
     }
     char* line = block.data() + used;
     if (inStoredOrder) {
-      std::memcpy(line, record.data(), record.size());
+      if (!record.empty()) std::memcpy(line, record.data(), record.size());
       line += record.size();
     } else {
       // valueStarts[k] is where value k + 1 starts, as if every value were followed by a comma.
