@@ -10,20 +10,30 @@ namespace qerix {
 
 namespace {
 
-// Orders records by their first value alone, as far as eight bytes or the
-// number tell; equal keys leave the decision to the full comparison.
-std::uint64_t leadingKey(std::string_view firstValue, bool numeric) {
-  if (numeric) {
-    const auto flipped = static_cast<std::uint32_t>(toInt32(firstValue)) ^ 0x80000000U;
-    return static_cast<std::uint64_t>(flipped) << 32;
-  }
+// Bytes from `offset` on of a text, as a number that orders like them; the
+// bytes past the text count as zeros.
+std::uint64_t bytesKey(std::string_view text, std::size_t offset) {
   std::uint64_t key = 0;
-  for (std::size_t index = 0; index < 8; ++index) {
+  for (std::size_t index = offset; index < offset + 8; ++index) {
     key <<= 8;
-    if (index < firstValue.size()) key |= static_cast<unsigned char>(firstValue[index]);
+    if (index < text.size()) key |= static_cast<unsigned char>(text[index]);
   }
   return key;
 }
+
+// Orders records by their first value alone, as far as sixteen bytes or the
+// number tell; equal keys leave the decision to the full comparison.
+struct LeadingKey {
+  std::uint64_t high;
+  std::uint64_t low;
+
+  LeadingKey(std::string_view firstValue, bool numeric)
+      : high(numeric ? static_cast<std::uint64_t>(static_cast<std::uint32_t>(toInt32(firstValue)) ^ 0x80000000U)
+                     : bytesKey(firstValue, 0)),
+        low(numeric ? 0 : bytesKey(firstValue, 8)) {}
+
+  auto operator<=>(const LeadingKey&) const = default;
+};
 
 // A quick hash of a short text, eight bytes at a time; hashValues spreads
 // its bits at the end.
@@ -93,13 +103,14 @@ std::vector<std::uint32_t> sortedPositions(std::span<const std::string_view> rec
   // Sorting small entries, with the position as the last key, is stable
   // without the buffer a stable sort would take.
   struct Entry {
-    std::uint64_t key;
+    LeadingKey key;
     std::uint32_t position;
   };
   const bool numeric = types.isNumeric(1);
-  std::vector<Entry> entries(records.size());
-  for (std::uint32_t position = 0; position < entries.size(); ++position) {
-    entries[position] = {leadingKey(ValueCursor(records[position]).next(), numeric), position};
+  std::vector<Entry> entries;
+  entries.reserve(records.size());
+  for (std::uint32_t position = 0; position < records.size(); ++position) {
+    entries.push_back({LeadingKey(ValueCursor(records[position]).next(), numeric), position});
   }
   std::sort(entries.begin(), entries.end(), [&](const Entry& left, const Entry& right) {
     if (left.key != right.key) return left.key < right.key;
