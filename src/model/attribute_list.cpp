@@ -9,12 +9,15 @@ Attribute::Attribute(std::string typeText, std::string attributeName)
 
 void AttributeList::addAttribute(std::string_view type, std::string_view name) {
   attributes.emplace_back(std::string(type), std::string(name));
+  numeric.push_back(isNumericType(type) ? 1 : 0);
 }
 
 void AttributeList::addAttributes(const AttributeList& list) {
   // Copy first: the list may be this one.
   const std::vector<Attribute> copies = list.attributes;
+  const std::vector<char> copiedTypes = list.numeric;
   attributes.insert(attributes.end(), copies.begin(), copies.end());
+  numeric.insert(numeric.end(), copiedTypes.begin(), copiedTypes.end());
 }
 
 std::string_view AttributeList::getAttributeName(int position) const {

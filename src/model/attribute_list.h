@@ -38,7 +38,8 @@ class AttributeList {
   int getAttributeCount() const { return static_cast<int>(attributes.size()); }
   std::string_view getAttributeName(int position) const;  // "" out of range
   std::string_view getAttributeType(int position) const;  // "" out of range
-  bool isNumeric(int position) const { return isNumericType(getAttributeType(position)); }
+  // Asked for every field of every comparison, so known in advance.
+  bool isNumeric(int position) const { return holds(position) && numeric[indexOf(position)] != 0; }
   int getAttributeIndex(std::string_view name) const;             // 0 when no attribute has it
   void setAttributeName(int position, std::string_view newName);  // ignored out of range
 
@@ -46,6 +47,7 @@ class AttributeList {
   bool holds(int position) const { return position >= 1 && position <= getAttributeCount(); }
 
   std::vector<Attribute> attributes;
+  std::vector<char> numeric;  // isNumericType of each attribute's type
 };
 
 }  // namespace qerix

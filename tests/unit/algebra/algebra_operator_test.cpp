@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <random>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -147,6 +153,251 @@ TEST(RecordStorage, LoadedRelationsNeverChangeAndResultsOutliveThem) {
     }
   }
 }
+
+// Relations of a few hundred records for an input file, each record with
+// its key under the types: an "int" value by its number, any other by its bytes.
+struct GeneratedRecord {
+  std::vector<std::string> values;
+  std::vector<std::string> key;
+};
+
+struct GeneratedRelation {
+  std::string header;
+  std::vector<GeneratedRecord> records;
+};
+
+std::string joined(const std::vector<std::string>& values, const std::vector<std::size_t>& fields) {
+  std::string text;
+  for (const std::size_t field : fields) text += (field == fields.front() ? "" : ",") + values[field];
+  return text;
+}
+
+// A field holds one of `texts` or, without texts, a number below `range`
+// written in one of several ways that all read as it.
+struct FieldKind {
+  unsigned range;
+  std::vector<std::string> texts;
+};
+
+GeneratedRelation generateRelation(std::mt19937& random, std::string header, const std::vector<FieldKind>& fields,
+                                   int recordCount) {
+  static const std::vector<std::string> prefixes = {"", "0", "00", " ", "+", " +0", "+00"};
+  GeneratedRelation relation{std::move(header), {}};
+  for (int count = 0; count < recordCount; ++count) {
+    GeneratedRecord record;
+    for (const FieldKind& field : fields) {
+      if (field.texts.empty()) {
+        record.key.push_back(std::to_string(random() % field.range));
+        record.values.push_back(prefixes[random() % prefixes.size()] + record.key.back());
+      } else {
+        record.key.push_back(field.texts[random() % field.texts.size()]);
+        record.values.push_back(record.key.back());
+      }
+    }
+    relation.records.push_back(std::move(record));
+  }
+  return relation;
+}
+
+std::string textOf(const GeneratedRecord& record) {
+  std::vector<std::size_t> all(record.values.size());
+  for (std::size_t field = 0; field < all.size(); ++field) all[field] = field;
+  return joined(record.values, all);
+}
+
+std::string inputOf(const std::vector<GeneratedRelation>& relations) {
+  std::string input = "q\n";
+  for (const GeneratedRelation& relation : relations) {
+    input += "\n" + relation.header + "\n";
+    for (const GeneratedRecord& record : relation.records) input += textOf(record) + "\n";
+  }
+  return input;
+}
+
+// What minus keeps, one text per line: the first's records, in order, whose
+// key over the fields both have is not among the second's.
+std::string expectedMinus(const GeneratedRelation& first, const GeneratedRelation& second) {
+  if (first.records.empty()) return "";
+  std::size_t shared = first.records[0].key.size();
+  if (!second.records.empty()) shared = std::min(shared, second.records[0].key.size());
+  auto keyOf = [&](const GeneratedRecord& record) {
+    return std::vector<std::string>(record.key.begin(), record.key.begin() + static_cast<std::ptrdiff_t>(shared));
+  };
+  std::set<std::vector<std::string>> removed;
+  for (const GeneratedRecord& record : second.records) removed.insert(keyOf(record));
+  std::string kept;
+  for (const GeneratedRecord& record : first.records) {
+    if (removed.count(keyOf(record)) == 0) kept += textOf(record) + "\n";
+  }
+  return kept;
+}
+
+class ManyRecords : public ::testing::TestWithParam<bool> {
+ protected:
+  // The relations of the input, records in the file or in memory.
+  RelationList load(const std::string& input) {
+    return test::loadRelations(folder.write("input.txt", input), GetParam());
+  }
+
+  test::TempFolder folder;
+};
+
+INSTANTIATE_TEST_SUITE_P(RecordsInFileOrMemory, ManyRecords, ::testing::Bool());
+
+std::string recordsOrFailure(std::string_view query, const RelationList& relations) {
+  try {
+    const auto result = test::evaluateQuery(query, relations);
+    return result ? test::recordsOf(*result) : "null";
+  } catch (const FatalError& error) {
+    return std::string("fatal: ") + error.what();
+  }
+}
+
+TEST_P(ManyRecords, MinusMatchesRecordsByValueAcrossBatches) {
+  std::mt19937 random(31);
+  const FieldKind ab{0, {"a", "b"}};
+  const GeneratedRelation f = generateRelation(random, "F(x int, s string, z int)", {{12, {}}, ab, {3, {}}}, 300);
+  const GeneratedRelation g = generateRelation(random, "G(y int, t string, w int)", {{16, {}}, ab, {3, {}}}, 250);
+  const GeneratedRelation k = generateRelation(random, "K(x int, s string)", {{16, {}}, ab}, 200);
+  const GeneratedRelation h = generateRelation(random, "H(y int, t string)", {{12, {}}, {0, {"c", "A"}}}, 200);
+  const GeneratedRelation e{"E(y int, t string, w int)", {}};
+  const RelationList relations = load(inputOf({f, g, k, h, e}));
+  const std::string allOfF = expectedMinus(f, e);
+  // Each way round, some records go and some stay.
+  for (const auto& [kept, all] :
+       {std::pair(expectedMinus(f, g), allOfF), std::pair(expectedMinus(g, f), expectedMinus(g, e)),
+        std::pair(expectedMinus(k, f), expectedMinus(k, e))}) {
+    ASSERT_FALSE(kept.empty());
+    ASSERT_LT(kept.size(), all.size());
+  }
+
+  EXPECT_TRUE(recordsOrFailure("minus(F,G)", relations) == expectedMinus(f, g));
+  EXPECT_TRUE(recordsOrFailure("minus(G,F)", relations) == expectedMinus(g, f));
+  EXPECT_EQ(recordsOrFailure("minus(F,F)", relations), "");
+  EXPECT_TRUE(recordsOrFailure("minus(F,E)", relations) == allOfF);
+  EXPECT_EQ(recordsOrFailure("minus(E,F)", relations), "");
+  // The second with more attributes: only the first's count of them is compared.
+  EXPECT_TRUE(recordsOrFailure("minus(K,F)", relations) == expectedMinus(k, f));
+  // One operand in memory as a select result, the other as loaded.
+  EXPECT_TRUE(recordsOrFailure("minus(F,select(G,GTE(w,0)))", relations) == expectedMinus(f, g));
+  EXPECT_TRUE(recordsOrFailure("minus(select(F,GTE(z,0)),G)", relations) == expectedMinus(f, g));
+  // The second with fewer attributes and no match.
+  EXPECT_TRUE(recordsOrFailure("minus(F,H)", relations) == allOfF);
+}
+
+TEST_P(ManyRecords, MinusWithFewerAttributesInTheSecondFailsOnlyOnAMatch) {
+  std::mt19937 random(32);
+  GeneratedRelation f =
+      generateRelation(random, "F(x int, s string, z int)", {{50, {}}, {0, {"a", "b"}}, {50, {}}}, 300);
+  GeneratedRelation h = generateRelation(random, "H(y int, t string)", {{50, {}}, {0, {"c", "d"}}}, 100);
+  const GeneratedRelation e{"E(x int, s string, z int)", {}};
+  // Only the last record of F, in the last batch, matches one of H, in its middle.
+  f.records.back() = {{"0050", "b", "1"}, {"50", "b", "1"}};
+  h.records[50] = {{" 50", "b"}, {"50", "b"}};
+  const RelationList relations = load(inputOf({f, h, e}));
+  EXPECT_EQ(recordsOrFailure("minus(F,H)", relations), "fatal: Record::getValue (int fieldno ): nagy fieldno!");
+  EXPECT_EQ(recordsOrFailure("minus(E,H)", relations), "");
+  // Without that record, nothing matches.
+  const std::string allOfF = expectedMinus(f, e);
+  const std::string allButLast = allOfF.substr(0, allOfF.size() - textOf(f.records.back()).size() - 1);
+  EXPECT_TRUE(recordsOrFailure("minus(select(F,LT(x,50)),H)", relations) == allButLast);
+}
+
+// What project keeps: of records equal under the projection, the last one's
+// text, in ascending order of their key.
+template <class KeyOf>
+std::string expectedProjection(const GeneratedRelation& input, KeyOf keyOf, const std::vector<std::size_t>& fields) {
+  std::map<decltype(keyOf(input.records[0].key)), std::string> last;
+  for (const GeneratedRecord& record : input.records) last[keyOf(record.key)] = joined(record.values, fields);
+  std::string kept;
+  for (const auto& [key, text] : last) kept += text + "\n";
+  return kept;
+}
+
+TEST_P(ManyRecords, ProjectKeepsTheLastTextOfEqualRecordsInOrder) {
+  std::mt19937 random(33);
+  // 37 numbers, so that equal ones lie in different batches as well as in one.
+  const GeneratedRelation r = generateRelation(random, "R(k int, v string, n int, w string)",
+                                               {{37, {}}, {0, {"c", "b", "\x80"}}, {5, {}}, {0, {"q"}}}, 410);
+  const RelationList relations = load(inputOf({r}));
+  using Key = std::vector<std::string>;
+  auto number = [](const Key& key, std::size_t field) { return std::stoi(key[field]); };
+
+  const std::string byK = expectedProjection(r, [&](const Key& key) { return number(key, 0); }, {0});
+  EXPECT_TRUE(recordsOrFailure("project(R,k)", relations) == byK);
+  EXPECT_TRUE(recordsOrFailure("project(R,k,k, k)", relations) == byK);
+  const std::string byKV =
+      expectedProjection(r, [&](const Key& key) { return std::pair(number(key, 0), key[1]); }, {0, 1});
+  EXPECT_TRUE(recordsOrFailure("project(R,k,v)", relations) == byKV);
+  EXPECT_TRUE(recordsOrFailure("project(R,v,k)", relations) == byKV);
+  const std::string byVN =
+      expectedProjection(r, [&](const Key& key) { return std::pair(key[1], number(key, 2)); }, {1, 2});
+  EXPECT_TRUE(recordsOrFailure("project(R,n,v,n)", relations) == byVN);
+  const std::string byNW = expectedProjection(r, [&](const Key& key) { return number(key, 2); }, {2, 3});
+  EXPECT_TRUE(recordsOrFailure("project(R,w,n)", relations) == byNW);
+  EXPECT_EQ(queryOutcome("project(R,w,n)", relations).substr(0, 17), "(n int, w string)");
+}
+
+// A select over an input in the file copies what passes while it reads, and
+// past the first MiB gives that up for a bitmap once the copies exceed a
+// quarter of what it read. Either way the result is the one over the input
+// held in memory.
+struct LargeSelect {
+  const char* condition;
+  std::size_t passing;
+  bool copied;  // whether the copies were kept to the end
+};
+
+void PrintTo(const LargeSelect& select, std::ostream* out) { *out << select.condition; }
+
+class SelectOverALargeFile : public ::testing::TestWithParam<LargeSelect> {
+ protected:
+  static void SetUpTestSuite() {
+    folder = std::make_unique<test::TempFolder>();
+    std::string input = "q\n\nL(k int, s string, t string)\n";
+    char line[64];
+    for (int k = 0; k < recordCount; ++k) {
+      const std::string filler = std::to_string(k * 7919 % 1000003);
+      std::snprintf(line, sizeof line, "%05d,s%03d,t%s%s\n", k, k % 1000, std::string(27 - filler.size(), 'x').c_str(),
+                    filler.c_str());
+      input += line;
+    }
+    path = folder->write("input.txt", input);
+  }
+  static void TearDownTestSuite() { folder.reset(); }
+
+  static constexpr int recordCount = 40000;  // 41 bytes each
+  static inline std::unique_ptr<test::TempFolder> folder;
+  static inline std::filesystem::path path;
+};
+
+TEST_P(SelectOverALargeFile, GivesWhatTheSelectOverTheRelationInMemoryGives) {
+  const LargeSelect& select = GetParam();
+  const std::string query = std::string("select(L,") + select.condition + ")";
+  RelationList inFile = test::loadRelations(path, false);
+  ASSERT_GT(std::filesystem::file_size(path), std::size_t{3} << 19);
+  ASSERT_FALSE(inFile[0]->isInMemory());
+  const auto result = test::evaluateQuery(query, inFile);
+  ASSERT_NE(result, nullptr);
+  // The case takes the path it is meant to.
+  EXPECT_EQ(result->isInMemory(), select.copied);
+  EXPECT_EQ(result->getRecordCount(), select.passing);
+
+  const std::string expected = queryOutcome(query, test::loadRelations(path, true));
+  inFile.clear();  // the result outlives its input
+  EXPECT_TRUE(printed(*result) == expected);
+  EXPECT_EQ(queryOutcome("select(" + query + ",NEQ(s,s001))", test::loadRelations(path, false)),
+            queryOutcome("select(" + query + ",NEQ(s,s001))", test::loadRelations(path, true)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Conditions, SelectOverALargeFile,
+                         ::testing::Values(LargeSelect{"OR(EQ(k,17),EQ(s,s999))", 41, true},  // very few pass
+                                           LargeSelect{"LT(k,0)", 0, true},                   // none
+                                           LargeSelect{"NEQ(t,x)", 40000, false},             // all
+                                           // Few at the start, many later: given up at the first MiB.
+                                           LargeSelect{"OR(LT(k,100),GT(k,10000))", 100 + 29999, false},
+                                           // None in the first MiB, then so many that it is given up near the end.
+                                           LargeSelect{"GT(k,26000)", 13999, false}));
 
 }  // namespace
 }  // namespace qerix

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
@@ -117,6 +118,67 @@ TEST(RecordSort, RandomRecordsAgreeWithTheReference) {
   expectSortedLikeReference(records, typesOf({"int", "int"}));
   expectSortedLikeReference(records, typesOf({"text", "int"}));
   expectSortedLikeReference(records, typesOf({"int", "text"}));
+}
+
+// sortedPositions against a stable sort of the positions: empty exactly when
+// the records are in order already, the stable permutation otherwise.
+void expectPositionsLikeReference(const std::vector<std::string>& texts, const AttributeList& types, int fieldCount) {
+  const std::vector<std::string_view> records(texts.begin(), texts.end());
+  std::vector<std::uint32_t> expected(records.size());
+  for (std::uint32_t position = 0; position < expected.size(); ++position) expected[position] = position;
+  std::stable_sort(expected.begin(), expected.end(), [&](std::uint32_t left, std::uint32_t right) {
+    return compareValues(types, fieldCount, records[left], records[right]) < 0;
+  });
+  const bool inOrder = std::is_sorted(expected.begin(), expected.end());
+  const std::vector<std::uint32_t> positions = sortedPositions(records, types, fieldCount);
+  if (inOrder) {
+    EXPECT_TRUE(positions.empty()) << positions.size() << " positions for records in order";
+  } else {
+    EXPECT_TRUE(positions == expected) << texts.size() << " records over " << fieldCount << " fields";
+  }
+}
+
+TEST(SortedPositions, EmptyWhenInOrderAlready) {
+  const AttributeList types = typesOf({"int", "string"});
+  expectPositionsLikeReference({}, types, 2);
+  expectPositionsLikeReference({"5,z"}, types, 2);
+  expectPositionsLikeReference({"7,b", "07,b", "+7,b", "7,b"}, types, 2);  // all equal
+  expectPositionsLikeReference({"1,b", "02,a", "2,a", "10,"}, types, 2);
+  expectPositionsLikeReference({"2,b", "2,a"}, types, 1);  // in order over the first field
+  expectPositionsLikeReference({"2,b", "1,a"}, types, 0);  // no field decides
+  expectPositionsLikeReference({"2,b", "2,a"}, types, 2);
+  expectPositionsLikeReference({"10,a", "9,a"}, types, 2);
+  expectPositionsLikeReference({"10,a", "9,a"}, typesOf({"string", "string"}), 2);
+}
+
+TEST(SortedPositions, StableUnderTiesInTheLeadingBytesAndEqualRecords) {
+  std::mt19937 random(77);
+  const std::string highBytes(8, '\xFF');
+  const std::vector<std::string> leads = {
+      "abcdefgh",         "abcdefgh0",         "abcdefgh1",           "abcdefghij",
+      "abcdefg",          highBytes,           highBytes + "\x01",    "abcdefgh\0"s,
+      "abcdefghijklmnop", "abcdefghijklmnop0", "abcdefghijklmnop\0"s, highBytes + highBytes + "\x80"};
+  const std::vector<std::string> numbers = {"7", "07", "+7", " 7", "-7", "0", "", "x", "2147483647", "-2147483648"};
+  const AttributeList leadingTwo = typesOf({"int", "string"});
+  for (int round = 0; round < 20; ++round) {
+    std::vector<std::string> texts;
+    const int count = 2 + round * 15;
+    for (int index = 0; index < count; ++index) {
+      texts.push_back(leads[random() % leads.size()] + "," + numbers[random() % numbers.size()] + "," +
+                      std::to_string(random() % 3));
+    }
+    expectPositionsLikeReference(texts, typesOf({"string", "int", "int"}), 3);
+    expectPositionsLikeReference(texts, typesOf({"string", "int", "int"}), 2);
+    expectPositionsLikeReference(texts, typesOf({"string", "string", "string"}), 1);
+    for (std::string& text : texts) text = numbers[random() % numbers.size()] + "," + text;
+    expectPositionsLikeReference(texts, typesOf({"int", "string", "int", "int"}), 4);
+    expectPositionsLikeReference(texts, typesOf({"int", "string", "int", "int"}), 1);
+    std::stable_sort(texts.begin(), texts.end(), [&](const std::string& left, const std::string& right) {
+      return compareValues(leadingTwo, 2, left, right) < 0;
+    });
+    expectPositionsLikeReference(texts, typesOf({"int", "string", "int", "int"}), 2);
+    expectPositionsLikeReference(texts, typesOf({"int", "string", "int", "int"}), 4);
+  }
 }
 
 }  // namespace
