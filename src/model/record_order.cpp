@@ -21,19 +21,45 @@ std::uint64_t bytesKey(std::string_view text, std::size_t offset) {
   return key;
 }
 
-// Orders records by their first value alone, as far as sixteen bytes or the
-// number tell; equal keys leave the decision to the full comparison.
-struct LeadingKey {
+// Orders records by their first value alone, as far as its number or its
+// first sixteen bytes tell; equal keys leave the decision to the full
+// comparison.
+struct NumberKey {
+  std::uint32_t number;
+  explicit NumberKey(std::string_view value) : number(static_cast<std::uint32_t>(toInt32(value)) ^ 0x80000000U) {}
+  auto operator<=>(const NumberKey&) const = default;
+};
+
+struct TextKey {
   std::uint64_t high;
   std::uint64_t low;
-
-  LeadingKey(std::string_view firstValue, bool numeric)
-      : high(numeric ? static_cast<std::uint64_t>(static_cast<std::uint32_t>(toInt32(firstValue)) ^ 0x80000000U)
-                     : bytesKey(firstValue, 0)),
-        low(numeric ? 0 : bytesKey(firstValue, 8)) {}
-
-  auto operator<=>(const LeadingKey&) const = default;
+  explicit TextKey(std::string_view value) : high(bytesKey(value, 0)), low(bytesKey(value, 8)) {}
+  auto operator<=>(const TextKey&) const = default;
 };
+
+// Sorts small entries of a key and a position; the position, as the last
+// key, makes the sort stable without the buffer a stable sort would take.
+template <class Key>
+std::vector<std::uint32_t> sortByKey(std::span<const std::string_view> records, const AttributeList& types,
+                                     int fieldCount) {
+  struct Entry {
+    Key key;
+    std::uint32_t position;
+  };
+  std::vector<Entry> entries;
+  entries.reserve(records.size());
+  for (std::uint32_t position = 0; position < records.size(); ++position) {
+    entries.push_back({Key(ValueCursor(records[position]).next()), position});
+  }
+  std::sort(entries.begin(), entries.end(), [&](const Entry& left, const Entry& right) {
+    if (left.key != right.key) return left.key < right.key;
+    const auto order = compareValues(types, fieldCount, records[left.position], records[right.position]);
+    return order != 0 ? order < 0 : left.position < right.position;
+  });
+  std::vector<std::uint32_t> positions(records.size());
+  std::transform(entries.begin(), entries.end(), positions.begin(), [](const Entry& entry) { return entry.position; });
+  return positions;
+}
 
 // A quick hash of a short text, eight bytes at a time; hashValues spreads
 // its bits at the end.
@@ -100,26 +126,8 @@ std::vector<std::uint32_t> sortedPositions(std::span<const std::string_view> rec
   };
   if (records.size() < 2 || fieldCount == 0 || std::is_sorted(records.begin(), records.end(), isLess)) return {};
 
-  // Sorting small entries, with the position as the last key, is stable
-  // without the buffer a stable sort would take.
-  struct Entry {
-    LeadingKey key;
-    std::uint32_t position;
-  };
-  const bool numeric = types.isNumeric(1);
-  std::vector<Entry> entries;
-  entries.reserve(records.size());
-  for (std::uint32_t position = 0; position < records.size(); ++position) {
-    entries.push_back({LeadingKey(ValueCursor(records[position]).next(), numeric), position});
-  }
-  std::sort(entries.begin(), entries.end(), [&](const Entry& left, const Entry& right) {
-    if (left.key != right.key) return left.key < right.key;
-    const auto order = compareValues(types, fieldCount, records[left.position], records[right.position]);
-    return order != 0 ? order < 0 : left.position < right.position;
-  });
-  std::vector<std::uint32_t> positions(records.size());
-  std::transform(entries.begin(), entries.end(), positions.begin(), [](const Entry& entry) { return entry.position; });
-  return positions;
+  return types.isNumeric(1) ? sortByKey<NumberKey>(records, types, fieldCount)
+                            : sortByKey<TextKey>(records, types, fieldCount);
 }
 
 void stableSortRecords(std::vector<std::string_view>& records, const AttributeList& types, int fieldCount) {
