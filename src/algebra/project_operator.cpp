@@ -4,6 +4,7 @@
 #include <ostream>
 #include <set>
 
+#include "algebra/select_operator.h"
 #include "model/fatal_error.h"
 #include "model/record_batches.h"
 #include "model/record_index.h"
@@ -55,7 +56,15 @@ void ProjectOperator::print(std::ostream& out) const {
 }
 
 void ProjectOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/) {
-  const auto input = takeOperand(left);
+  // Over a select whose input is unread, test its condition here: one pass
+  // over that input instead of one to select and another to project.
+  ConditionTree* filter = nullptr;
+  std::unique_ptr<Relation> input;
+  if (auto* select = dynamic_cast<SelectOperator*>(left)) {
+    input = select->takeUnreadInput();
+    if (input) filter = &select->getCondition();
+  }
+  if (!input) input = takeOperand(left);
   if (!input) return;
   std::set<int> positions;
   for (const std::string& name : attributeNames) positions.insert(input->getAttributeIndex(name));
@@ -65,7 +74,9 @@ void ProjectOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/
   }
   result = std::make_unique<Relation>(attributes);
   if (input->isEmpty()) return;
-  if (positions.count(0) > 0) failGetValue();  // copying the first record reads field 0
+  // Copying the first record (the first that passes the filter) reads field 0.
+  const bool readsFieldZero = positions.count(0) > 0;
+  if (readsFieldZero && !filter) failGetValue();
 
   // Of each set of equal projected records only the last one copied stays;
   // what stays is distinct, so sorting leaves no equal neighbours to remove.
@@ -98,6 +109,8 @@ void ProjectOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/
     count = 0;
   };
   for (RecordScanner scanner(*input); scanner.next();) {
+    if (filter && !evaluateCondition(*filter, scanner.getCurrent())) continue;
+    if (readsFieldZero) failGetValue();
     starts[count++] = batchText.size();
     appendProjection(scanner.getCurrent().getValues(), kept, batchText);
     if (count == recordBatchSize) addBatch();

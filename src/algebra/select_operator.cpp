@@ -77,11 +77,30 @@ void SelectOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/)
     if (first && second) result = selectPairs(std::move(first), std::move(second), *condition);
     return;
   }
-  const auto input = takeOperand(left);
+  auto input = takeOperand(left);
   if (!input) return;
   result = std::make_unique<Relation>(input->getAttributes());
   if (input->isEmpty()) return;
+  // A mismatch of types ends the run here; reading the records can end it no more.
   bindCondition(*condition, input->getAttributes());
+  unreadInput = std::move(input);
+}
+
+Relation* SelectOperator::getResult() {
+  readInput();
+  return result.get();
+}
+
+std::unique_ptr<Relation> SelectOperator::takeResult() {
+  readInput();
+  return std::move(result);
+}
+
+std::unique_ptr<Relation> SelectOperator::takeUnreadInput() { return std::move(unreadInput); }
+
+void SelectOperator::readInput() {
+  if (!unreadInput) return;
+  const std::unique_ptr<Relation> input = std::move(unreadInput);
   std::vector<bool> chosen;
   chosen.reserve(input->getRecordCount());
   SmallResultCopy copy(*input);

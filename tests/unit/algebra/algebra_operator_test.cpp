@@ -154,6 +154,40 @@ TEST(RecordStorage, LoadedRelationsNeverChangeAndResultsOutliveThem) {
   }
 }
 
+// project over a select tests the condition in its own pass over the
+// select's input; it must give what it gives over the selection built first.
+TEST(ProjectOverSelect, SameAsOverTheSelectionBuiltFirst) {
+  const test::TempFolder folder;
+  const auto path = folder.write("input.txt", inputFile);
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"select(R,GT(a,2))", "b"},
+      {"select(R,GT(a,2))", "b,a"},
+      {"select(R,EQ(b,none))", "a"},
+      {"select(R,EQ(b,none))", "zz"},  // nothing passes: no field is read
+      {"select(R,GT(a,2))", "zz"},     // the first passing record reads field 0
+      {"select(select(R,GT(a,1)),LT(a,7))", "a"},
+      {"select(product(R,S),EQ(a,c))", "b,d"},
+      {"select(E,EQ(a,b))", "a"},
+      {"select(union(R,S),NEQ(a,3))", "b"},
+  };
+  for (const bool inMemory : {false, true}) {
+    const RelationList relations = test::loadRelations(path, inMemory);
+    for (const auto& [selection, names] : cases) {
+      auto built = test::evaluateQuery(selection, relations);
+      ASSERT_NE(built, nullptr) << selection;
+      built->setName("P");
+      const RelationList selected = test::relationList(std::move(built));
+      EXPECT_EQ(queryOutcome("project(" + selection + "," + names + ")", relations),
+                queryOutcome("project(P," + names + ")", selected))
+          << selection << " " << names << (inMemory ? " in memory" : " in file");
+    }
+    EXPECT_EQ(queryOutcome("project(select(R,GT(a,2)),zz)", relations),
+              "fatal: Record::getValue (int fieldno ): nagy fieldno!");
+    EXPECT_EQ(queryOutcome("project(select(R,EQ(a,b)),a)", relations), "fatal: Nem azonos a ket attributum tipusa!");
+    EXPECT_EQ(queryOutcome("project(select(R,EQ(b,none)),zz)", relations), "( )\n");
+  }
+}
+
 // Relations of a few hundred records for an input file, each record with
 // its key under the types: an "int" value by its number, any other by its bytes.
 struct GeneratedRecord {
