@@ -33,6 +33,58 @@ void appendProjection(std::string_view values, const std::vector<int>& positions
   }
 }
 
+// The distinct projections of records. Of each set of equal projections only
+// the last one stays; what stays is distinct, so sorting leaves no equal
+// neighbours to remove. Records are projected a few at a time, so that the
+// waits for the index's memory overlap (see RecordIndex::prefetchSlot).
+class DistinctProjections {
+ public:
+  // `positions`: ascending, from 1; `types` are those of the projected fields.
+  DistinctProjections(const AttributeList& types, std::vector<int> positions)
+      : kept(std::move(positions)), distinct(types, types.getAttributeCount(), 1024) {}
+
+  void add(std::string_view values) {
+    starts[count++] = batchText.size();
+    appendProjection(values, kept, batchText);
+    if (count == recordBatchSize) addBatch();
+  }
+
+  // The projections go to the result with the arena that holds their text.
+  void moveTo(Relation& result) {
+    addBatch();
+    result.keepTextAlive(projectedText);
+    result.appendRecordTexts(distinct.takeTexts());
+  }
+
+ private:
+  void addBatch() {
+    starts[count] = batchText.size();
+    for (std::size_t index = 0; index < count; ++index) {
+      projected[index] = std::string_view(batchText).substr(starts[index], starts[index + 1] - starts[index]);
+      hashes[index] = distinct.hashOf(projected[index]);
+      distinct.prefetchSlot(hashes[index]);
+    }
+    for (std::size_t index = 0; index < count; ++index) {
+      if (const auto found = distinct.find(projected[index], hashes[index])) {
+        if (distinct.at(*found) != projected[index]) distinct.replace(*found, projectedText->store(projected[index]));
+      } else {
+        distinct.add(projectedText->store(projected[index]), hashes[index]);
+      }
+    }
+    batchText.clear();
+    count = 0;
+  }
+
+  const std::vector<int> kept;
+  RecordIndex distinct;
+  std::shared_ptr<TextArena> projectedText = std::make_shared<TextArena>();
+  std::string batchText;  // the projections of the batch, one after another
+  std::array<std::size_t, recordBatchSize + 1> starts{};
+  std::size_t count = 0;
+  std::array<std::string_view, recordBatchSize> projected;
+  std::array<std::size_t, recordBatchSize> hashes{};
+};
+
 }  // namespace
 
 void ProjectOperator::setAttributeNames(std::string_view text) {
@@ -78,46 +130,13 @@ void ProjectOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/
   const bool readsFieldZero = positions.count(0) > 0;
   if (readsFieldZero && !filter) failGetValue();
 
-  // Of each set of equal projected records only the last one copied stays;
-  // what stays is distinct, so sorting leaves no equal neighbours to remove.
-  // The projected texts go straight into an arena that the result keeps.
-  const std::vector<int> kept(positions.begin(), positions.end());
-  const auto projectedText = std::make_shared<TextArena>();
-  RecordIndex distinct(result->getAttributes(), result->getAttributeCount(), 1024);
-  // The projections of a few records at a time, so that the waits for the
-  // index's memory overlap (see RecordIndex::prefetchSlot).
-  std::string batchText;
-  std::array<std::size_t, recordBatchSize + 1> starts{};
-  std::size_t count = 0;
-  std::array<std::string_view, recordBatchSize> projected;
-  std::array<std::size_t, recordBatchSize> hashes{};
-  auto addBatch = [&] {
-    starts[count] = batchText.size();
-    for (std::size_t index = 0; index < count; ++index) {
-      projected[index] = std::string_view(batchText).substr(starts[index], starts[index + 1] - starts[index]);
-      hashes[index] = distinct.hashOf(projected[index]);
-      distinct.prefetchSlot(hashes[index]);
-    }
-    for (std::size_t index = 0; index < count; ++index) {
-      if (const auto found = distinct.find(projected[index], hashes[index])) {
-        if (distinct.at(*found) != projected[index]) distinct.replace(*found, projectedText->store(projected[index]));
-      } else {
-        distinct.add(projectedText->store(projected[index]), hashes[index]);
-      }
-    }
-    batchText.clear();
-    count = 0;
-  };
+  DistinctProjections projections(result->getAttributes(), std::vector<int>(positions.begin(), positions.end()));
   for (RecordScanner scanner(*input); scanner.next();) {
     if (filter && !evaluateCondition(*filter, scanner.getCurrent())) continue;
     if (readsFieldZero) failGetValue();
-    starts[count++] = batchText.size();
-    appendProjection(scanner.getCurrent().getValues(), kept, batchText);
-    if (count == recordBatchSize) addBatch();
+    projections.add(scanner.getCurrent().getValues());
   }
-  addBatch();
-  result->keepTextAlive(projectedText);
-  result->appendRecordTexts(distinct.takeTexts());
+  projections.moveTo(*result);
   result->sortRecords();
 }
 
