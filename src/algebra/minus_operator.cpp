@@ -26,25 +26,20 @@ void MinusOperator::evaluate(AlgebraOperator* left, AlgebraOperator* right) {
   const int sharedCount = std::min(fieldCount, second->getAttributeCount());
   RecordIndex secondRecords(types, sharedCount, second->getRecordCount());
   TextArena secondText;  // copies of the records that the input file only lends
+  const bool lent = !second->isInMemory();
   std::array<std::size_t, recordBatchSize> hashes{};
   forEachRecordBatch(*second, [&](std::span<const std::string_view> batch) {
-    for (std::size_t index = 0; index < batch.size(); ++index) {
-      hashes[index] = secondRecords.hashOf(batch[index]);
-      secondRecords.prefetchSlot(hashes[index]);
-    }
+    secondRecords.hashBatch(batch, hashes);
     for (std::size_t index = 0; index < batch.size(); ++index) {
       if (secondRecords.find(batch[index], hashes[index])) continue;
-      secondRecords.add(second->isInMemory() ? batch[index] : secondText.store(batch[index]), hashes[index]);
+      secondRecords.add(lent ? secondText.store(batch[index]) : batch[index], hashes[index]);
     }
   });
 
   std::vector<bool> chosen;
   chosen.reserve(first->getRecordCount());
   forEachRecordBatch(*first, [&](std::span<const std::string_view> batch) {
-    for (std::size_t index = 0; index < batch.size(); ++index) {
-      hashes[index] = secondRecords.hashOf(batch[index]);
-      secondRecords.prefetchSlot(hashes[index]);
-    }
+    secondRecords.hashBatch(batch, hashes);
     for (std::size_t index = 0; index < batch.size(); ++index) secondRecords.prefetchMatch(hashes[index]);
     for (std::size_t index = 0; index < batch.size(); ++index) {
       const bool found = secondRecords.find(batch[index], hashes[index]).has_value();

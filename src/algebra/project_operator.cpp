@@ -3,6 +3,7 @@
 #include <array>
 #include <ostream>
 #include <set>
+#include <span>
 
 #include "algebra/select_operator.h"
 #include "model/fatal_error.h"
@@ -36,7 +37,7 @@ void appendProjection(std::string_view values, const std::vector<int>& positions
 // The distinct projections of records. Of each set of equal projections only
 // the last one stays; what stays is distinct, so sorting leaves no equal
 // neighbours to remove. Records are projected a few at a time, so that the
-// waits for the index's memory overlap (see RecordIndex::prefetchSlot).
+// waits for the index's memory overlap (see RecordIndex::hashBatch).
 class DistinctProjections {
  public:
   // `positions`: ascending, from 1; `types` are those of the projected fields.
@@ -44,9 +45,8 @@ class DistinctProjections {
       : kept(std::move(positions)), distinct(types, types.getAttributeCount(), 1024) {}
 
   void add(std::string_view values) {
-    starts[count++] = batchText.size();
-    appendProjection(values, kept, batchText);
-    if (count == recordBatchSize) addBatch();
+    appendProjection(values, kept, batch.startText());
+    if (batch.full()) addBatch();
   }
 
   // The projections go to the result with the arena that holds their text.
@@ -58,30 +58,22 @@ class DistinctProjections {
 
  private:
   void addBatch() {
-    starts[count] = batchText.size();
-    for (std::size_t index = 0; index < count; ++index) {
-      projected[index] = std::string_view(batchText).substr(starts[index], starts[index + 1] - starts[index]);
-      hashes[index] = distinct.hashOf(projected[index]);
-      distinct.prefetchSlot(hashes[index]);
-    }
-    for (std::size_t index = 0; index < count; ++index) {
+    const std::span<const std::string_view> projected = batch.texts();
+    distinct.hashBatch(projected, hashes);
+    for (std::size_t index = 0; index < projected.size(); ++index) {
       if (const auto found = distinct.find(projected[index], hashes[index])) {
         if (distinct.at(*found) != projected[index]) distinct.replace(*found, projectedText->store(projected[index]));
       } else {
         distinct.add(projectedText->store(projected[index]), hashes[index]);
       }
     }
-    batchText.clear();
-    count = 0;
+    batch.clear();
   }
 
   const std::vector<int> kept;
   RecordIndex distinct;
   std::shared_ptr<TextArena> projectedText = std::make_shared<TextArena>();
-  std::string batchText;  // the projections of the batch, one after another
-  std::array<std::size_t, recordBatchSize + 1> starts{};
-  std::size_t count = 0;
-  std::array<std::string_view, recordBatchSize> projected;
+  TextBatch batch;
   std::array<std::size_t, recordBatchSize> hashes{};
 };
 

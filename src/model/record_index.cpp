@@ -55,7 +55,12 @@ std::size_t RecordIndex::firstSlot(std::size_t hash) const {
 
 std::size_t RecordIndex::nextSlot(std::size_t index) const { return index + 1 == slots.size() ? 0 : index + 1; }
 
-void RecordIndex::prefetchSlot(std::size_t hash) const { prefetch(&slots[firstSlot(hash)]); }
+void RecordIndex::hashBatch(std::span<const std::string_view> texts, std::span<std::size_t> hashes) const {
+  for (std::size_t index = 0; index < texts.size(); ++index) {
+    hashes[index] = hashOf(texts[index]);
+    prefetch(&slots[firstSlot(hashes[index])]);
+  }
+}
 
 void RecordIndex::prefetchMatch(std::size_t hash) const {
   for (std::size_t index = firstSlot(hash);; index = nextSlot(index)) {

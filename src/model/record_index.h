@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -31,11 +32,11 @@ class RecordIndex {
   // The texts in the order of their numbers; the index is empty afterwards.
   std::vector<std::string_view> takeTexts();
 
-  // Lookups in a large table wait for memory. Calling these for a batch of
-  // hashes before looking each up lets those waits overlap: prefetchSlot
-  // fetches where a lookup starts; once that has arrived, prefetchMatch
-  // fetches the text a lookup will most likely compare with.
-  void prefetchSlot(std::size_t hash) const;
+  // Lookups in a large table wait for memory. Hashing a batch of texts with
+  // hashBatch before looking each up lets those waits overlap: it fetches
+  // where each lookup starts. Once that has arrived, prefetchMatch fetches
+  // the text a lookup will most likely compare with.
+  void hashBatch(std::span<const std::string_view> texts, std::span<std::size_t> hashes) const;
   void prefetchMatch(std::size_t hash) const;
 
  private:

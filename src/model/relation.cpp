@@ -164,7 +164,7 @@ void Relation::printTo(std::ostream& out) const {
   std::vector<char> block(outputBlockSize);
   std::size_t used = 0;
   const bool inStoredOrder = std::is_sorted(positions.begin(), positions.end());
-  std::vector<std::size_t> valueStarts(positions.size() + 1);
+  std::vector<std::string_view> values;
   for (RecordScanner scanner(*this); scanner.next();) {
     const std::string_view record = scanner.getCurrent().getValues();
     const std::size_t longest = record.size() + positions.size() + 1;
@@ -174,26 +174,17 @@ void Relation::printTo(std::ostream& out) const {
       if (longest > block.size()) block.resize(longest);
     }
     char* line = block.data() + used;
+    auto put = [&line](std::string_view bytes) {
+      if (!bytes.empty()) std::memcpy(line, bytes.data(), bytes.size());
+      line += bytes.size();
+    };
     if (inStoredOrder) {
-      if (!record.empty()) std::memcpy(line, record.data(), record.size());
-      line += record.size();
+      put(record);
     } else {
-      // valueStarts[k] is where value k + 1 starts, as if every value were followed by a comma.
-      std::size_t start = 0;
-      for (std::size_t index = 0; index + 1 < valueStarts.size(); ++index) {
-        valueStarts[index] = start;
-        if (start > record.size()) continue;
-        // Values are short: a plain scan beats a call to memchr here.
-        start = static_cast<std::size_t>(std::find(record.begin() + start, record.end(), ',') - record.begin()) + 1;
-      }
-      valueStarts.back() = record.size() + 1;
+      splitValues(record, getAttributeCount(), values);
       for (std::size_t column = 0; column < positions.size(); ++column) {
         if (column > 0) *line++ = ',';
-        const std::size_t index = indexOf(positions[column]);
-        const std::size_t next = valueStarts[index + 1];
-        const std::size_t length = next > valueStarts[index] ? next - valueStarts[index] - 1 : 0;
-        if (length > 0) std::memcpy(line, record.data() + valueStarts[index], length);
-        line += length;
+        put(values[indexOf(positions[column])]);
       }
     }
     *line++ = '\n';

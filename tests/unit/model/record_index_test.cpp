@@ -74,8 +74,9 @@ TEST(RecordIndex, GrowsFromASmallExpectedCountAndFindsEveryTextUnderAnySpelling)
       texts.push_back(spelled(number / 3, number) + ",s" + std::to_string(number % 3) + "," + spelled(number * 7, 3));
     }
     for (std::uint32_t number = 0; number < texts.size(); ++number) {
-      const std::size_t hash = index.hashOf(texts[number]);
-      index.prefetchSlot(hash);
+      const std::string_view text = texts[number];
+      std::size_t hash = 0;
+      index.hashBatch({&text, 1}, {&hash, 1});
       index.prefetchMatch(hash);
       ASSERT_FALSE(index.find(texts[number], hash)) << texts[number];
       ASSERT_EQ(index.add(texts[number], hash), number);
@@ -83,8 +84,9 @@ TEST(RecordIndex, GrowsFromASmallExpectedCountAndFindsEveryTextUnderAnySpelling)
     for (std::uint32_t number = 0; number < texts.size(); ++number) {
       const std::string other = spelled(static_cast<int>(number) / 3, number + 1) + ",s" + std::to_string(number % 3) +
                                 "," + spelled(static_cast<int>(number) * 7, 0);
-      const std::size_t hash = index.hashOf(other);
-      index.prefetchSlot(hash);
+      const std::string_view text = other;
+      std::size_t hash = 0;
+      index.hashBatch({&text, 1}, {&hash, 1});
       index.prefetchMatch(hash);
       EXPECT_EQ(index.find(other, hash), number) << other;
       EXPECT_EQ(index.at(number), texts[number]);
