@@ -104,9 +104,19 @@ void Relation::appendChosen(const Relation& other, std::vector<bool> chosen) {
     setRecordSource(std::make_shared<SelectedRecords>(other.source, std::move(chosen)));
     return;
   }
+  if (other.isInMemory()) {
+    // Same width, bytes already in memory: share them, with their owners taken once.
+    shareTextOf(other);
+    const auto& texts = other.recordTexts();
+    auto& list = recordsToChange();
+    for (std::size_t position = 0; position < texts.size(); ++position) {
+      if (chosen[position]) list.push_back(texts[position]);
+    }
+    return;
+  }
   std::size_t position = 0;
   for (RecordScanner scanner(other); scanner.next();) {
-    if (chosen[position++]) appendCopy(scanner.getCurrent());
+    if (chosen[position++]) appendNewRecord(scanner.getCurrent().getValues());
   }
 }
 
