@@ -7,6 +7,7 @@
 
 #include "algebra/product_operator.h"
 #include "conditions/comparison_operators.h"
+#include "conditions/compiled_condition.h"
 #include "conditions/logical_operators.h"
 #include "model/paired_records.h"
 #include "model/record_index.h"
@@ -105,9 +106,10 @@ std::unique_ptr<Relation> selectPairs(std::shared_ptr<const Relation> first, std
   std::vector<std::uint32_t> members;
   std::size_t pairCount = 0;
   std::string values;
+  CompiledCondition test(condition);
   auto testPair = [&](const Record& firstRecord, std::uint32_t secondIndex) {
     PairedRecords::joinValues(firstRecord, second->getRecord(secondIndex), values);
-    if (!evaluateCondition(condition, Record(*result, values))) return;
+    if (!test.holdsFor(Record(*result, values))) return;
     members.push_back(secondIndex);
     ++pairCount;
   };

@@ -1,11 +1,13 @@
 #include "algebra/project_operator.h"
 
 #include <array>
+#include <optional>
 #include <ostream>
 #include <set>
 #include <span>
 
 #include "algebra/select_operator.h"
+#include "conditions/compiled_condition.h"
 #include "model/fatal_error.h"
 #include "model/record_batches.h"
 #include "model/record_index.h"
@@ -102,11 +104,11 @@ void ProjectOperator::print(std::ostream& out) const {
 void ProjectOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/) {
   // Over a select whose input is unread, test its condition here: one pass
   // over that input instead of one to select and another to project.
-  ConditionTree* filter = nullptr;
+  std::optional<CompiledCondition> filter;
   std::unique_ptr<Relation> input;
   if (auto* select = dynamic_cast<SelectOperator*>(left)) {
     input = select->takeUnreadInput();
-    if (input) filter = &select->getCondition();
+    if (input) filter.emplace(select->getCondition());
   }
   if (!input) input = takeOperand(left);
   if (!input) return;
@@ -124,7 +126,7 @@ void ProjectOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/
 
   DistinctProjections projections(result->getAttributes(), std::vector<int>(positions.begin(), positions.end()));
   for (RecordScanner scanner(*input); scanner.next();) {
-    if (filter && !evaluateCondition(*filter, scanner.getCurrent())) continue;
+    if (filter && !filter->holdsFor(scanner.getCurrent())) continue;
     if (readsFieldZero) failGetValue();
     projections.add(scanner.getCurrent().getValues());
   }

@@ -4,6 +4,7 @@
 
 #include "algebra/pair_selection.h"
 #include "algebra/product_operator.h"
+#include "conditions/compiled_condition.h"
 #include "conditions/logical_operators.h"
 #include "model/text_arena.h"
 #include "query/condition_parser.h"
@@ -104,8 +105,9 @@ void SelectOperator::readInput() {
   std::vector<bool> chosen;
   chosen.reserve(input->getRecordCount());
   SmallResultCopy copy(*input);
+  CompiledCondition test(*condition);
   for (RecordScanner scanner(*input); scanner.next();) {
-    const bool passes = evaluateCondition(*condition, scanner.getCurrent());
+    const bool passes = test.holdsFor(scanner.getCurrent());
     chosen.push_back(passes);
     copy.offer(scanner.getCurrent().getValues(), passes);
   }

@@ -24,6 +24,9 @@ class ComparisonOperator : public LogicalOperator {
 
   int getPosition1() const { return position1; }  // 0: a literal
   int getPosition2() const { return position2; }
+  bool isNumeric() const { return numeric; }
+  // Whether a record whose operands compare in this order satisfies the comparison.
+  bool accepts(std::weak_ordering order) const { return holds(order); }
 
  protected:
   virtual bool holds(std::weak_ordering order) const = 0;

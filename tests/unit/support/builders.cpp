@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "algebra/dummy_operator.h"
+#include "conditions/compiled_condition.h"
 #include "conditions/logical_operators.h"
 #include "driver/input_file.h"
 #include "driver/line_reader.h"
@@ -44,10 +45,15 @@ std::string conditionValues(std::string_view condition, const Relation& relation
   ConditionTree tree(std::make_unique<DummyCondition>());
   parseCondition(tree, condition);
   bindCondition(tree, relation.getAttributes());
+  CompiledCondition compiled(tree);
   std::string values;
+  std::string compiledValues;
   for (RecordScanner scanner(relation); scanner.next();) {
     values += evaluateCondition(tree, scanner.getCurrent()) ? 'T' : 'F';
+    compiledValues += compiled.holdsFor(scanner.getCurrent()) ? 'T' : 'F';
   }
+  // A compiled condition that disagrees with the tree makes every comparison fail.
+  if (compiledValues != values) values += " but compiled " + compiledValues;
   return values;
 }
 

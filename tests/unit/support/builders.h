@@ -43,7 +43,8 @@ std::string fatalMessageOf(Action&& action) {
 }
 
 // The condition's value for each record of the relation, in order, as "T"
-// or "F", from one condition tree bound to the relation's attributes.
+// or "F", from one condition tree bound to the relation's attributes. Where
+// the CompiledCondition of that tree gives other values, both are shown.
 std::string conditionValues(std::string_view condition, const Relation& relation);
 
 // Parses the query over the relations and evaluates it as a run does; the

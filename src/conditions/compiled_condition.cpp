@@ -1,0 +1,116 @@
+#include "conditions/compiled_condition.h"
+
+#include <algorithm>
+
+#include "conditions/comparison_operator.h"
+#include "conditions/logical_operators.h"
+#include "model/record.h"
+#include "model/record_values.h"
+
+namespace qerix {
+
+CompiledCondition::CompiledCondition(ConditionTree& condition) : tree(condition) {
+  add(&condition.getRoot());
+  values.resize(steps.size());
+  fields.resize(static_cast<std::size_t>(lastPosition) + 1);
+}
+
+bool CompiledCondition::holdsFor(const Record& record) {
+  if (!knowsEveryNode) return evaluateCondition(tree, record);
+  ValueCursor cursor(record.getValues());
+  for (int position = 1; position <= lastPosition; ++position)
+    fields[static_cast<std::size_t>(position)] = cursor.next();
+  for (std::size_t index = 0; index < steps.size(); ++index) {
+    const Step& step = steps[index];
+    switch (step.kind) {
+      case Kind::constant:
+        values[index] = step.value;
+        break;
+      case Kind::compare:
+        values[index] = compare(step);
+        break;
+      case Kind::both:
+        values[index] = values[step.left] && values[step.right];
+        break;
+      case Kind::either:
+        values[index] = values[step.left] || values[step.right];
+        break;
+      case Kind::negation:
+        values[index] = !values[step.left];
+        break;
+    }
+  }
+  return values.back() != 0;
+}
+
+std::uint8_t CompiledCondition::orderBit(std::weak_ordering order) {
+  if (order < 0) return 1;
+  return order == 0 ? 2 : 4;
+}
+
+std::size_t CompiledCondition::add(const TreeNode<LogicalOperator>* node) {
+  // The parser gives every node the children it reads; a node it could not
+  // have made is left to evaluateCondition.
+  Step step;
+  const LogicalOperator* payload = node ? node->payload.get() : nullptr;
+  if (payload == nullptr) {
+    knowsEveryNode = false;
+  } else if (dynamic_cast<const DummyCondition*>(payload)) {
+    return add(node->left.get());
+  } else if (const auto* comparison = dynamic_cast<const ComparisonOperator*>(payload)) {
+    // Children of a comparison are evaluated but never read.
+    if (comparison->getPosition1() == 0 && comparison->getPosition2() == 0) {
+      step.value = comparison->getResult();  // two literals leave the value as it was
+    } else {
+      step.kind = Kind::compare;
+      step.first = operandOf(comparison->getOperand1(), comparison->getPosition1());
+      step.second = operandOf(comparison->getOperand2(), comparison->getPosition2());
+      step.numeric = comparison->isNumeric();
+      for (const auto order : {std::weak_ordering::less, std::weak_ordering::equivalent, std::weak_ordering::greater}) {
+        if (comparison->accepts(order)) step.acceptedOrders |= orderBit(order);
+      }
+    }
+  } else if (dynamic_cast<const NotOperator*>(payload)) {
+    step.kind = Kind::negation;  // its second child does not count
+    step.left = add(node->left.get());
+  } else if (dynamic_cast<const AndOperator*>(payload) || dynamic_cast<const OrOperator*>(payload)) {
+    step.kind = dynamic_cast<const AndOperator*>(payload) ? Kind::both : Kind::either;
+    step.left = add(node->left.get());
+    step.right = add(node->right.get());
+  } else {
+    knowsEveryNode = false;
+  }
+  steps.push_back(std::move(step));
+  return steps.size() - 1;
+}
+
+CompiledCondition::Operand CompiledCondition::operandOf(const std::string& text, int position) {
+  Operand operand;
+  operand.position = position;
+  if (position == 0) {
+    operand.literal = text;
+    operand.number = toInt32(text);
+  }
+  lastPosition = std::max(lastPosition, position);
+  return operand;
+}
+
+bool CompiledCondition::compare(const Step& step) const {
+  const auto field = [this](const Operand& operand) { return fields[static_cast<std::size_t>(operand.position)]; };
+  std::weak_ordering order = std::weak_ordering::equivalent;
+  if (step.numeric) {
+    const std::int32_t left = step.first.position > 0 ? toInt32(field(step.first)) : step.first.number;
+    const std::int32_t right = step.second.position > 0 ? toInt32(field(step.second)) : step.second.number;
+    order = left <=> right;
+  } else {
+    const std::string_view left = step.first.position > 0 ? field(step.first) : std::string_view(step.first.literal);
+    const std::string_view right =
+        step.second.position > 0 ? field(step.second) : std::string_view(step.second.literal);
+    const int sign = left.compare(right);
+    order =
+        sign < 0 ? std::weak_ordering::less : (sign > 0 ? std::weak_ordering::greater : std::weak_ordering::equivalent);
+  }
+  return (step.acceptedOrders & orderBit(order)) != 0;
+}
+
+}  // namespace qerix
