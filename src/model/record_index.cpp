@@ -47,10 +47,14 @@ std::vector<std::string_view> RecordIndex::takeTexts() {
   return std::move(entries);
 }
 
-std::size_t RecordIndex::firstSlot(std::size_t hash) const {
-  // The lower half of the hash scaled to the table: any table size will do,
+std::size_t RecordIndex::firstSlot(std::size_t hash) const { return slotFor(upperBits(hash)); }
+
+std::size_t RecordIndex::slotFor(std::uint32_t hashBits) const {
+  // The upper half of the hash scaled to the table: any table size will do,
   // so the table grows in proportion to the texts, not to a power of two.
-  return static_cast<std::size_t>(((hash & 0xFFFFFFFFU) * slots.size()) >> 32);
+  // The slot keeps those bits, so growing needs no text hashed again, and
+  // slots in order go to places in order in the larger table.
+  return static_cast<std::size_t>((std::uint64_t{hashBits} * slots.size()) >> 32);
 }
 
 std::size_t RecordIndex::nextSlot(std::size_t index) const { return index + 1 == slots.size() ? 0 : index + 1; }
@@ -90,7 +94,7 @@ void RecordIndex::grow() {
   old.swap(slots);
   for (const Slot& slot : old) {
     if (slot.entry == 0) continue;
-    std::size_t index = firstSlot(hashOf(entries[slot.entry - 1]));
+    std::size_t index = slotFor(slot.hashBits);
     while (slots[index].entry != 0) index = nextSlot(index);
     slots[index] = slot;
   }

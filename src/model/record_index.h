@@ -43,10 +43,11 @@ class RecordIndex {
   // Small, so that the table stays dense in the cache.
   struct Slot {
     std::uint32_t entry = 0;     // the text's number + 1; 0 while the slot is free
-    std::uint32_t hashBits = 0;  // the upper half of the hash, to skip most comparisons
+    std::uint32_t hashBits = 0;  // the upper half of the hash: where the probe starts, and to skip most comparisons
   };
 
   std::size_t firstSlot(std::size_t hash) const;  // where the probe for a hash starts
+  std::size_t slotFor(std::uint32_t hashBits) const;
   std::size_t nextSlot(std::size_t index) const;
   std::size_t slotOf(std::string_view values, std::size_t hash) const;  // the match or the free slot
   void grow();

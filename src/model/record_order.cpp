@@ -113,7 +113,7 @@ std::size_t hashValues(const AttributeList& types, int fieldCount, std::string_v
                                       : static_cast<std::size_t>(hashText(value));
     hash = mix(hash, valueHash);
   }
-  // Spread the high bits into the low ones, which pick the hash table slot.
+  // Mix every bit into the upper half, which picks the hash table slot.
   hash ^= hash >> 33;
   hash *= std::size_t{0xFF51AFD7ED558CCDULL};
   return hash ^ (hash >> 33);
