@@ -79,7 +79,79 @@ class DistinctProjections {
   std::array<std::size_t, recordBatchSize> hashes{};
 };
 
+// The positions (ascending, from 1) and the attributes of the input's fields
+// that the names pick; position 0 stands for a name the input lacks.
+struct Projected {
+  std::vector<int> positions;
+  AttributeList attributes;
+
+  bool lacksAName() const { return !positions.empty() && positions.front() == 0; }
+};
+
+Projected projectedFields(const Relation& input, const std::vector<std::string>& names) {
+  std::set<int> positions;
+  for (const std::string& name : names) positions.insert(input.getAttributeIndex(name));
+  Projected projected{std::vector<int>(positions.begin(), positions.end()), {}};
+  for (const int position : projected.positions) {
+    projected.attributes.addAttribute(input.getAttributeType(position), input.getAttributeName(position));
+  }
+  return projected;
+}
+
 }  // namespace
+
+class ProjectOperator::ProjectionWhileLoading : public RecordWatcher {
+ public:
+  ProjectionWhileLoading(const std::vector<std::string>& names, ConditionTree* selectCondition)
+      : attributeNames(names), filter(selectCondition) {}
+
+  bool begin(const Relation& relation) override {
+    projections.reset();
+    test.reset();
+    watched.reset();
+    // A missing name or a mismatch of types is for the evaluation to report.
+    Projected projected = projectedFields(relation, attributeNames);
+    if (projected.lacksAName()) return false;
+    if (filter) {
+      if (!tryBindCondition(*filter, relation.getAttributes())) return false;
+      test.emplace(*filter);
+    }
+    loading = &relation;
+    types = std::move(projected.attributes);
+    projections.emplace(types, std::move(projected.positions));
+    return true;
+  }
+
+  void offer(std::string_view values) override {
+    if (test && !test->holdsFor(Record(*loading, values))) return;
+    projections->add(values);
+  }
+
+  void end(const Relation& relation) override {
+    if (projections) watched = std::make_unique<Relation>(relation);
+  }
+
+  // Moves the projections to `result` if they were made of `input`'s records,
+  // filtered or not as asked.
+  bool moveTo(Relation& result, const Relation& input, bool filtered) {
+    if (!watched || !input.sharesSourceWith(*watched) || filtered != (filter != nullptr)) return false;
+    projections->moveTo(result);
+    return true;
+  }
+
+ private:
+  const std::vector<std::string>& attributeNames;
+  ConditionTree* const filter;
+  const Relation* loading = nullptr;
+  std::optional<CompiledCondition> test;
+  AttributeList types;  // of the projected fields
+  std::optional<DistinctProjections> projections;
+  std::unique_ptr<Relation> watched;  // shares the records the projections were made of
+};
+
+ProjectOperator::ProjectOperator() = default;
+
+ProjectOperator::~ProjectOperator() = default;
 
 void ProjectOperator::setAttributeNames(std::string_view text) {
   const std::string_view wholeText = text;
@@ -101,6 +173,11 @@ void ProjectOperator::print(std::ostream& out) const {
   out << '\n';
 }
 
+RecordWatcher& ProjectOperator::watchInputWhileLoading(ConditionTree* selectCondition) {
+  whileLoading = std::make_unique<ProjectionWhileLoading>(attributeNames, selectCondition);
+  return *whileLoading;
+}
+
 void ProjectOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/) {
   // Over a select whose input is unread, test its condition here: one pass
   // over that input instead of one to select and another to project.
@@ -112,19 +189,18 @@ void ProjectOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/
   }
   if (!input) input = takeOperand(left);
   if (!input) return;
-  std::set<int> positions;
-  for (const std::string& name : attributeNames) positions.insert(input->getAttributeIndex(name));
-  AttributeList attributes;
-  for (const int position : positions) {
-    attributes.addAttribute(input->getAttributeType(position), input->getAttributeName(position));
-  }
-  result = std::make_unique<Relation>(attributes);
+  Projected projected = projectedFields(*input, attributeNames);
+  result = std::make_unique<Relation>(projected.attributes);
   if (input->isEmpty()) return;
+  if (whileLoading && whileLoading->moveTo(*result, *input, filter.has_value())) {
+    result->sortRecords();
+    return;
+  }
   // Copying the first record (the first that passes the filter) reads field 0.
-  const bool readsFieldZero = positions.count(0) > 0;
+  const bool readsFieldZero = projected.lacksAName();
   if (readsFieldZero && !filter) failGetValue();
 
-  DistinctProjections projections(result->getAttributes(), std::vector<int>(positions.begin(), positions.end()));
+  DistinctProjections projections(result->getAttributes(), std::move(projected.positions));
   for (RecordScanner scanner(*input); scanner.next();) {
     if (filter && !filter->holdsFor(scanner.getCurrent())) continue;
     if (readsFieldZero) failGetValue();

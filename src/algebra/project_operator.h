@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "algebra/algebra_operator.h"
+#include "conditions/condition_tree.h"
+#include "model/record_watcher.h"
 
 namespace qerix {
 
@@ -14,8 +16,15 @@ namespace qerix {
 // equal records (07 and 7 in an "int" field are equal) the last one stays.
 // A name the input lacks stands for position 0: with records, the run ends
 // with the getValue message.
+//
+// Over a loaded relation, or a select over one, the project may project the
+// records while they are loaded (watchInputWhileLoading); then it reads them
+// no more.
 class ProjectOperator : public AlgebraOperator {
  public:
+  ProjectOperator();
+  ~ProjectOperator() override;
+
   // Names separated by commas; blanks at a name's start are dropped, blanks
   // before a comma stay, and a comma at the end adds nothing. An all-blank
   // list ends the run.
@@ -25,8 +34,16 @@ class ProjectOperator : public AlgebraOperator {
   void print(std::ostream& out) const override;
   void evaluate(AlgebraOperator* left, AlgebraOperator* right) override;
 
+  // For the loader: the records of the input, or of the select's input
+  // when `selectCondition` is given, are projected as they are loaded; those of the
+  // select's input only where its condition holds.
+  RecordWatcher& watchInputWhileLoading(ConditionTree* selectCondition);
+
  private:
+  class ProjectionWhileLoading;
+
   std::vector<std::string> attributeNames;
+  std::unique_ptr<ProjectionWhileLoading> whileLoading;
 };
 
 }  // namespace qerix

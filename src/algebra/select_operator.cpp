@@ -1,5 +1,6 @@
 #include "algebra/select_operator.h"
 
+#include <optional>
 #include <ostream>
 
 #include "algebra/pair_selection.h"
@@ -19,7 +20,7 @@ namespace {
 // bytes read, and then gives up.
 class SmallResultCopy {
  public:
-  explicit SmallResultCopy(const Relation& input) : kept(!input.isInMemory()) {}
+  explicit SmallResultCopy(bool inputInFile) : kept(inputInFile) {}
 
   void offer(std::string_view values, bool passes) {
     if (!kept) return;
@@ -51,7 +52,67 @@ class SmallResultCopy {
   std::size_t keptBytes = 0;
 };
 
+// The records of an input for which a bound condition holds, gathered while
+// the input is read once, in order.
+class Selection {
+ public:
+  Selection(ConditionTree& condition, bool inputInFile) : test(condition), copy(inputInFile) {}
+
+  void offer(const Record& record) {
+    const bool passes = test.holdsFor(record);
+    chosen.push_back(passes);
+    copy.offer(record.getValues(), passes);
+  }
+
+  void moveTo(Relation& result, const Relation& input) {
+    if (copy.isKept()) {
+      copy.moveTo(result);
+    } else {
+      result.appendChosen(input, std::move(chosen));
+    }
+  }
+
+ private:
+  CompiledCondition test;
+  SmallResultCopy copy;
+  std::vector<bool> chosen;
+};
+
 }  // namespace
+
+class SelectOperator::SelectionWhileLoading : public RecordWatcher {
+ public:
+  explicit SelectionWhileLoading(ConditionTree& tested) : condition(tested) {}
+
+  bool begin(const Relation& relation) override {
+    selection.reset();
+    watched.reset();
+    // A mismatch of types is for the select's own evaluation to report.
+    if (!tryBindCondition(condition, relation.getAttributes())) return false;
+    loading = &relation;
+    selection.emplace(condition, true);
+    return true;
+  }
+
+  void offer(std::string_view values) override { selection->offer(Record(*loading, values)); }
+
+  void end(const Relation& relation) override {
+    if (selection) watched = std::make_unique<Relation>(relation);
+  }
+
+  // Moves the selection to `result` if it was made of `input`'s records.
+  bool moveTo(Relation& result, const Relation& input) {
+    if (!watched || !input.sharesSourceWith(*watched)) return false;
+    selection->moveTo(result, input);
+    return true;
+  }
+
+ private:
+  ConditionTree& condition;
+  const Relation* loading = nullptr;
+  std::optional<Selection> selection;
+  std::unique_ptr<Relation> watched;  // shares the records the selection was made of
+};
 
 SelectOperator::SelectOperator() = default;
 
@@ -99,23 +160,18 @@ std::unique_ptr<Relation> SelectOperator::takeResult() {
 
 std::unique_ptr<Relation> SelectOperator::takeUnreadInput() { return std::move(unreadInput); }
 
+RecordWatcher& SelectOperator::watchInputWhileLoading() {
+  whileLoading = std::make_unique<SelectionWhileLoading>(*condition);
+  return *whileLoading;
+}
+
 void SelectOperator::readInput() {
   if (!unreadInput) return;
   const std::unique_ptr<Relation> input = std::move(unreadInput);
-  std::vector<bool> chosen;
-  chosen.reserve(input->getRecordCount());
-  SmallResultCopy copy(*input);
-  CompiledCondition test(*condition);
-  for (RecordScanner scanner(*input); scanner.next();) {
-    const bool passes = test.holdsFor(scanner.getCurrent());
-    chosen.push_back(passes);
-    copy.offer(scanner.getCurrent().getValues(), passes);
-  }
-  if (copy.isKept()) {
-    copy.moveTo(*result);
-  } else {
-    result->appendChosen(*input, std::move(chosen));
-  }
+  if (whileLoading && whileLoading->moveTo(*result, *input)) return;
+  Selection selection(*condition, !input->isInMemory());
+  for (RecordScanner scanner(*input); scanner.next();) selection.offer(scanner.getCurrent());
+  selection.moveTo(*result, *input);
 }
 
 }  // namespace qerix

@@ -6,6 +6,7 @@
 
 #include "algebra/algebra_operator.h"
 #include "conditions/condition_tree.h"
+#include "model/record_watcher.h"
 
 namespace qerix {
 
@@ -17,6 +18,8 @@ namespace qerix {
 // are read when the result is asked for. A parent that reads its input once
 // in order (project) may instead take the unread input and test the
 // condition itself, so that the input is read once rather than twice.
+// Over a loaded relation, the select may test its records while they are
+// loaded (watchInputWhileLoading); then it reads them no more.
 class SelectOperator : public AlgebraOperator {
  public:
   SelectOperator();
@@ -34,11 +37,17 @@ class SelectOperator : public AlgebraOperator {
   std::unique_ptr<Relation> takeUnreadInput();
   ConditionTree& getCondition() { return *condition; }
 
+  // For the loader: the input's records are tested as they are loaded.
+  RecordWatcher& watchInputWhileLoading();
+
  private:
+  class SelectionWhileLoading;
+
   void readInput();
 
   std::unique_ptr<ConditionTree> condition;
   std::unique_ptr<Relation> unreadInput;  // non-empty, with the condition bound to it
+  std::unique_ptr<SelectionWhileLoading> whileLoading;
 };
 
 }  // namespace qerix

@@ -1,5 +1,7 @@
 #include "conditions/condition_tree.h"
 
+#include "model/fatal_error.h"
+
 namespace qerix {
 
 namespace {
@@ -22,6 +24,15 @@ void ConditionEvaluateVisitor::visit(TreeNode<LogicalOperator>& node, int /*dept
 void bindCondition(ConditionTree& condition, const AttributeList& attributes) {
   BindVisitor binder(attributes);
   condition.walkPostOrder(binder);
+}
+
+bool tryBindCondition(ConditionTree& condition, const AttributeList& attributes) {
+  try {
+    bindCondition(condition, attributes);
+    return true;
+  } catch (const FatalError&) {
+    return false;
+  }
 }
 
 bool evaluateCondition(ConditionTree& condition, const Record& record) {

@@ -27,6 +27,8 @@ class ConditionEvaluateVisitor : public TreeVisitor<LogicalOperator> {
 // attributes of different types ends the run here, as it would on the first
 // record: every node is evaluated for every record, so it is never skipped.
 void bindCondition(ConditionTree& condition, const AttributeList& attributes);
+// The same for work that may be left undone: false instead of ending the run.
+bool tryBindCondition(ConditionTree& condition, const AttributeList& attributes);
 
 // Evaluates every node, children first, and gives the root's value.
 bool evaluateCondition(ConditionTree& condition, const Record& record);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "driver/input_file.h"
 #include "driver/line_reader.h"
@@ -19,16 +20,33 @@ constexpr std::string_view missingAttributeMessage = "Hibas relacio fejlec, vess
 
 LoadedInput loadInput(LineReader& reader, const InputFile& input) {
   LoadedInput loaded;
+  loaded.query = readQuery(reader);
+  loaded.relations = loadRelations(reader, input);
+  return loaded;
+}
+
+std::string readQuery(LineReader& reader) {
   std::string_view line;
   reader.readNonEmptyLine(line);
-  loaded.query = line;
+  return std::string(line);
+}
 
+RelationList loadRelations(LineReader& reader, const InputFile& input, std::span<const WatchedRelation> watchers) {
+  RelationList relations;
   const bool leaveInFile = input.canBeReadAgain();
   std::string scratch;
+  std::vector<RecordWatcher*> watching;
+  std::string_view line;
   bool more = reader.readNonEmptyLine(line);
   while (more) {
     auto relation = std::make_unique<Relation>();
     readHeader(line, *relation);
+    watching.clear();
+    for (const WatchedRelation& watched : watchers) {
+      if (leaveInFile && watched.name == relation->getName() && watched.watcher->begin(*relation)) {
+        watching.push_back(watched.watcher);
+      }
+    }
     const int attributeCount = relation->getAttributeCount();
     const std::uint64_t recordsBegin = reader.position();
     std::uint64_t recordsEnd = recordsBegin;
@@ -39,17 +57,19 @@ LoadedInput loadInput(LineReader& reader, const InputFile& input) {
       if (!text) failSetValue();
       asWritten = asWritten && text->data() == line.data() && text->size() == line.size();
       if (!leaveInFile) relation->appendNewRecord(*text);
+      for (RecordWatcher* watcher : watching) watcher->offer(*text);
       ++recordCount;
       recordsEnd = reader.position();
     }
     if (leaveInFile && recordCount > 0) {
       relation->setRecordSource(input.recordsBetween(recordsBegin, recordsEnd, recordCount, attributeCount, asWritten));
     }
-    loaded.relations.push_back(std::move(relation));
+    for (RecordWatcher* watcher : watching) watcher->end(*relation);
+    relations.push_back(std::move(relation));
     if (more) more = reader.readNonEmptyLine(line);
   }
   InputFile::requireReadable(reader.failed());
-  return loaded;
+  return relations;
 }
 
 void readHeader(std::string_view line, Relation& relation) {
@@ -80,8 +100,7 @@ void readHeader(std::string_view line, Relation& relation) {
 }
 
 std::optional<std::string_view> recordText(std::string_view line, int attributeCount, std::string& scratch) {
-  return recordText(line, static_cast<std::size_t>(std::count(line.begin(), line.end(), ',')), attributeCount,
-                    scratch);
+  return recordText(line, static_cast<std::size_t>(std::count(line.begin(), line.end(), ',')), attributeCount, scratch);
 }
 
 std::optional<std::string_view> recordText(std::string_view line, std::size_t commaCount, int attributeCount,

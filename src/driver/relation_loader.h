@@ -2,9 +2,11 @@
 #define QERIX_DRIVER_RELATION_LOADER_H
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
+#include "model/record_watcher.h"
 #include "model/relation.h"
 
 namespace qerix {
@@ -18,11 +20,19 @@ struct LoadedInput {
   RelationList relations;
 };
 
-// Reads the query line and then every relation: a header line, its record
-// lines up to the next empty line, empty lines between relations. Every
-// record line is checked as it goes by; the records themselves stay in the
-// input file when it can be read again, and are copied to memory otherwise.
+// Reads the query line and then every relation (readQuery, loadRelations).
 LoadedInput loadInput(LineReader& reader, const InputFile& input);
+
+// The query line: the first line that is not empty ("" when there is none).
+std::string readQuery(LineReader& reader);
+
+// Reads every relation after the query line: a header line, its record lines
+// up to the next empty line, empty lines between relations. Every record line
+// is checked as it goes by; the records themselves stay in the input file
+// when it can be read again, and are copied to memory otherwise. The records
+// of a relation that stays in the file are shown, as they are read, to the
+// watchers of its name.
+RelationList loadRelations(LineReader& reader, const InputFile& input, std::span<const WatchedRelation> watchers = {});
 
 // Name and attributes from a header line such as "Emp(name string, age int)".
 void readHeader(std::string_view line, Relation& relation);

@@ -6,8 +6,10 @@
 #include <ostream>
 #include <streambuf>
 #include <string>
+#include <vector>
 
 #include "algebra/dummy_operator.h"
+#include "algebra/loading_watchers.h"
 #include "driver/input_file.h"
 #include "driver/line_reader.h"
 #include "driver/relation_loader.h"
@@ -68,13 +70,20 @@ void execute(std::span<const std::string_view> arguments, std::ofstream& outputF
   if (!outputFile.is_open()) fatal(cannotOpenOutputMessage, outputPath);
 
   LoadedInput input;
+  AlgebraTree tree(std::make_unique<DummyOperator>());
   {
     LineReader reader(inputFile.stream(), outputFile);
-    input = loadInput(reader, inputFile);
+    input.query = readQuery(reader);
+    // The query is parsed before the relations are read, so that operators
+    // that read a relation once do it while it is loaded. A malformed query
+    // is still reported only once every relation has been read and checked.
+    const auto parseFailure =
+        failureOf([&] { parseExpression(tree, input.query, input.relations); }, outOfMemoryMessage);
+    const auto watchers = parseFailure ? std::vector<WatchedRelation>() : watchersWhileLoading(tree);
+    input.relations = loadRelations(reader, inputFile, watchers);
+    if (parseFailure) fatal(*parseFailure);
   }
 
-  AlgebraTree tree(std::make_unique<DummyOperator>());
-  parseExpression(tree, input.query, input.relations);
   EvaluateVisitor evaluator;
   tree.walkPostOrder(evaluator);
 

@@ -10,8 +10,9 @@
 namespace qerix {
 
 // Ends the run: the run function catches it, writes the message, flushes
-// standard output and the output file, and returns exit status 1. Nothing
-// else catches it, so library code never ends the process itself.
+// standard output and the output file, and returns exit status 1. Library
+// code never ends the process itself. Only work that may be left undone (see
+// tryBindCondition) catches it too, and then does without that work.
 class FatalError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;

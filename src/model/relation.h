@@ -52,6 +52,8 @@ class Relation {
   // The records stay in their source until this is called; then in memory.
   void setRecordSource(std::shared_ptr<const RecordSource> recordSource);
   bool isInMemory() const { return !source; }
+  // Whether both relations' records are still in one and the same source.
+  bool sharesSourceWith(const Relation& other) const { return source && source == other.source; }
   void materialize();
 
   // These require the records in memory.
