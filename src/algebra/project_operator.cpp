@@ -11,6 +11,7 @@
 #include "model/fatal_error.h"
 #include "model/record_batches.h"
 #include "model/record_index.h"
+#include "model/record_order.h"
 #include "model/record_values.h"
 #include "model/text_arena.h"
 #include "query/text_helpers.h"
@@ -36,29 +37,56 @@ void appendProjection(std::string_view values, const std::vector<int>& positions
   }
 }
 
-// The distinct projections of records. Of each set of equal projections only
-// the last one stays; what stays is distinct, so sorting leaves no equal
-// neighbours to remove. Records are projected a few at a time, so that the
-// waits for the index's memory overlap (see RecordIndex::hashBatch).
+// The distinct projections of records, sorted. Of each set of equal
+// projections only the last one stays. Records are projected a few at a
+// time, so that the waits for the index's memory overlap (see
+// RecordIndex::hashBatch).
+//
+// While most projections turn out distinct, the index costs more than it
+// spares: past a size, at that share, projections are only gathered, and
+// sorting brings equal ones together, where the last of each run stays.
 class DistinctProjections {
  public:
   // `positions`: ascending, from 1; `types` are those of the projected fields.
   DistinctProjections(const AttributeList& types, std::vector<int> positions)
-      : kept(std::move(positions)), distinct(types, types.getAttributeCount(), 1024) {}
+      : projectedTypes(types), kept(std::move(positions)), distinct(types, types.getAttributeCount(), 1024) {}
 
   void add(std::string_view values) {
+    if (gathering) {
+      projection.clear();
+      appendProjection(values, kept, projection);
+      gathered.push_back(projectedText->store(projection));
+      return;
+    }
     appendProjection(values, kept, batch.startText());
     if (batch.full()) addBatch();
   }
 
-  // The projections go to the result with the arena that holds their text.
+  // The projections go to the result, sorted, with the arena that holds their text.
   void moveTo(Relation& result) {
     addBatch();
     result.keepTextAlive(projectedText);
-    result.appendRecordTexts(distinct.takeTexts());
+    if (!gathering) {
+      result.appendRecordTexts(distinct.takeTexts());
+      result.sortRecords();
+      return;
+    }
+    const int fieldCount = projectedTypes.getAttributeCount();
+    stableSortRecords(gathered, projectedTypes, fieldCount);
+    std::size_t distinctCount = 0;
+    for (std::size_t index = 0; index < gathered.size(); ++index) {
+      const bool laterEqual = index + 1 < gathered.size() &&
+                              compareValues(projectedTypes, fieldCount, gathered[index], gathered[index + 1]) == 0;
+      if (!laterEqual) gathered[distinctCount++] = gathered[index];
+    }
+    gathered.resize(distinctCount);
+    result.appendRecordTexts(std::move(gathered));
   }
 
  private:
+  // Past this many distinct projections, three in four of them distinct: gather.
+  static constexpr std::size_t gatherAfter = std::size_t{1} << 16;
+
   void addBatch() {
     const std::span<const std::string_view> projected = batch.texts();
     distinct.hashBatch(projected, hashes);
@@ -69,14 +97,27 @@ class DistinctProjections {
         distinct.add(projectedText->store(projected[index]), hashes[index]);
       }
     }
+    projectedCount += projected.size();
     batch.clear();
+    if (distinct.size() >= gatherAfter && distinct.size() * 4 > projectedCount * 3) {
+      // The texts so far come first in the order of their first projection,
+      // each the last projection equal to it: sorting keeps them before the
+      // later equal ones.
+      gathered = distinct.takeTexts();
+      gathering = true;
+    }
   }
 
+  const AttributeList& projectedTypes;
   const std::vector<int> kept;
   RecordIndex distinct;
   std::shared_ptr<TextArena> projectedText = std::make_shared<TextArena>();
   TextBatch batch;
   std::array<std::size_t, recordBatchSize> hashes{};
+  std::size_t projectedCount = 0;
+  bool gathering = false;
+  std::vector<std::string_view> gathered;  // the projections, once gathering
+  std::string projection;
 };
 
 // The positions (ascending, from 1) and the attributes of the input's fields
@@ -192,10 +233,7 @@ void ProjectOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/
   Projected projected = projectedFields(*input, attributeNames);
   result = std::make_unique<Relation>(projected.attributes);
   if (input->isEmpty()) return;
-  if (whileLoading && whileLoading->moveTo(*result, *input, filter.has_value())) {
-    result->sortRecords();
-    return;
-  }
+  if (whileLoading && whileLoading->moveTo(*result, *input, filter.has_value())) return;
   // Copying the first record (the first that passes the filter) reads field 0.
   const bool readsFieldZero = projected.lacksAName();
   if (readsFieldZero && !filter) failGetValue();
@@ -207,7 +245,6 @@ void ProjectOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/
     projections.add(scanner.getCurrent().getValues());
   }
   projections.moveTo(*result);
-  result->sortRecords();
 }
 
 }  // namespace qerix

@@ -26,6 +26,7 @@ class RecordIndex {
   // `values` must outlive the index and must not equal a text added before.
   std::uint32_t add(std::string_view values, std::size_t hash);
 
+  std::size_t size() const { return entries.size(); }
   std::string_view at(std::uint32_t number) const { return entries[number]; }
   // Puts `values`, equal to text `number`, in that text's place.
   void replace(std::uint32_t number, std::string_view values) { entries[number] = values; }

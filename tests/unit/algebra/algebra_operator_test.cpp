@@ -372,6 +372,22 @@ TEST_P(ManyRecords, ProjectKeepsTheLastTextOfEqualRecordsInOrder) {
   EXPECT_EQ(queryOutcome("project(R,w,n)", relations).substr(0, 17), "(n int, w string)");
 }
 
+TEST_P(ManyRecords, ProjectOfMostlyDistinctRecordsKeepsTheLastTextOfEqualOnes) {
+  // Far more distinct keys than fit the index before project stops hashing
+  // and sorts instead; equal keys, written differently, lie on both sides of
+  // that point.
+  std::mt19937 random(34);
+  const GeneratedRelation r = generateRelation(random, "R(k int, v string)", {{400000, {}}, {0, {"a", "b"}}}, 90000);
+  const RelationList relations = load(inputOf({r}));
+  using Key = std::vector<std::string>;
+  const std::string byK = expectedProjection(r, [](const Key& key) { return std::stoi(key[0]); }, {0});
+  EXPECT_TRUE(recordsOrFailure("project(R,k)", relations) == byK);
+  const std::string byVK =
+      expectedProjection(r, [](const Key& key) { return std::pair(std::stoi(key[0]), key[1]); }, {0, 1});
+  EXPECT_TRUE(recordsOrFailure("project(R,v,k)", relations) == byVK);
+  EXPECT_TRUE(recordsOrFailure("project(select(R,NEQ(v,c)),v,k)", relations) == byVK);
+}
+
 // A select over an input in the file copies what passes while it reads, and
 // past the first MiB gives that up for a bitmap once the copies exceed a
 // quarter of what it read. Either way the result is the one over the input
