@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/merged_records.h"
+#include "model/prefetch.h"
 #include "model/record_order.h"
 
 namespace qerix {
@@ -37,6 +38,9 @@ bool mergeSteps(const Relation& first, const Relation& second, int secondWidth, 
   std::size_t secondIndex = 0;
   while (firstLeft || secondIndex < second.getRecordCount()) {
     std::weak_ordering order = std::weak_ordering::greater;  // with the first exhausted, the second's comes
+    if (secondIndex + prefetchDistance < second.getRecordCount()) {
+      prefetch(second.getRecordTexts()[secondIndex + prefetchDistance].data());
+    }
     if (firstLeft && secondIndex < second.getRecordCount()) {
       order = Record(first, firstValues).compareTo(second.getRecord(secondIndex));
     } else if (firstLeft) {

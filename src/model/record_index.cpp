@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/prefetch.h"
 #include "model/record_order.h"
 
 namespace qerix {
@@ -9,13 +10,6 @@ namespace qerix {
 namespace {
 
 std::uint32_t upperBits(std::size_t hash) { return static_cast<std::uint32_t>(hash >> 32); }
-
-// A hint to the processor; without the compiler's builtin it does nothing.
-void prefetch([[maybe_unused]] const void* address) {
-#if defined(__GNUC__) || defined(__clang__)
-  __builtin_prefetch(address);
-#endif
-}
 
 // At most two thirds full: probe runs stay short, and the table stays small.
 std::size_t slotsFor(std::size_t count) { return count + count / 2 + 16; }

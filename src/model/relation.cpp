@@ -7,6 +7,7 @@
 #include <ostream>
 #include <utility>
 
+#include "model/prefetch.h"
 #include "model/record_order.h"
 #include "model/record_source.h"
 #include "model/record_values.h"
@@ -213,6 +214,8 @@ bool RecordScanner::next() {
   if (stream) return stream->next(values);
   const auto& texts = relation.recordTexts();
   if (nextIndex >= texts.size()) return false;
+  // Sorted records lie scattered over their text: fetch ahead.
+  if (nextIndex + prefetchDistance < texts.size()) prefetch(texts[nextIndex + prefetchDistance].data());
   values = texts[nextIndex++];
   return true;
 }
