@@ -15,11 +15,11 @@ namespace {
 // Bytes from `offset` on of a text, as a number that orders like them; the
 // bytes past the text count as zeros.
 std::uint64_t bytesKey(std::string_view text, std::size_t offset) {
+  std::array<unsigned char, 8> bytes{};
+  if (offset < text.size())
+    std::memcpy(bytes.data(), text.data() + offset, std::min(bytes.size(), text.size() - offset));
   std::uint64_t key = 0;
-  for (std::size_t index = offset; index < offset + 8; ++index) {
-    key <<= 8;
-    if (index < text.size()) key |= static_cast<unsigned char>(text[index]);
-  }
+  for (const unsigned char byte : bytes) key = (key << 8) | byte;
   return key;
 }
 
