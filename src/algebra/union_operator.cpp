@@ -42,7 +42,10 @@ bool mergeSteps(const Relation& first, const Relation& second, int secondWidth, 
       prefetch(second.getRecordTexts()[secondIndex + prefetchDistance].data());
     }
     if (firstLeft && secondIndex < second.getRecordCount()) {
-      order = Record(first, firstValues).compareTo(second.getRecord(secondIndex));
+      // Equal bytes are equal records of equal widths; only others need the typed comparison.
+      const std::string_view secondValues = second.getRecordTexts()[secondIndex];
+      order = firstValues == secondValues ? std::weak_ordering::equivalent
+                                          : Record(first, firstValues).compareTo(Record(second, secondValues));
     } else if (firstLeft) {
       order = std::weak_ordering::less;
     }
