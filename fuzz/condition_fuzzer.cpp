@@ -1,13 +1,17 @@
 // The condition parser on arbitrary condition text: it must build a tree or
 // end with a FatalError, and the tree must print, bind and evaluate against
-// every record of a small relation.
+// every record of a small relation. The compiled form of the tree must give
+// the same value for every record.
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <sstream>
 #include <string_view>
 
+#include "conditions/compiled_condition.h"
 #include "conditions/condition_tree.h"
 #include "conditions/logical_operators.h"
 #include "model/fatal_error.h"
@@ -48,8 +52,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     qerix::PrintVisitor<qerix::LogicalOperator> printer(out);
     tree.walkPreOrder(printer);
     qerix::bindCondition(tree, relation->getAttributes());
+    qerix::CompiledCondition compiled(tree);
     for (const std::string_view values : relation->getRecordTexts()) {
-      out << qerix::evaluateCondition(tree, qerix::Record(*relation, values));
+      const qerix::Record record(*relation, values);
+      const bool holds = qerix::evaluateCondition(tree, record);
+      if (compiled.holdsFor(record) != holds) {
+        std::fprintf(stderr, "condition_fuzzer: the compiled condition differs on \"%.*s\"\n",
+                     static_cast<int>(values.size()), values.data());
+        std::abort();
+      }
+      out << holds;
     }
   } catch (const qerix::FatalError&) {
     // Refused with a message, or a type mismatch ended the run.
