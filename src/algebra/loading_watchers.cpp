@@ -21,16 +21,17 @@ class WatcherFinder : public TreeVisitor<AlgebraOperator> {
     const TreeNode<AlgebraOperator>* operand = node.left.get();
     if (auto* project = dynamic_cast<ProjectOperator*>(node.payload.get())) {
       auto* select = operand ? dynamic_cast<SelectOperator*>(operand->payload.get()) : nullptr;
-      if (const TableOperator* table = select ? tableOf(operand->left.get()) : nullptr) {
-        watchers.push_back({table->getName(), &project->watchInputWhileLoading(&select->getCondition())});
+      if (const TableOperator* selected = select ? tableOf(operand->left.get()) : nullptr) {
+        watchers.push_back({selected->getName(), project->watchInputWhileLoading(&select->getCondition())});
         claimed.insert(select);
-      } else if (const TableOperator* projected = tableOf(operand)) {
-        watchers.push_back({projected->getName(), &project->watchInputWhileLoading(nullptr)});
+      } else if (const TableOperator* table = tableOf(operand)) {
+        watchers.push_back({table->getName(), project->watchInputWhileLoading(nullptr)});
       }
     } else if (auto* select = dynamic_cast<SelectOperator*>(node.payload.get())) {
       const TableOperator* table = tableOf(operand);
-      if (table && claimed.count(select) == 0)
-        watchers.push_back({table->getName(), &select->watchInputWhileLoading()});
+      if (table && claimed.count(select) == 0) {
+        watchers.push_back({table->getName(), select->watchInputWhileLoading()});
+      }
     }
   }
 

@@ -1,19 +1,13 @@
 #include "algebra/project_operator.h"
 
-#include <array>
 #include <optional>
 #include <ostream>
 #include <set>
-#include <span>
 
+#include "algebra/distinct_projections.h"
 #include "algebra/select_operator.h"
 #include "conditions/compiled_condition.h"
 #include "model/fatal_error.h"
-#include "model/record_batches.h"
-#include "model/record_index.h"
-#include "model/record_order.h"
-#include "model/record_values.h"
-#include "model/text_arena.h"
 #include "query/text_helpers.h"
 
 namespace qerix {
@@ -21,104 +15,6 @@ namespace qerix {
 namespace {
 
 constexpr std::string_view blankNameMessage = "Hibas projekcio, ures attributumnev: ";
-
-// Appends the values at the given positions (ascending, from 1), joined by commas.
-void appendProjection(std::string_view values, const std::vector<int>& positions, std::string& out) {
-  ValueCursor cursor(values);
-  int fieldno = 0;
-  for (const int position : positions) {
-    std::string_view value;
-    while (fieldno < position) {
-      value = cursor.next();
-      ++fieldno;
-    }
-    if (position != positions.front()) out += ',';
-    out += value;
-  }
-}
-
-// The distinct projections of records, sorted. Of each set of equal
-// projections only the last one stays. Records are projected a few at a
-// time, so that the waits for the index's memory overlap (see
-// RecordIndex::hashBatch).
-//
-// While most projections turn out distinct, the index costs more than it
-// spares: past a size, at that share, projections are only gathered, and
-// sorting brings equal ones together, where the last of each run stays.
-class DistinctProjections {
- public:
-  // `positions`: ascending, from 1; `types` are those of the projected fields.
-  DistinctProjections(const AttributeList& types, std::vector<int> positions)
-      : projectedTypes(types), kept(std::move(positions)), distinct(types, types.getAttributeCount(), 1024) {}
-
-  void add(std::string_view values) {
-    if (gathering) {
-      projection.clear();
-      appendProjection(values, kept, projection);
-      gathered.push_back(projectedText->store(projection));
-      return;
-    }
-    appendProjection(values, kept, batch.startText());
-    if (batch.full()) addBatch();
-  }
-
-  // The projections go to the result, sorted, with the arena that holds their text.
-  void moveTo(Relation& result) {
-    addBatch();
-    result.keepTextAlive(projectedText);
-    if (!gathering) {
-      result.appendRecordTexts(distinct.takeTexts());
-      result.sortRecords();
-      return;
-    }
-    const int fieldCount = projectedTypes.getAttributeCount();
-    stableSortRecords(gathered, projectedTypes, fieldCount);
-    std::size_t distinctCount = 0;
-    for (std::size_t index = 0; index < gathered.size(); ++index) {
-      const bool laterEqual = index + 1 < gathered.size() &&
-                              compareValues(projectedTypes, fieldCount, gathered[index], gathered[index + 1]) == 0;
-      if (!laterEqual) gathered[distinctCount++] = gathered[index];
-    }
-    gathered.resize(distinctCount);
-    result.appendRecordTexts(std::move(gathered));
-  }
-
- private:
-  // Past this many distinct projections, three in four of them distinct: gather.
-  static constexpr std::size_t gatherAfter = std::size_t{1} << 16;
-
-  void addBatch() {
-    const std::span<const std::string_view> projected = batch.texts();
-    distinct.hashBatch(projected, hashes);
-    for (std::size_t index = 0; index < projected.size(); ++index) {
-      if (const auto found = distinct.find(projected[index], hashes[index])) {
-        if (distinct.at(*found) != projected[index]) distinct.replace(*found, projectedText->store(projected[index]));
-      } else {
-        distinct.add(projectedText->store(projected[index]), hashes[index]);
-      }
-    }
-    projectedCount += projected.size();
-    batch.clear();
-    if (distinct.size() >= gatherAfter && distinct.size() * 4 > projectedCount * 3) {
-      // The texts so far come first in the order of their first projection,
-      // each the last projection equal to it: sorting keeps them before the
-      // later equal ones.
-      gathered = distinct.takeTexts();
-      gathering = true;
-    }
-  }
-
-  const AttributeList& projectedTypes;
-  const std::vector<int> kept;
-  RecordIndex distinct;
-  std::shared_ptr<TextArena> projectedText = std::make_shared<TextArena>();
-  TextBatch batch;
-  std::array<std::size_t, recordBatchSize> hashes{};
-  std::size_t projectedCount = 0;
-  bool gathering = false;
-  std::vector<std::string_view> gathered;  // the projections, once gathering
-  std::string projection;
-};
 
 // The positions (ascending, from 1) and the attributes of the input's fields
 // that the names pick; position 0 stands for a name the input lacks.
@@ -141,15 +37,28 @@ Projected projectedFields(const Relation& input, const std::vector<std::string>&
 
 }  // namespace
 
-class ProjectOperator::ProjectionWhileLoading : public RecordWatcher {
+class ProjectOperator::ProjectionWhileLoading : public LoadingWork {
  public:
   ProjectionWhileLoading(const std::vector<std::string>& names, ConditionTree* selectCondition)
       : attributeNames(names), filter(selectCondition) {}
 
-  bool begin(const Relation& relation) override {
+  void offer(std::string_view values) override {
+    if (test && !test->holdsFor(Record(loadingRelation(), values))) return;
+    projections->add(values);
+  }
+
+  // Moves the projections to `result` if they were made of `input`'s records,
+  // filtered by the select's condition or not, as asked.
+  bool moveTo(Relation& result, const Relation& input, bool filtered) {
+    if (!isWorkOn(input) || filtered != (filter != nullptr)) return false;
+    projections->moveTo(result);
+    return true;
+  }
+
+ protected:
+  bool start(const Relation& relation) override {
     projections.reset();
     test.reset();
-    watched.reset();
     // A missing name or a mismatch of types is for the evaluation to report.
     Projected projected = projectedFields(relation, attributeNames);
     if (projected.lacksAName()) return false;
@@ -157,37 +66,17 @@ class ProjectOperator::ProjectionWhileLoading : public RecordWatcher {
       if (!tryBindCondition(*filter, relation.getAttributes())) return false;
       test.emplace(*filter);
     }
-    loading = &relation;
     types = std::move(projected.attributes);
     projections.emplace(types, std::move(projected.positions));
     return true;
   }
 
-  void offer(std::string_view values) override {
-    if (test && !test->holdsFor(Record(*loading, values))) return;
-    projections->add(values);
-  }
-
-  void end(const Relation& relation) override {
-    if (projections) watched = std::make_unique<Relation>(relation);
-  }
-
-  // Moves the projections to `result` if they were made of `input`'s records,
-  // filtered or not as asked.
-  bool moveTo(Relation& result, const Relation& input, bool filtered) {
-    if (!watched || !input.sharesSourceWith(*watched) || filtered != (filter != nullptr)) return false;
-    projections->moveTo(result);
-    return true;
-  }
-
  private:
   const std::vector<std::string>& attributeNames;
-  ConditionTree* const filter;
-  const Relation* loading = nullptr;
+  ConditionTree* const filter;  // the select's condition, when the project is over a select
   std::optional<CompiledCondition> test;
   AttributeList types;  // of the projected fields
   std::optional<DistinctProjections> projections;
-  std::unique_ptr<Relation> watched;  // shares the records the projections were made of
 };
 
 ProjectOperator::ProjectOperator() = default;

@@ -18,8 +18,8 @@ namespace qerix {
 // with the getValue message.
 //
 // Over a loaded relation, or a select over one, the project may project the
-// records while they are loaded (watchInputWhileLoading); then it reads them
-// no more.
+// records while they are loaded (watchInputWhileLoading); then it reads none
+// of them again.
 class ProjectOperator : public AlgebraOperator {
  public:
   ProjectOperator();
@@ -34,9 +34,9 @@ class ProjectOperator : public AlgebraOperator {
   void print(std::ostream& out) const override;
   void evaluate(AlgebraOperator* left, AlgebraOperator* right) override;
 
-  // For the loader: the records of the input, or of the select's input
-  // when `selectCondition` is given, are projected as they are loaded; those of the
-  // select's input only where its condition holds.
+  // For the loader: the input's records are projected as they are loaded.
+  // Over a select over a relation, pass the select's condition: then that
+  // relation's records are projected where the condition holds.
   RecordWatcher& watchInputWhileLoading(ConditionTree* selectCondition);
 
  private:

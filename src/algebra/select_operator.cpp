@@ -5,113 +5,37 @@
 
 #include "algebra/pair_selection.h"
 #include "algebra/product_operator.h"
-#include "conditions/compiled_condition.h"
+#include "algebra/selection.h"
 #include "conditions/logical_operators.h"
-#include "model/text_arena.h"
 #include "query/condition_parser.h"
 
 namespace qerix {
 
-namespace {
-
-// A result much smaller than an input still in the input file is cheaper to
-// copy while the input is read than to find again by reading the input once
-// more. This copies passing records until they grow past a quarter of the
-// bytes read, and then gives up.
-class SmallResultCopy {
- public:
-  explicit SmallResultCopy(bool inputInFile) : kept(inputInFile) {}
-
-  void offer(std::string_view values, bool passes) {
-    if (!kept) return;
-    readBytes += values.size() + 1;
-    if (passes) {
-      texts.push_back(arena->store(values));
-      keptBytes += values.size() + 1;
-    }
-    constexpr std::size_t judgedAfter = std::size_t{1} << 20;
-    if (readBytes >= judgedAfter && keptBytes > readBytes / 4) {
-      kept = false;
-      texts = {};
-      arena.reset();
-    }
-  }
-
-  bool isKept() const { return kept; }
-
-  void moveTo(Relation& result) {
-    result.keepTextAlive(arena);
-    result.appendRecordTexts(std::move(texts));
-  }
-
- private:
-  bool kept;
-  std::shared_ptr<TextArena> arena = std::make_shared<TextArena>();
-  std::vector<std::string_view> texts;
-  std::size_t readBytes = 0;
-  std::size_t keptBytes = 0;
-};
-
-// The records of an input for which a bound condition holds, gathered while
-// the input is read once, in order.
-class Selection {
- public:
-  Selection(ConditionTree& condition, bool inputInFile) : test(condition), copy(inputInFile) {}
-
-  void offer(const Record& record) {
-    const bool passes = test.holdsFor(record);
-    chosen.push_back(passes);
-    copy.offer(record.getValues(), passes);
-  }
-
-  void moveTo(Relation& result, const Relation& input) {
-    if (copy.isKept()) {
-      copy.moveTo(result);
-    } else {
-      result.appendChosen(input, std::move(chosen));
-    }
-  }
-
- private:
-  CompiledCondition test;
-  SmallResultCopy copy;
-  std::vector<bool> chosen;
-};
-
-}  // namespace
-
-class SelectOperator::SelectionWhileLoading : public RecordWatcher {
+class SelectOperator::SelectionWhileLoading : public LoadingWork {
  public:
   explicit SelectionWhileLoading(ConditionTree& tested) : condition(tested) {}
 
-  bool begin(const Relation& relation) override {
-    selection.reset();
-    watched.reset();
-    // A mismatch of types is for the select's own evaluation to report.
-    if (!tryBindCondition(condition, relation.getAttributes())) return false;
-    loading = &relation;
-    selection.emplace(condition, true);
-    return true;
-  }
-
-  void offer(std::string_view values) override { selection->offer(Record(*loading, values)); }
-
-  void end(const Relation& relation) override {
-    if (selection) watched = std::make_unique<Relation>(relation);
-  }
+  void offer(std::string_view values) override { selection->offer(Record(loadingRelation(), values)); }
 
   // Moves the selection to `result` if it was made of `input`'s records.
   bool moveTo(Relation& result, const Relation& input) {
-    if (!watched || !input.sharesSourceWith(*watched)) return false;
+    if (!isWorkOn(input)) return false;
     selection->moveTo(result, input);
+    return true;
+  }
+
+ protected:
+  bool start(const Relation& relation) override {
+    selection.reset();
+    // A mismatch of types is for the select's own evaluation to report.
+    if (!tryBindCondition(condition, relation.getAttributes())) return false;
+    selection.emplace(condition, Selection::Input::inFile);
     return true;
   }
 
  private:
   ConditionTree& condition;
-  const Relation* loading = nullptr;
   std::optional<Selection> selection;
-  std::unique_ptr<Relation> watched;  // shares the records the selection was made of
 };
 
 SelectOperator::SelectOperator() = default;
@@ -169,7 +93,7 @@ void SelectOperator::readInput() {
   if (!unreadInput) return;
   const std::unique_ptr<Relation> input = std::move(unreadInput);
   if (whileLoading && whileLoading->moveTo(*result, *input)) return;
-  Selection selection(*condition, !input->isInMemory());
+  Selection selection(*condition, input->isInMemory() ? Selection::Input::inMemory : Selection::Input::inFile);
   for (RecordScanner scanner(*input); scanner.next();) selection.offer(scanner.getCurrent());
   selection.moveTo(*result, *input);
 }

@@ -19,7 +19,7 @@ namespace qerix {
 // in order (project) may instead take the unread input and test the
 // condition itself, so that the input is read once rather than twice.
 // Over a loaded relation, the select may test its records while they are
-// loaded (watchInputWhileLoading); then it reads them no more.
+// loaded (watchInputWhileLoading), and need not read them for that again.
 class SelectOperator : public AlgebraOperator {
  public:
   SelectOperator();

@@ -43,8 +43,8 @@ RelationList loadRelations(LineReader& reader, const InputFile& input, std::span
     readHeader(line, *relation);
     watching.clear();
     for (const WatchedRelation& watched : watchers) {
-      if (leaveInFile && watched.name == relation->getName() && watched.watcher->begin(*relation)) {
-        watching.push_back(watched.watcher);
+      if (leaveInFile && watched.name == relation->getName() && watched.watcher.get().begin(*relation)) {
+        watching.push_back(&watched.watcher.get());
       }
     }
     const int attributeCount = relation->getAttributeCount();

@@ -1,12 +1,13 @@
 #ifndef QERIX_MODEL_RECORD_WATCHER_H
 #define QERIX_MODEL_RECORD_WATCHER_H
 
+#include <functional>
 #include <string>
 #include <string_view>
 
-namespace qerix {
+#include "model/relation.h"
 
-class Relation;
+namespace qerix {
 
 // Sees a relation's records as the input file is loaded. An operator that
 // reads a loaded relation once, in order, does its work in the loading pass
@@ -30,10 +31,39 @@ class RecordWatcher {
   virtual void end(const Relation& relation) = 0;
 };
 
+// An operator's work on the records of the last relation of a name, done
+// while they are loaded: the operator uses it if its input turns out to be
+// that relation. Loaded relations stay until the run ends.
+class LoadingWork : public RecordWatcher {
+ public:
+  bool begin(const Relation& relation) final {
+    worked = nullptr;
+    loading = &relation;
+    started = start(relation);
+    return started;
+  }
+  void end(const Relation& relation) final {
+    if (started) worked = &relation;
+  }
+
+  // Whether the work was done on `input`'s records.
+  bool isWorkOn(const Relation& input) const { return worked && input.sharesSourceWith(*worked); }
+
+ protected:
+  // Starts the work afresh for a relation's records; false declines them.
+  virtual bool start(const Relation& relation) = 0;
+  const Relation& loadingRelation() const { return *loading; }
+
+ private:
+  const Relation* loading = nullptr;
+  const Relation* worked = nullptr;  // whose records the work was done on
+  bool started = false;
+};
+
 // A watcher and the name of the relations it watches.
 struct WatchedRelation {
   std::string name;
-  RecordWatcher* watcher;
+  std::reference_wrapper<RecordWatcher> watcher;
 };
 
 }  // namespace qerix

@@ -1,0 +1,87 @@
+#include "algebra/distinct_projections.h"
+
+#include <span>
+
+#include "model/record_order.h"
+#include "model/record_values.h"
+
+namespace qerix {
+
+namespace {
+
+// Past this many distinct projections, three in four of them distinct: gather.
+constexpr std::size_t gatherAfter = std::size_t{1} << 16;
+
+// Appends the values at the given positions (ascending, from 1), joined by commas.
+void appendProjection(std::string_view values, const std::vector<int>& positions, std::string& out) {
+  ValueCursor cursor(values);
+  int fieldno = 0;
+  for (const int position : positions) {
+    std::string_view value;
+    while (fieldno < position) {
+      value = cursor.next();
+      ++fieldno;
+    }
+    if (position != positions.front()) out += ',';
+    out += value;
+  }
+}
+
+}  // namespace
+
+DistinctProjections::DistinctProjections(const AttributeList& types, std::vector<int> positions)
+    : projectedTypes(types), kept(std::move(positions)), distinct(types, types.getAttributeCount(), 1024) {}
+
+void DistinctProjections::add(std::string_view values) {
+  if (gathering) {
+    projection.clear();
+    appendProjection(values, kept, projection);
+    gathered.push_back(projectedText->store(projection));
+    return;
+  }
+  appendProjection(values, kept, batch.startText());
+  if (batch.full()) addBatch();
+}
+
+void DistinctProjections::moveTo(Relation& result) {
+  addBatch();
+  result.keepTextAlive(projectedText);
+  if (!gathering) {
+    result.appendRecordTexts(distinct.takeTexts());
+    result.sortRecords();
+    return;
+  }
+  const int fieldCount = projectedTypes.getAttributeCount();
+  stableSortRecords(gathered, projectedTypes, fieldCount);
+  std::size_t distinctCount = 0;
+  for (std::size_t index = 0; index < gathered.size(); ++index) {
+    const bool laterEqual = index + 1 < gathered.size() &&
+                            compareValues(projectedTypes, fieldCount, gathered[index], gathered[index + 1]) == 0;
+    if (!laterEqual) gathered[distinctCount++] = gathered[index];
+  }
+  gathered.resize(distinctCount);
+  result.appendRecordTexts(std::move(gathered));
+}
+
+void DistinctProjections::addBatch() {
+  const std::span<const std::string_view> projected = batch.texts();
+  distinct.hashBatch(projected, hashes);
+  for (std::size_t index = 0; index < projected.size(); ++index) {
+    if (const auto found = distinct.find(projected[index], hashes[index])) {
+      if (distinct.at(*found) != projected[index]) distinct.replace(*found, projectedText->store(projected[index]));
+    } else {
+      distinct.add(projectedText->store(projected[index]), hashes[index]);
+    }
+  }
+  projectedCount += projected.size();
+  batch.clear();
+  if (!gathering && distinct.size() >= gatherAfter && distinct.size() * 4 > projectedCount * 3) {
+    // The texts so far come first in the order of their first projection,
+    // each the last projection equal to it: sorting keeps them before the
+    // later equal ones.
+    gathered = distinct.takeTexts();
+    gathering = true;
+  }
+}
+
+}  // namespace qerix

@@ -1,0 +1,55 @@
+#ifndef QERIX_ALGEBRA_DISTINCT_PROJECTIONS_H
+#define QERIX_ALGEBRA_DISTINCT_PROJECTIONS_H
+
+#include <array>
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/attribute_list.h"
+#include "model/record_batches.h"
+#include "model/record_index.h"
+#include "model/relation.h"
+#include "model/text_arena.h"
+
+namespace qerix {
+
+// The distinct projections of records, sorted. Of each set of equal
+// projections only the last one stays. Records are projected a few at a
+// time, so that the waits for the index's memory overlap (see
+// RecordIndex::hashBatch).
+//
+// While most projections turn out distinct, the index costs more than it
+// spares: past a size, at that share, projections are only gathered, and
+// sorting brings equal ones together, where the last of each run stays.
+class DistinctProjections {
+ public:
+  // `positions`: ascending, from 1; `types` are those of the projected fields
+  // and must outlive this object.
+  DistinctProjections(const AttributeList& types, std::vector<int> positions);
+
+  void add(std::string_view values);  // a record's text
+
+  // The projections go to the result, sorted, with the arena that holds their text.
+  void moveTo(Relation& result);
+
+ private:
+  void addBatch();
+
+  const AttributeList& projectedTypes;
+  const std::vector<int> kept;
+  RecordIndex distinct;
+  std::shared_ptr<TextArena> projectedText = std::make_shared<TextArena>();
+  TextBatch batch;
+  std::array<std::size_t, recordBatchSize> hashes{};
+  std::size_t projectedCount = 0;
+  bool gathering = false;
+  std::vector<std::string_view> gathered;  // the projections, once gathering
+  std::string projection;
+};
+
+}  // namespace qerix
+
+#endif  // QERIX_ALGEBRA_DISTINCT_PROJECTIONS_H

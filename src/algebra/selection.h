@@ -1,0 +1,49 @@
+#ifndef QERIX_ALGEBRA_SELECTION_H
+#define QERIX_ALGEBRA_SELECTION_H
+
+#include <cstddef>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "conditions/compiled_condition.h"
+#include "model/relation.h"
+#include "model/text_arena.h"
+
+namespace qerix {
+
+// The records of an input for which a bound condition holds, gathered while
+// the input is read once, in order: one bit per record, or, while they stay
+// small, copies of the records that pass.
+class Selection {
+ public:
+  enum class Input { inMemory, inFile };
+
+  // `condition` must be bound to the input's attributes.
+  Selection(ConditionTree& condition, Input input);
+
+  void offer(const Record& record);  // the input's next record
+
+  // The records that passed go to `result`: the copies, or those of `input`
+  // whose bit is set.
+  void moveTo(Relation& result, const Relation& input);
+
+ private:
+  // A result much smaller than an input still in the input file is cheaper
+  // to copy while the input is read than to find again by reading the input
+  // once more. The copies are kept until they grow past a quarter of the
+  // bytes read; then they are given up.
+  void copy(std::string_view values, bool passes);
+
+  CompiledCondition test;
+  std::vector<bool> chosen;
+  bool copying;
+  std::shared_ptr<TextArena> copiedText = std::make_shared<TextArena>();
+  std::vector<std::string_view> copies;
+  std::size_t readBytes = 0;
+  std::size_t copiedBytes = 0;
+};
+
+}  // namespace qerix
+
+#endif  // QERIX_ALGEBRA_SELECTION_H
