@@ -35,15 +35,15 @@ bool mergeSteps(const Relation& first, const Relation& second, int secondWidth, 
     firstLeft = nextFirst(firstValues);
     return !(checkOrder && firstLeft && compareValues(first.getAttributes(), width, firstValues, previous) < 0);
   };
+  const std::vector<std::string_view>& secondTexts = second.getRecordTexts();
   std::size_t secondIndex = 0;
-  while (firstLeft || secondIndex < second.getRecordCount()) {
+  while (firstLeft || secondIndex < secondTexts.size()) {
     std::weak_ordering order = std::weak_ordering::greater;  // with the first exhausted, the second's comes
-    if (secondIndex + prefetchDistance < second.getRecordCount()) {
-      prefetch(second.getRecordTexts()[secondIndex + prefetchDistance].data());
-    }
-    if (firstLeft && secondIndex < second.getRecordCount()) {
+    if (secondIndex + prefetchDistance < secondTexts.size())
+      prefetch(secondTexts[secondIndex + prefetchDistance].data());
+    if (firstLeft && secondIndex < secondTexts.size()) {
       // Equal bytes are equal records of equal widths; only others need the typed comparison.
-      const std::string_view secondValues = second.getRecordTexts()[secondIndex];
+      const std::string_view secondValues = secondTexts[secondIndex];
       order = firstValues == secondValues ? std::weak_ordering::equivalent
                                           : Record(first, firstValues).compareTo(Record(second, secondValues));
     } else if (firstLeft) {

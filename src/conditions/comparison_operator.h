@@ -26,9 +26,6 @@ class ComparisonOperator : public LogicalOperator {
   int getPosition2() const { return position2; }
   bool isNumeric() const { return numeric; }
   // Whether a record whose operands compare in this order satisfies the comparison.
-  bool accepts(std::weak_ordering order) const { return holds(order); }
-
- protected:
   virtual bool holds(std::weak_ordering order) const = 0;
 
  private:

@@ -9,7 +9,6 @@ class EqOperator : public ComparisonOperator {
  public:
   std::string_view getName() const override { return "EQ"; }
 
- protected:
   bool holds(std::weak_ordering order) const override { return order == 0; }
 };
 
@@ -17,7 +16,6 @@ class NeqOperator : public ComparisonOperator {
  public:
   std::string_view getName() const override { return "NEQ"; }
 
- protected:
   bool holds(std::weak_ordering order) const override { return order != 0; }
 };
 
@@ -25,7 +23,6 @@ class LtOperator : public ComparisonOperator {
  public:
   std::string_view getName() const override { return "LT"; }
 
- protected:
   bool holds(std::weak_ordering order) const override { return order < 0; }
 };
 
@@ -33,7 +30,6 @@ class LteOperator : public ComparisonOperator {
  public:
   std::string_view getName() const override { return "LTE"; }
 
- protected:
   bool holds(std::weak_ordering order) const override { return order <= 0; }
 };
 
@@ -41,7 +37,6 @@ class GtOperator : public ComparisonOperator {
  public:
   std::string_view getName() const override { return "GT"; }
 
- protected:
   bool holds(std::weak_ordering order) const override { return order > 0; }
 };
 
@@ -49,7 +44,6 @@ class GteOperator : public ComparisonOperator {
  public:
   std::string_view getName() const override { return "GTE"; }
 
- protected:
   bool holds(std::weak_ordering order) const override { return order >= 0; }
 };
 

@@ -5,6 +5,7 @@
 #include "conditions/comparison_operator.h"
 #include "conditions/logical_operators.h"
 #include "model/record.h"
+#include "model/record_order.h"
 #include "model/record_values.h"
 
 namespace qerix {
@@ -67,7 +68,7 @@ std::size_t CompiledCondition::add(const TreeNode<LogicalOperator>* node) {
       step.second = operandOf(comparison->getOperand2(), comparison->getPosition2());
       step.numeric = comparison->isNumeric();
       for (const auto order : {std::weak_ordering::less, std::weak_ordering::equivalent, std::weak_ordering::greater}) {
-        if (comparison->accepts(order)) step.acceptedOrders |= orderBit(order);
+        if (comparison->holds(order)) step.acceptedOrders |= orderBit(order);
       }
     }
   } else if (dynamic_cast<const NotOperator*>(payload)) {
@@ -106,9 +107,7 @@ bool CompiledCondition::compare(const Step& step) const {
     const std::string_view left = step.first.position > 0 ? field(step.first) : std::string_view(step.first.literal);
     const std::string_view right =
         step.second.position > 0 ? field(step.second) : std::string_view(step.second.literal);
-    const int sign = left.compare(right);
-    order =
-        sign < 0 ? std::weak_ordering::less : (sign > 0 ? std::weak_ordering::greater : std::weak_ordering::equivalent);
+    order = compareValue(left, right, false);
   }
   return (step.acceptedOrders & orderBit(order)) != 0;
 }

@@ -27,7 +27,8 @@ class ConditionEvaluateVisitor : public TreeVisitor<LogicalOperator> {
 // attributes of different types ends the run here, as it would on the first
 // record: every node is evaluated for every record, so it is never skipped.
 void bindCondition(ConditionTree& condition, const AttributeList& attributes);
-// The same for work that may be left undone: false instead of ending the run.
+// The same for work that may be left undone: false instead of ending the
+// run. The condition may then be bound in part; bind it again before use.
 bool tryBindCondition(ConditionTree& condition, const AttributeList& attributes);
 
 // Evaluates every node, children first, and gives the root's value.

@@ -23,15 +23,10 @@ std::uint64_t bytesKey(std::string_view text, std::size_t offset) {
   return key;
 }
 
-// Orders records by their first value alone, as far as its number or its
-// first sixteen bytes tell; equal keys leave the decision to the full
-// comparison.
-struct NumberKey {
-  std::uint32_t number;
-  explicit NumberKey(std::string_view value) : number(static_cast<std::uint32_t>(toInt32(value)) ^ 0x80000000U) {}
-  auto operator<=>(const NumberKey&) const = default;
-};
+// An "int" value as a number that orders like it, unsigned.
+std::uint32_t numberKey(std::string_view value) { return static_cast<std::uint32_t>(toInt32(value)) ^ 0x80000000U; }
 
+// A text value's first sixteen bytes as numbers that order like them.
 struct TextKey {
   std::uint64_t high;
   std::uint64_t low;
@@ -39,19 +34,20 @@ struct TextKey {
   auto operator<=>(const TextKey&) const = default;
 };
 
-// Sorts small entries of a key and a position; the position, as the last
-// key, makes the sort stable without the buffer a stable sort would take.
-template <class Key>
-std::vector<std::uint32_t> sortByKey(std::span<const std::string_view> records, const AttributeList& types,
-                                     int fieldCount) {
+// Orders records by a text first field: a sort of small entries of its key
+// and the record's position; the position, as the last key, makes the sort
+// stable without the buffer a stable sort would take. Records with equal
+// keys go by the full comparison.
+std::vector<std::uint32_t> sortByText(std::span<const std::string_view> records, const AttributeList& types,
+                                      int fieldCount) {
   struct Entry {
-    Key key;
+    TextKey key;
     std::uint32_t position;
   };
   std::vector<Entry> entries;
   entries.reserve(records.size());
   for (std::uint32_t position = 0; position < records.size(); ++position) {
-    entries.push_back({Key(ValueCursor(records[position]).next()), position});
+    entries.push_back({TextKey(ValueCursor(records[position]).next()), position});
   }
   std::sort(entries.begin(), entries.end(), [&](const Entry& left, const Entry& right) {
     if (left.key != right.key) return left.key < right.key;
@@ -60,6 +56,49 @@ std::vector<std::uint32_t> sortByKey(std::span<const std::string_view> records, 
   });
   std::vector<std::uint32_t> positions(records.size());
   std::transform(entries.begin(), entries.end(), positions.begin(), [](const Entry& entry) { return entry.position; });
+  return positions;
+}
+
+// Orders records by an "int" first field: a radix sort of the numbers, each
+// with the record's position below it, which keeps equal numbers in the
+// order of their positions; records with equal numbers then go by the full
+// comparison, their position breaking ties.
+std::vector<std::uint32_t> sortByNumber(std::span<const std::string_view> records, const AttributeList& types,
+                                        int fieldCount) {
+  const std::size_t count = records.size();
+  std::vector<std::uint64_t> entries(count);
+  constexpr int digitCount = 4;  // of eight bits each
+  std::array<std::array<std::size_t, 256>, digitCount> counts{};
+  for (std::uint32_t position = 0; position < count; ++position) {
+    const std::uint32_t number = numberKey(ValueCursor(records[position]).next());
+    entries[position] = (std::uint64_t{number} << 32) | position;
+    for (int digit = 0; digit < digitCount; ++digit) ++counts[digit][(number >> (8 * digit)) & 0xFF];
+  }
+  std::vector<std::uint64_t> spare(count);
+  for (int digit = 0; digit < digitCount; ++digit) {
+    std::array<std::size_t, 256>& starts = counts[digit];
+    if (std::find(starts.begin(), starts.end(), count) != starts.end()) continue;  // one value of this digit
+    std::size_t start = 0;
+    for (std::size_t& bucket : starts) start += std::exchange(bucket, start);
+    for (const std::uint64_t entry : entries) spare[starts[(entry >> (32 + 8 * digit)) & 0xFF]++] = entry;
+    entries.swap(spare);
+  }
+  spare = {};
+
+  std::vector<std::uint32_t> positions(count);
+  for (std::size_t begin = 0; begin < count;) {
+    std::size_t end = begin + 1;
+    while (end < count && (entries[end] >> 32) == (entries[begin] >> 32)) ++end;
+    if (end - begin > 1) {
+      std::sort(entries.begin() + static_cast<std::ptrdiff_t>(begin),
+                entries.begin() + static_cast<std::ptrdiff_t>(end), [&](std::uint64_t left, std::uint64_t right) {
+                  const auto order = compareValues(types, fieldCount, records[static_cast<std::uint32_t>(left)],
+                                                   records[static_cast<std::uint32_t>(right)]);
+                  return order != 0 ? order < 0 : left < right;
+                });
+    }
+    for (; begin < end; ++begin) positions[begin] = static_cast<std::uint32_t>(entries[begin]);
+  }
   return positions;
 }
 
@@ -121,53 +160,6 @@ std::size_t hashValues(const AttributeList& types, int fieldCount, std::string_v
   return hash ^ (hash >> 33);
 }
 
-namespace {
-
-// Orders records by an "int" first field: a radix sort of the numbers, each
-// with the record's position below it, which keeps equal numbers in the
-// order of their positions; records with equal numbers then go by the full
-// comparison, their position breaking ties.
-std::vector<std::uint32_t> sortByNumber(std::span<const std::string_view> records, const AttributeList& types,
-                                        int fieldCount) {
-  const std::size_t count = records.size();
-  std::vector<std::uint64_t> entries(count);
-  constexpr int digitCount = 4;  // of eight bits each
-  std::array<std::array<std::size_t, 256>, digitCount> counts{};
-  for (std::uint32_t position = 0; position < count; ++position) {
-    const std::uint32_t number = NumberKey(ValueCursor(records[position]).next()).number;
-    entries[position] = (std::uint64_t{number} << 32) | position;
-    for (int digit = 0; digit < digitCount; ++digit) ++counts[digit][(number >> (8 * digit)) & 0xFF];
-  }
-  std::vector<std::uint64_t> spare(count);
-  for (int digit = 0; digit < digitCount; ++digit) {
-    std::array<std::size_t, 256>& starts = counts[digit];
-    if (std::find(starts.begin(), starts.end(), count) != starts.end()) continue;  // one value of this digit
-    std::size_t start = 0;
-    for (std::size_t& bucket : starts) start += std::exchange(bucket, start);
-    for (const std::uint64_t entry : entries) spare[starts[(entry >> (32 + 8 * digit)) & 0xFF]++] = entry;
-    entries.swap(spare);
-  }
-  spare = {};
-
-  std::vector<std::uint32_t> positions(count);
-  for (std::size_t begin = 0; begin < count;) {
-    std::size_t end = begin + 1;
-    while (end < count && (entries[end] >> 32) == (entries[begin] >> 32)) ++end;
-    if (end - begin > 1) {
-      std::sort(entries.begin() + static_cast<std::ptrdiff_t>(begin),
-                entries.begin() + static_cast<std::ptrdiff_t>(end), [&](std::uint64_t left, std::uint64_t right) {
-                  const auto order = compareValues(types, fieldCount, records[static_cast<std::uint32_t>(left)],
-                                                   records[static_cast<std::uint32_t>(right)]);
-                  return order != 0 ? order < 0 : left < right;
-                });
-    }
-    for (; begin < end; ++begin) positions[begin] = static_cast<std::uint32_t>(entries[begin]);
-  }
-  return positions;
-}
-
-}  // namespace
-
 std::vector<std::uint32_t> sortedPositions(std::span<const std::string_view> records, const AttributeList& types,
                                            int fieldCount) {
   auto isLess = [&](std::string_view left, std::string_view right) {
@@ -175,7 +167,7 @@ std::vector<std::uint32_t> sortedPositions(std::span<const std::string_view> rec
   };
   if (records.size() < 2 || fieldCount == 0 || std::is_sorted(records.begin(), records.end(), isLess)) return {};
 
-  return types.isNumeric(1) ? sortByNumber(records, types, fieldCount) : sortByKey<TextKey>(records, types, fieldCount);
+  return types.isNumeric(1) ? sortByNumber(records, types, fieldCount) : sortByText(records, types, fieldCount);
 }
 
 void stableSortRecords(std::vector<std::string_view>& records, const AttributeList& types, int fieldCount) {
