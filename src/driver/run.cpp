@@ -1,5 +1,6 @@
 #include "driver/run.h"
 
+#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -77,11 +78,15 @@ void execute(std::span<const std::string_view> arguments, std::ofstream& outputF
     // The query is parsed before the relations are read, so that operators
     // that read a relation once do it while it is loaded. A malformed query
     // is still reported only once every relation has been read and checked.
-    const auto parseFailure =
-        failureOf([&] { parseExpression(tree, input.query, input.relations); }, outOfMemoryMessage);
+    std::exception_ptr parseFailure;
+    try {
+      parseExpression(tree, input.query, input.relations);
+    } catch (...) {
+      parseFailure = std::current_exception();
+    }
     const auto watchers = parseFailure ? std::vector<WatchedRelation>() : watchersWhileLoading(tree);
     input.relations = loadRelations(reader, inputFile, watchers);
-    if (parseFailure) fatal(*parseFailure);
+    if (parseFailure) std::rethrow_exception(parseFailure);
   }
 
   EvaluateVisitor evaluator;

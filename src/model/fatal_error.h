@@ -11,8 +11,9 @@ namespace qerix {
 
 // Ends the run: the run function catches it, writes the message, flushes
 // standard output and the output file, and returns exit status 1. Library
-// code never ends the process itself. Only work that may be left undone (see
-// tryBindCondition) catches it too, and then does without that work.
+// code never ends the process itself. Otherwise it is caught only to be
+// thrown again later (a malformed query, reported once the relations are
+// read) or by work that may be left undone (see tryBindCondition).
 class FatalError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
