@@ -104,14 +104,14 @@ std::unique_ptr<Relation> selectPairs(std::shared_ptr<const Relation> first, std
 
   // For each first record, the second records it pairs with, then a groupEnd.
   std::vector<std::uint32_t> members;
-  std::size_t pairCount = 0;
+  bool anyPair = false;
   std::string values;
   CompiledCondition test(condition);
   auto testPair = [&](const Record& firstRecord, std::uint32_t secondIndex) {
     PairedRecords::joinValues(firstRecord, second->getRecord(secondIndex), values);
     if (!test.holdsFor(Record(*result, values))) return;
     members.push_back(secondIndex);
-    ++pairCount;
+    anyPair = true;
   };
 
   const auto key = findJoinKey(condition.getRoot(), first->getAttributeCount());
@@ -135,7 +135,7 @@ std::unique_ptr<Relation> selectPairs(std::shared_ptr<const Relation> first, std
       members.push_back(PairedRecords::groupEnd);
     }
   }
-  if (pairCount > 0) {
+  if (anyPair) {
     result->setRecordSource(std::make_shared<PairedRecords>(std::move(first), std::move(second), std::move(members)));
   }
   return result;

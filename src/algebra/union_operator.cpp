@@ -24,9 +24,10 @@ void appendAll(const Relation& source, Relation& target) {
 // (returning false) as soon as the first operand's records turn out not to
 // be ascending.
 template <class NextFirst>
-bool mergeSteps(const Relation& first, const Relation& second, int secondWidth, bool checkOrder,
-                std::vector<Step>& steps, NextFirst nextFirst) {
+bool mergeSteps(const Relation& first, const Relation& second, bool checkOrder, std::vector<Step>& steps,
+                NextFirst nextFirst) {
   const int width = first.getAttributeCount();
+  const int secondWidth = second.getAttributeCount();
   std::string previous;
   std::string_view firstValues;
   bool firstLeft = nextFirst(firstValues);
@@ -42,10 +43,7 @@ bool mergeSteps(const Relation& first, const Relation& second, int secondWidth, 
     if (secondIndex + prefetchDistance < secondTexts.size())
       prefetch(secondTexts[secondIndex + prefetchDistance].data());
     if (firstLeft && secondIndex < secondTexts.size()) {
-      // Equal bytes are equal records of equal widths; only others need the typed comparison.
-      const std::string_view secondValues = secondTexts[secondIndex];
-      order = firstValues == secondValues ? std::weak_ordering::equivalent
-                                          : Record(first, firstValues).compareTo(Record(second, secondValues));
+      order = Record(first, firstValues).compareTo(Record(second, secondTexts[secondIndex]));
     } else if (firstLeft) {
       order = std::weak_ordering::less;
     }
@@ -97,7 +95,7 @@ void UnionOperator::evaluate(AlgebraOperator* left, AlgebraOperator* right) {
   bool merged = false;
   if (!first->isInMemory() && secondWidth == width) {
     RecordScanner scanner(*first);
-    merged = mergeSteps(*first, *second, secondWidth, true, steps, [&](std::string_view& values) {
+    merged = mergeSteps(*first, *second, true, steps, [&](std::string_view& values) {
       if (!scanner.next()) return false;
       values = scanner.getCurrent().getValues();
       return true;
@@ -109,7 +107,7 @@ void UnionOperator::evaluate(AlgebraOperator* left, AlgebraOperator* right) {
     first->sortRecords();
     const auto& texts = first->getRecordTexts();
     std::size_t taken = 0;
-    mergeSteps(*first, *second, secondWidth, false, steps, [&](std::string_view& values) {
+    mergeSteps(*first, *second, false, steps, [&](std::string_view& values) {
       if (taken == texts.size()) return false;
       values = texts[taken++];
       return true;

@@ -75,10 +75,8 @@ std::size_t RecordIndex::slotOf(std::string_view values, std::size_t hash) const
   for (std::size_t index = firstSlot(hash);; index = nextSlot(index)) {
     const Slot& slot = slots[index];
     if (slot.entry == 0) return index;
-    if (slot.hashBits == upperBits(hash)) {
-      const std::string_view candidate = entries[slot.entry - 1];
-      // Equal bytes are equal records; only different bytes need the typed comparison.
-      if (candidate == values || compareValues(types, fieldCount, candidate, values) == 0) return index;
+    if (slot.hashBits == upperBits(hash) && compareValues(types, fieldCount, entries[slot.entry - 1], values) == 0) {
+      return index;
     }
   }
 }

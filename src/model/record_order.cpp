@@ -34,6 +34,14 @@ struct TextKey {
   auto operator<=>(const TextKey&) const = default;
 };
 
+// Whether record `left` comes before record `right` (positions in
+// `records`) by the full comparison, the position breaking ties.
+bool comesBefore(std::span<const std::string_view> records, const AttributeList& types, int fieldCount,
+                 std::uint32_t left, std::uint32_t right) {
+  const auto order = compareValues(types, fieldCount, records[left], records[right]);
+  return order != 0 ? order < 0 : left < right;
+}
+
 // Orders records by a text first field: a sort of small entries of its key
 // and the record's position; the position, as the last key, makes the sort
 // stable without the buffer a stable sort would take. Records with equal
@@ -51,8 +59,7 @@ std::vector<std::uint32_t> sortByText(std::span<const std::string_view> records,
   }
   std::sort(entries.begin(), entries.end(), [&](const Entry& left, const Entry& right) {
     if (left.key != right.key) return left.key < right.key;
-    const auto order = compareValues(types, fieldCount, records[left.position], records[right.position]);
-    return order != 0 ? order < 0 : left.position < right.position;
+    return comesBefore(records, types, fieldCount, left.position, right.position);
   });
   std::vector<std::uint32_t> positions(records.size());
   std::transform(entries.begin(), entries.end(), positions.begin(), [](const Entry& entry) { return entry.position; });
@@ -92,9 +99,8 @@ std::vector<std::uint32_t> sortByNumber(std::span<const std::string_view> record
     if (end - begin > 1) {
       std::sort(entries.begin() + static_cast<std::ptrdiff_t>(begin),
                 entries.begin() + static_cast<std::ptrdiff_t>(end), [&](std::uint64_t left, std::uint64_t right) {
-                  const auto order = compareValues(types, fieldCount, records[static_cast<std::uint32_t>(left)],
-                                                   records[static_cast<std::uint32_t>(right)]);
-                  return order != 0 ? order < 0 : left < right;
+                  return comesBefore(records, types, fieldCount, static_cast<std::uint32_t>(left),
+                                     static_cast<std::uint32_t>(right));
                 });
     }
     for (; begin < end; ++begin) positions[begin] = static_cast<std::uint32_t>(entries[begin]);
@@ -135,6 +141,8 @@ std::weak_ordering compareValue(std::string_view left, std::string_view right, b
 
 std::weak_ordering compareValues(const AttributeList& types, int fieldCount, std::string_view left,
                                  std::string_view right) {
+  // Equal bytes are equal records; only different bytes need the typed comparison.
+  if (left == right) return std::weak_ordering::equivalent;
   ValueCursor leftValues(left);
   ValueCursor rightValues(right);
   for (int fieldno = 1; fieldno <= fieldCount; ++fieldno) {
