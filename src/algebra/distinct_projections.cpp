@@ -1,5 +1,6 @@
 #include "algebra/distinct_projections.h"
 
+#include <queue>
 #include <span>
 
 #include "model/record_order.h"
@@ -11,6 +12,8 @@ namespace {
 
 // Past this many distinct projections, three in four of them distinct: gather.
 constexpr std::size_t gatherAfter = std::size_t{1} << 16;
+// Gathered projections are sorted this many at a time, while more come in.
+constexpr std::size_t runSize = std::size_t{1} << 16;
 
 // Appends the values at the given positions (ascending, from 1), joined by commas.
 void appendProjection(std::string_view values, const std::vector<int>& positions, std::string& out) {
@@ -35,32 +38,46 @@ DistinctProjections::DistinctProjections(const AttributeList& types, std::vector
 void DistinctProjections::add(std::string_view values) {
   if (gathering) {
     projection.clear();
-    appendProjection(values, kept, projection);
-    gathered.push_back(projectedText->store(projection));
+    project(values, projection);
+    addProjection(projection);
     return;
   }
-  appendProjection(values, kept, batch.startText());
+  project(values, batch.startText());
   if (batch.full()) addBatch();
 }
 
-void DistinctProjections::moveTo(Relation& result) {
-  addBatch();
-  result.keepTextAlive(projectedText);
-  if (!gathering) {
-    result.appendRecordTexts(distinct.takeTexts());
-    result.sortRecords();
+void DistinctProjections::project(std::string_view values, std::string& out) const {
+  appendProjection(values, kept, out);
+}
+
+void DistinctProjections::addProjection(std::string_view projected) {
+  if (gathering) {
+    gathered.push_back(projectedText->store(projected));
+    if (gathered.size() >= runSize) closeRun();
     return;
   }
-  const int fieldCount = projectedTypes.getAttributeCount();
-  stableSortRecords(gathered, projectedTypes, fieldCount);
-  std::size_t distinctCount = 0;
-  for (std::size_t index = 0; index < gathered.size(); ++index) {
-    const bool laterEqual = index + 1 < gathered.size() &&
-                            compareValues(projectedTypes, fieldCount, gathered[index], gathered[index + 1]) == 0;
-    if (!laterEqual) gathered[distinctCount++] = gathered[index];
+  batch.startText() += projected;
+  if (batch.full()) addBatch();
+}
+
+void DistinctProjections::finish() {
+  if (finished) return;
+  finished = true;
+  addBatch();
+  if (!gathering) {
+    sorted = distinct.takeTexts();
+    stableSortRecords(sorted, projectedTypes, projectedTypes.getAttributeCount());
+    return;
   }
-  gathered.resize(distinctCount);
-  result.appendRecordTexts(std::move(gathered));
+  closeRun();
+  sorted = runs.size() == 1 ? std::move(runs.front()) : mergeRuns();
+  runs = {};
+}
+
+void DistinctProjections::moveTo(Relation& result) {
+  finish();
+  result.keepTextAlive(projectedText);
+  result.appendRecordTexts(std::move(sorted));
 }
 
 void DistinctProjections::addBatch() {
@@ -81,7 +98,65 @@ void DistinctProjections::addBatch() {
     // later equal ones.
     gathered = distinct.takeTexts();
     gathering = true;
+    closeRun();
   }
+}
+
+void DistinctProjections::closeRun() {
+  if (gathered.empty()) return;
+  const int fieldCount = projectedTypes.getAttributeCount();
+  stableSortRecords(gathered, projectedTypes, fieldCount);
+  std::vector<std::string_view>& run = runs.emplace_back();
+  run.reserve(gathered.size());
+  for (std::size_t index = 0; index < gathered.size(); ++index) {
+    const bool laterEqual = index + 1 < gathered.size() &&
+                            compareValues(projectedTypes, fieldCount, gathered[index], gathered[index + 1]) == 0;
+    if (!laterEqual) run.push_back(gathered[index]);
+  }
+  gathered.clear();
+}
+
+std::vector<std::string_view> DistinctProjections::mergeRuns() const {
+  const int fieldCount = projectedTypes.getAttributeCount();
+  // A single text value orders as its bytes.
+  const bool bytesOrder = fieldCount == 1 && !projectedTypes.isNumeric(1);
+  auto compare = [&](std::string_view left, std::string_view right) {
+    return bytesOrder ? left <=> right : compareValues(projectedTypes, fieldCount, left, right);
+  };
+  struct Head {
+    std::size_t run;
+    std::size_t index;
+  };
+  auto textOf = [&](const Head& head) { return runs[head.run][head.index]; };
+  // The smallest projection comes out first; of equal ones, that of the latest run.
+  auto comesOutAfter = [&](const Head& left, const Head& right) {
+    const auto order = compare(textOf(left), textOf(right));
+    return order != 0 ? order > 0 : left.run < right.run;
+  };
+  std::priority_queue<Head, std::vector<Head>, decltype(comesOutAfter)> heads(comesOutAfter);
+  std::size_t total = 0;
+  for (std::size_t run = 0; run < runs.size(); ++run) {
+    total += runs[run].size();
+    if (!runs[run].empty()) heads.push({run, 0});
+  }
+  auto advance = [&](const Head& head) {
+    if (head.index + 1 < runs[head.run].size()) heads.push({head.run, head.index + 1});
+  };
+  std::vector<std::string_view> merged;
+  merged.reserve(total);
+  while (!heads.empty()) {
+    const Head smallest = heads.top();
+    heads.pop();
+    merged.push_back(textOf(smallest));
+    advance(smallest);
+    // Each run holds each projection once: an equal one of an earlier run is at its head.
+    while (!heads.empty() && compare(textOf(heads.top()), merged.back()) == 0) {
+      const Head dropped = heads.top();
+      heads.pop();
+      advance(dropped);
+    }
+  }
+  return merged;
 }
 
 }  // namespace qerix

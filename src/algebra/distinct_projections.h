@@ -22,8 +22,9 @@ namespace qerix {
 // RecordIndex::hashBatch).
 //
 // While most projections turn out distinct, the index costs more than it
-// spares: past a size, at that share, projections are only gathered, and
-// sorting brings equal ones together, where the last of each run stays.
+// spares: past a size, at that share, projections are only gathered. They
+// are sorted a run at a time, where the last of equal ones stays, and the
+// sorted runs merged at the end, where that of the latest run stays.
 class DistinctProjections {
  public:
   // `positions`: ascending, from 1; `types` are those of the projected fields
@@ -32,11 +33,22 @@ class DistinctProjections {
 
   void add(std::string_view values);  // a record's text
 
+  // The two halves of add: a record's projection, appended to `out`, and
+  // adding a projection made so.
+  void project(std::string_view values, std::string& out) const;
+  void addProjection(std::string_view projected);
+
+  // Sorts the projections and keeps the last of equal ones; nothing is
+  // added after that.
+  void finish();
+
   // The projections go to the result, sorted, with the arena that holds their text.
   void moveTo(Relation& result);
 
  private:
   void addBatch();
+  void closeRun();  // sorts the gathered projections into a run of their own
+  std::vector<std::string_view> mergeRuns() const;
 
   const AttributeList& projectedTypes;
   const std::vector<int> kept;
@@ -46,7 +58,10 @@ class DistinctProjections {
   std::array<std::size_t, recordBatchSize> hashes{};
   std::size_t projectedCount = 0;
   bool gathering = false;
-  std::vector<std::string_view> gathered;  // the projections, once gathering
+  bool finished = false;
+  std::vector<std::string_view> gathered;           // since the last run, once gathering
+  std::vector<std::vector<std::string_view>> runs;  // sorted, in the order gathered
+  std::vector<std::string_view> sorted;             // the result, once finished
   std::string projection;
 };
 

@@ -42,10 +42,15 @@ class ProjectOperator::ProjectionWhileLoading : public LoadingWork {
   ProjectionWhileLoading(const std::vector<std::string>& names, ConditionTree* selectCondition)
       : attributeNames(names), filter(selectCondition) {}
 
-  void offer(std::string_view values) override {
-    if (test && !test->holdsFor(Record(loadingRelation(), values))) return;
-    projections->add(values);
+  // The loading thread tests the condition and projects, so that only
+  // projections are handed over.
+  std::optional<std::string_view> prepare(std::string_view values) override {
+    if (test && !test->holdsFor(Record(loadingRelation(), values))) return std::nullopt;
+    projection.clear();
+    projections->project(values, projection);
+    return projection;
   }
+  void offer(std::string_view projected) override { projections->addProjection(projected); }
 
   // Moves the projections to `result` if they were made of `input`'s records,
   // filtered by the select's condition or not, as asked.
@@ -71,12 +76,15 @@ class ProjectOperator::ProjectionWhileLoading : public LoadingWork {
     return true;
   }
 
+  void complete() override { projections->finish(); }
+
  private:
   const std::vector<std::string>& attributeNames;
   ConditionTree* const filter;  // the select's condition, when the project is over a select
   std::optional<CompiledCondition> test;
   AttributeList types;  // of the projected fields
   std::optional<DistinctProjections> projections;
+  std::string projection;  // of the record prepared last
 };
 
 ProjectOperator::ProjectOperator() = default;

@@ -15,7 +15,13 @@ class SelectOperator::SelectionWhileLoading : public LoadingWork {
  public:
   explicit SelectionWhileLoading(ConditionTree& tested) : condition(tested) {}
 
-  void offer(std::string_view values) override { selection->offer(Record(loadingRelation(), values)); }
+  // Testing a record costs less than handing it over: the selection is made
+  // in the loading thread, and nothing is offered.
+  std::optional<std::string_view> prepare(std::string_view values) override {
+    selection->offer(Record(loadingRelation(), values));
+    return std::nullopt;
+  }
+  void offer(std::string_view /*prepared*/) override {}
 
   // Moves the selection to `result` if it was made of `input`'s records.
   bool moveTo(Relation& result, const Relation& input) {

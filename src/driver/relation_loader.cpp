@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "driver/concurrent_watcher.h"
 #include "driver/input_file.h"
 #include "driver/line_reader.h"
 #include "model/fatal_error.h"
@@ -31,8 +32,16 @@ std::string readQuery(LineReader& reader) {
   return std::string(line);
 }
 
-RelationList loadRelations(LineReader& reader, const InputFile& input, std::span<const WatchedRelation> watchers) {
+RelationList loadRelations(LineReader& reader, const InputFile& input, std::span<const WatchedRelation> toWatch) {
   RelationList relations;
+  // The watchers work on a second thread while loading goes on. Declared
+  // after the relations, they stop before the relations go, should loading fail.
+  std::vector<std::unique_ptr<ConcurrentWatcher>> concurrent;
+  std::vector<WatchedRelation> watchers;
+  for (const WatchedRelation& each : toWatch) {
+    concurrent.push_back(std::make_unique<ConcurrentWatcher>(each.watcher.get()));
+    watchers.push_back({each.name, *concurrent.back()});
+  }
   const bool leaveInFile = input.canBeReadAgain();
   std::string scratch;
   std::vector<RecordWatcher*> watching;
@@ -57,7 +66,9 @@ RelationList loadRelations(LineReader& reader, const InputFile& input, std::span
       if (!text) failSetValue();
       asWritten = asWritten && text->data() == line.data() && text->size() == line.size();
       if (!leaveInFile) relation->appendNewRecord(*text);
-      for (RecordWatcher* watcher : watching) watcher->offer(*text);
+      for (RecordWatcher* watcher : watching) {
+        if (const auto prepared = watcher->prepare(*text)) watcher->offer(*prepared);
+      }
       ++recordCount;
       recordsEnd = reader.position();
     }
@@ -69,6 +80,7 @@ RelationList loadRelations(LineReader& reader, const InputFile& input, std::span
     if (more) more = reader.readNonEmptyLine(line);
   }
   InputFile::requireReadable(reader.failed());
+  for (const auto& watcher : concurrent) watcher->finish();
   return relations;
 }
 

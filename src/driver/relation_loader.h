@@ -31,7 +31,8 @@ std::string readQuery(LineReader& reader);
 // is checked as it goes by; the records themselves stay in the input file
 // when it can be read again, and are copied to memory otherwise. The records
 // of a relation that stays in the file are shown, as they are read, to the
-// watchers of its name.
+// watchers of its name, which work on them in a second thread; when this
+// returns, they have done all their work.
 RelationList loadRelations(LineReader& reader, const InputFile& input, std::span<const WatchedRelation> watchers = {});
 
 // Name and attributes from a header line such as "Emp(name string, age int)".

@@ -2,6 +2,7 @@
 #define QERIX_MODEL_RECORD_WATCHER_H
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,8 +26,13 @@ class RecordWatcher {
   // stay in the input file; false declines its records. Whatever an earlier
   // relation of that name gave is forgotten: a later one hides it.
   virtual bool begin(const Relation& relation) = 0;
-  // Each record text, in order; the text is valid during the call only.
-  virtual void offer(std::string_view values) = 0;
+  // What to offer of each record text, if anything: asked of each in order,
+  // in the loading thread, also where the offers are worked on in another.
+  // The text returned is valid until the next call. The default offers the
+  // record as it is.
+  virtual std::optional<std::string_view> prepare(std::string_view values) { return values; }
+  // What prepare gave for each record, in order; valid during the call only.
+  virtual void offer(std::string_view prepared) = 0;
   // The relation begun last has all its records, and its record source.
   virtual void end(const Relation& relation) = 0;
 };
@@ -43,7 +49,9 @@ class LoadingWork : public RecordWatcher {
     return started;
   }
   void end(const Relation& relation) final {
-    if (started) worked = &relation;
+    if (!started) return;
+    complete();
+    worked = &relation;
   }
 
   // Whether the work was done on `input`'s records.
@@ -52,6 +60,9 @@ class LoadingWork : public RecordWatcher {
  protected:
   // Starts the work afresh for a relation's records; false declines them.
   virtual bool start(const Relation& relation) = 0;
+  // The relation started last has all its records: what is left to do on
+  // them can be done now, while loading goes on.
+  virtual void complete() {}
   const Relation& loadingRelation() const { return *loading; }
 
  private:

@@ -241,6 +241,39 @@ TEST_F(LoadingWhileWatched, LargeSelectionsKeepTheirRecordsInTheFile) {
   EXPECT_EQ(std::count(fromFile.console.begin(), fromFile.console.end(), '\n'), 1 + 28570 + 30);
 }
 
+// Relations of many batches, worked on while the rest is loaded: more than
+// enough distinct projections to stop hashing them, equal numbers written
+// differently (the last of them is kept), and a later relation of the same
+// name that hides the first.
+TEST_F(LoadingWhileWatched, LargeRelationsGiveWhatTheLoadedRelationGives) {
+  auto relation = [](int count, int seed) {
+    std::string text = "Emp(id int, name string, code int, salary int)\n";
+    for (int id = 0; id < count; ++id) {
+      const int code = (id * seed) % 70000;
+      text += std::to_string(id) + ",name " + std::to_string((id * 7919) % 90000) + "," + (id % 2 == 0 ? "00" : "") +
+              std::to_string(code) + "," + std::to_string((id * 31) % 1000) + "\n";
+    }
+    return text;
+  };
+  const std::string once = relation(70000, 13) + "\nDept(d int)\n1\n";
+  const std::string twice = relation(20000, 17) + "\n" + once;
+  const std::string queries[] = {
+      "project(Emp,name)",
+      "project(Emp,code)",
+      "project(select(Emp,GTE(salary,100)),code,name)",
+      "select(Emp,EQ(salary,5))",
+  };
+  for (const std::string& query : queries) {
+    for (const std::string* relations : {&once, &twice}) {
+      const std::string input = query + "\n\n" + *relations;
+      const std::string label = query + (relations == &twice ? " (hidden first)" : "");
+      const Outcome fromFile = runFromFile(input);
+      EXPECT_EQ(fromFile.status, 0) << label;
+      expectSameOutcome(fromFile, runFromPipe(input), label);
+    }
+  }
+}
+
 // Work done while loading needs the input file no more: evaluated after the
 // file has changed, a watched query still gives its result, where reading
 // the records again would end the run.
