@@ -25,6 +25,7 @@ constexpr std::string_view usageMessage = "Hasznalat: qerix <input_file> <output
 constexpr std::string_view sameFileMessage = "Az output file nem lehet azonos az input file-lal: ";
 constexpr std::string_view cannotOpenOutputMessage = "Nem sikerult irasra megnyitni az output file-t: ";
 constexpr std::string_view writeFailedMessage = "Nem sikerult kiirni az output file-t: ";
+constexpr std::string_view consoleFailedMessage = "Nem sikerult kiirni az eredmenyt a standard kimenetre.";
 constexpr std::string_view outOfMemoryMessage = "Nincs eleg memoria a lekerdezes vegrehajtasahoz.";
 constexpr std::string_view emptyResultMessage = "Meg ures az eredmeny...";
 
@@ -103,6 +104,8 @@ void execute(std::span<const std::string_view> arguments, std::ofstream& outputF
   console.flush();
   outputFile.flush();
   if (!outputFile) fatal(writeFailedMessage, outputPath);
+  // A result that did not reach the console is not a completed run either.
+  if (!console) fatal(consoleFailedMessage);
 }
 
 }  // namespace

@@ -84,6 +84,22 @@ TEST_F(Run, OutputThatCannotBeOpenedIsReported) {
   }
 }
 
+// A result that cannot be written to the console (a full disk, a closed
+// standard output) ends the run with a message; the output file is whole.
+TEST_F(Run, ConsoleThatCannotBeWrittenIsReported) {
+  const std::string relation = "R(a int)\n1\n";
+  for (const std::string query : {"R", "Missing"}) {
+    const std::string input = folder.write("input.txt", query + "\n\n" + relation).string();
+    std::ostream console(nullptr);  // every write fails
+    std::ostringstream errors;
+    const std::string outputPath = folder.path("output.txt").string();
+    const std::string_view views[] = {input, outputPath};
+    EXPECT_EQ(run(views, console, errors), 1) << query;
+    EXPECT_EQ(errors.str(), "Nem sikerult kiirni az eredmenyt a standard kimenetre.\n") << query;
+    EXPECT_EQ(output(), query + "\n\n" + relation + "\n" + (query == "R" ? relation : "")) << query;
+  }
+}
+
 struct FatalCase {
   std::string input;
   std::string message;
