@@ -2,6 +2,7 @@
 
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "driver/line_splitter.h"
 #include "driver/relation_loader.h"
@@ -28,12 +29,14 @@ class InputFileRecords : public RecordSource {
     bool asWritten;  // each line is its record text
     std::uintmax_t fileSize;
     std::filesystem::file_time_type lastWrite;
+    RecordCut middle;  // of no records when the lines are not to be halved
   };
 
   explicit InputFileRecords(Placement where) : placement(std::move(where)) {}
 
   std::size_t getRecordCount() const override { return placement.recordCount; }
   std::unique_ptr<RecordStream> open() const override;
+  std::vector<std::shared_ptr<const RecordSource>> halves() const override;
 
   [[noreturn]] void failChanged() const { fatal(changedInputMessage, placement.path); }
 
@@ -82,6 +85,20 @@ class InputFileRecordStream : public RecordStream {
 
 std::unique_ptr<RecordStream> InputFileRecords::open() const { return std::make_unique<InputFileRecordStream>(*this); }
 
+std::vector<std::shared_ptr<const RecordSource>> InputFileRecords::halves() const {
+  const RecordCut middle = placement.middle;
+  if (middle.recordCount == 0) return {};
+  Placement first = placement;
+  first.end = middle.offset;
+  first.recordCount = middle.recordCount;
+  first.middle = {};
+  Placement second = placement;
+  second.begin = middle.offset;
+  second.recordCount = placement.recordCount - middle.recordCount;
+  second.middle = {};
+  return {std::make_shared<InputFileRecords>(std::move(first)), std::make_shared<InputFileRecords>(std::move(second))};
+}
+
 }  // namespace
 
 InputFile::InputFile(std::string_view filePath) : path(filePath), file(path, std::ios::in | std::ios::binary) {
@@ -100,9 +117,9 @@ InputFile::InputFile(std::string_view filePath) : path(filePath), file(path, std
 
 std::shared_ptr<const RecordSource> InputFile::recordsBetween(std::uint64_t begin, std::uint64_t end,
                                                               std::size_t recordCount, int attributeCount,
-                                                              bool asWritten) const {
+                                                              bool asWritten, RecordCut middle) const {
   return std::make_shared<InputFileRecords>(
-      InputFileRecords::Placement{path, begin, end, recordCount, attributeCount, asWritten, size, lastWrite});
+      InputFileRecords::Placement{path, begin, end, recordCount, attributeCount, asWritten, size, lastWrite, middle});
 }
 
 void InputFile::requireReadable(bool failed) {

@@ -17,6 +17,18 @@ namespace qerix {
 namespace {
 constexpr std::string_view emptyAttributeListMessage = "Hibas relacio fejlec, ures az attributumlista: ";
 constexpr std::string_view missingAttributeMessage = "Hibas relacio fejlec, vesszo utan hianyzik az attributum: ";
+
+// Relations in the file of at least twice this many records can be read in
+// two halves at once; the halves are cut at a multiple of it.
+constexpr std::size_t cutSpacing = std::size_t{1} << 16;
+
+// The cut nearest to the middle of the records, if there are enough of them.
+RecordCut middleOf(const std::vector<std::uint64_t>& cuts, std::size_t recordCount) {
+  if (recordCount < 2 * cutSpacing) return {};
+  const std::size_t index = std::max<std::size_t>(1, (recordCount + cutSpacing) / (2 * cutSpacing));
+  return {index * cutSpacing, cuts[index - 1]};
+}
+
 }  // namespace
 
 LoadedInput loadInput(LineReader& reader, const InputFile& input) {
@@ -45,6 +57,7 @@ RelationList loadRelations(LineReader& reader, const InputFile& input, std::span
   const bool leaveInFile = input.canBeReadAgain();
   std::string scratch;
   std::vector<RecordWatcher*> watching;
+  std::vector<std::uint64_t> cuts;  // the offset after every cutSpacing records
   std::string_view line;
   bool more = reader.readNonEmptyLine(line);
   while (more) {
@@ -58,6 +71,7 @@ RelationList loadRelations(LineReader& reader, const InputFile& input, std::span
     }
     const int attributeCount = relation->getAttributeCount();
     const std::uint64_t recordsBegin = reader.position();
+    cuts.clear();
     std::uint64_t recordsEnd = recordsBegin;
     std::size_t recordCount = 0;
     bool asWritten = true;
@@ -71,9 +85,11 @@ RelationList loadRelations(LineReader& reader, const InputFile& input, std::span
       }
       ++recordCount;
       recordsEnd = reader.position();
+      if (recordCount % cutSpacing == 0) cuts.push_back(recordsEnd);
     }
     if (leaveInFile && recordCount > 0) {
-      relation->setRecordSource(input.recordsBetween(recordsBegin, recordsEnd, recordCount, attributeCount, asWritten));
+      relation->setRecordSource(input.recordsBetween(recordsBegin, recordsEnd, recordCount, attributeCount, asWritten,
+                                                     middleOf(cuts, recordCount)));
     }
     for (RecordWatcher* watcher : watching) watcher->end(*relation);
     relations.push_back(std::move(relation));

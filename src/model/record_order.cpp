@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "model/record_values.h"
+#include "model/two_threads.h"
 
 namespace qerix {
 
@@ -42,36 +43,35 @@ bool comesBefore(std::span<const std::string_view> records, const AttributeList&
   return order != 0 ? order < 0 : left < right;
 }
 
-// Orders records by a text first field: a sort of small entries of its key
-// and the record's position; the position, as the last key, makes the sort
-// stable without the buffer a stable sort would take. Records with equal
-// keys go by the full comparison.
-std::vector<std::uint32_t> sortByText(std::span<const std::string_view> records, const AttributeList& types,
-                                      int fieldCount) {
-  struct Entry {
-    TextKey key;
-    std::uint32_t position;
-  };
-  std::vector<Entry> entries;
+// A record's position and the first sixteen bytes of its text first field.
+struct TextEntry {
+  TextKey key;
+  std::uint32_t position;
+};
+
+// The records' text entries in record order: by key, records with equal keys
+// by the full comparison. The position, as the last key, makes the sort
+// stable without the buffer a stable sort would take.
+std::vector<TextEntry> sortedTextEntries(std::span<const std::string_view> records, const AttributeList& types,
+                                         int fieldCount) {
+  std::vector<TextEntry> entries;
   entries.reserve(records.size());
   for (std::uint32_t position = 0; position < records.size(); ++position) {
     entries.push_back({TextKey(ValueCursor(records[position]).next()), position});
   }
-  std::sort(entries.begin(), entries.end(), [&](const Entry& left, const Entry& right) {
+  std::sort(entries.begin(), entries.end(), [&](const TextEntry& left, const TextEntry& right) {
     if (left.key != right.key) return left.key < right.key;
     return comesBefore(records, types, fieldCount, left.position, right.position);
   });
-  std::vector<std::uint32_t> positions(records.size());
-  std::transform(entries.begin(), entries.end(), positions.begin(), [](const Entry& entry) { return entry.position; });
-  return positions;
+  return entries;
 }
 
-// Orders records by an "int" first field: a radix sort of the numbers, each
-// with the record's position below it, which keeps equal numbers in the
+// The records' "int" first fields, each with the record's position below
+// it, in record order: a radix sort of the numbers keeps equal numbers in the
 // order of their positions; records with equal numbers then go by the full
 // comparison, their position breaking ties.
-std::vector<std::uint32_t> sortByNumber(std::span<const std::string_view> records, const AttributeList& types,
-                                        int fieldCount) {
+std::vector<std::uint64_t> sortedNumberEntries(std::span<const std::string_view> records, const AttributeList& types,
+                                               int fieldCount) {
   const std::size_t count = records.size();
   std::vector<std::uint64_t> entries(count);
   constexpr int digitCount = 4;  // of eight bits each
@@ -92,7 +92,6 @@ std::vector<std::uint32_t> sortByNumber(std::span<const std::string_view> record
   }
   spare = {};
 
-  std::vector<std::uint32_t> positions(count);
   for (std::size_t begin = 0; begin < count;) {
     std::size_t end = begin + 1;
     while (end < count && (entries[end] >> 32) == (entries[begin] >> 32)) ++end;
@@ -103,8 +102,56 @@ std::vector<std::uint32_t> sortByNumber(std::span<const std::string_view> record
                                      static_cast<std::uint32_t>(right));
                 });
     }
-    for (; begin < end; ++begin) positions[begin] = static_cast<std::uint32_t>(entries[begin]);
+    begin = end;
   }
+  return entries;
+}
+
+std::uint32_t positionOf(const TextEntry& entry) { return entry.position; }
+std::uint32_t positionOf(std::uint64_t entry) { return static_cast<std::uint32_t>(entry); }
+const TextKey& keyOf(const TextEntry& entry) { return entry.key; }
+std::uint64_t keyOf(std::uint64_t entry) { return entry >> 32; }
+
+template <class Entry>
+std::vector<std::uint32_t> positionsOf(const std::vector<Entry>& entries) {
+  std::vector<std::uint32_t> positions(entries.size());
+  std::transform(entries.begin(), entries.end(), positions.begin(),
+                 [](const Entry& entry) { return positionOf(entry); });
+  return positions;
+}
+
+// Below this many records one thread sorts them all.
+constexpr std::size_t halvedFrom = std::size_t{1} << 17;
+
+// Sorts each half of the records on a thread of its own and merges the two:
+// of records that compare equal, those of the first half come first.
+template <class Entry, class SortEntries>
+std::vector<std::uint32_t> sortInHalves(std::span<const std::string_view> records, const AttributeList& types,
+                                        int fieldCount, SortEntries sortEntries) {
+  if (records.size() < halvedFrom) return positionsOf(sortEntries(records, types, fieldCount));
+  const std::size_t middle = records.size() / 2;
+  std::vector<Entry> first;
+  std::vector<Entry> second;
+  inTwoThreads([&] { first = sortEntries(records.first(middle), types, fieldCount); },
+               [&] { second = sortEntries(records.subspan(middle), types, fieldCount); });
+  std::vector<std::uint32_t> positions;
+  positions.reserve(records.size());
+  auto left = first.begin();
+  auto right = second.begin();
+  while (left != first.end() && right != second.end()) {
+    const std::uint32_t rightPosition = positionOf(*right) + static_cast<std::uint32_t>(middle);
+    const bool rightFirst = keyOf(*right) != keyOf(*left)
+                                ? keyOf(*right) < keyOf(*left)
+                                : comesBefore(records, types, fieldCount, rightPosition, positionOf(*left));
+    positions.push_back(rightFirst ? rightPosition : positionOf(*left));
+    if (rightFirst) {
+      ++right;
+    } else {
+      ++left;
+    }
+  }
+  for (; left != first.end(); ++left) positions.push_back(positionOf(*left));
+  for (; right != second.end(); ++right) positions.push_back(positionOf(*right) + static_cast<std::uint32_t>(middle));
   return positions;
 }
 
@@ -175,7 +222,8 @@ std::vector<std::uint32_t> sortedPositions(std::span<const std::string_view> rec
   };
   if (records.size() < 2 || fieldCount == 0 || std::is_sorted(records.begin(), records.end(), isLess)) return {};
 
-  return types.isNumeric(1) ? sortByNumber(records, types, fieldCount) : sortByText(records, types, fieldCount);
+  if (types.isNumeric(1)) return sortInHalves<std::uint64_t>(records, types, fieldCount, sortedNumberEntries);
+  return sortInHalves<TextEntry>(records, types, fieldCount, sortedTextEntries);
 }
 
 void stableSortRecords(std::vector<std::string_view>& records, const AttributeList& types, int fieldCount) {

@@ -28,7 +28,7 @@ std::size_t hashValues(const AttributeList& types, int fieldCount, std::string_v
 
 // The positions of the records in ascending order by compareValues; stable,
 // so equal records keep their order. Empty when they are in order already.
-// At most 2^32 - 1 records.
+// At most 2^32 - 1 records; many are sorted in two halves at once.
 std::vector<std::uint32_t> sortedPositions(std::span<const std::string_view> records, const AttributeList& types,
                                            int fieldCount);
 

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 namespace qerix {
 
@@ -32,6 +33,9 @@ class RecordSource {
   virtual std::size_t getRecordCount() const = 0;
   // The stream reads through this source, which must outlive it.
   virtual std::unique_ptr<RecordStream> open() const = 0;
+  // The same records as two sources of about half of them each, the first
+  // half first, to be read at once; none where that is not worth it.
+  virtual std::vector<std::shared_ptr<const RecordSource>> halves() const { return {}; }
 };
 
 }  // namespace qerix

@@ -13,6 +13,7 @@
 #include "model/record_values.h"
 #include "model/selected_records.h"
 #include "model/text_arena.h"
+#include "model/two_threads.h"
 
 namespace qerix {
 
@@ -42,15 +43,33 @@ void Relation::setRecordSource(std::shared_ptr<const RecordSource> recordSource)
   source = std::move(recordSource);
 }
 
+namespace {
+
+// Copies the source's records into `arena`, appending their texts to `texts`.
+void copyRecords(const RecordSource& source, TextArena& arena, std::vector<std::string_view>& texts) {
+  // The stream reads through its source, which outlives it here.
+  const std::unique_ptr<RecordStream> stream = source.open();
+  std::string_view values;
+  while (stream->next(values)) texts.push_back(arena.store(values));
+}
+
+}  // namespace
+
 void Relation::materialize() {
   if (!source) return;
-  // The stream reads through its source: keep the source until the stream is done.
   const std::shared_ptr<const RecordSource> from = std::move(source);
-  const std::unique_ptr<RecordStream> stream = from->open();
   auto& list = recordsToChange();
   list.reserve(from->getRecordCount());
-  std::string_view values;
-  while (stream->next(values)) list.push_back(arena().store(values));
+  const auto halves = from->halves();
+  if (halves.empty()) return copyRecords(*from, arena(), list);
+  // Copying is mostly waiting for fresh memory, which two threads get twice as fast.
+  auto secondText = std::make_shared<TextArena>();
+  std::vector<std::string_view> secondHalf;
+  secondHalf.reserve(halves[1]->getRecordCount());
+  inTwoThreads([&] { copyRecords(*halves[0], arena(), list); },
+               [&] { copyRecords(*halves[1], *secondText, secondHalf); });
+  list.insert(list.end(), secondHalf.begin(), secondHalf.end());
+  keepTextAlive(std::move(secondText));
 }
 
 const std::vector<std::string_view>& Relation::recordTexts() const {

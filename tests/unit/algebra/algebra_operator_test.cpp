@@ -1,15 +1,18 @@
 #include "algebra/algebra_operator.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <random>
 #include <set>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "algebra/dummy_operator.h"
@@ -406,6 +409,30 @@ TEST_P(ManyRecords, ProjectOfManyDistinctTextsSortsTheirBytes) {
   for (const std::string& text : texts) expected += text + "\n";
   const RelationList relations = load(input);
   EXPECT_TRUE(recordsOrFailure("project(R,t)", relations) == expected);
+}
+
+// A large relation in the file is brought to memory in two halves at once,
+// and sorted so: the result is that of the relation loaded into memory, and
+// a file changed meanwhile is still noticed.
+TEST(LargeRelationInTheFile, IsReadInHalvesAsIfItWereInMemory) {
+  std::mt19937 random(36);
+  const FieldKind ab{0, {"a", "b", "c"}};
+  const GeneratedRelation r = generateRelation(random, "R(x int, s string)", {{300, {}}, ab}, 500);
+  const GeneratedRelation s = generateRelation(random, "S(y int, t string)", {{20000, {}}, ab}, 140000);
+  test::TempFolder folder;
+  const std::string input = inputOf({r, s});
+  const RelationList inFile = test::loadRelations(folder.write("input.txt", input), false);
+  // Read through a FIFO, the records are copied to memory as they are loaded.
+  const std::filesystem::path pipe = folder.path("pipe");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  std::thread writer([&] { std::ofstream(pipe, std::ios::binary) << input; });
+  const RelationList inMemory = test::loadRelations(pipe, false);
+  writer.join();
+  for (const char* query : {"union(R,S)", "union(S,R)", "project(union(S,S),t,y)"}) {
+    EXPECT_TRUE(recordsOrFailure(query, inFile) == recordsOrFailure(query, inMemory)) << query;
+  }
+  folder.write("input.txt", "changed");
+  EXPECT_NE(recordsOrFailure("union(R,S)", inFile).find("megvaltozott"), std::string::npos);
 }
 
 // A select over an input in the file copies what passes while it reads, and

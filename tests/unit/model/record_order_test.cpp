@@ -181,5 +181,23 @@ TEST(SortedPositions, StableUnderTiesInTheLeadingBytesAndEqualRecords) {
   }
 }
 
+// Many records are sorted in two halves at once and merged: equal first
+// fields, and records that compare equal, lie in both halves, and the first
+// half's come first.
+TEST(SortedPositions, StableAcrossTheHalvesOfManyRecords) {
+  std::mt19937 random(78);
+  const std::vector<std::string> numbers = {"7", "07", "+7", "-7", "0", "", "2147483647", "-2147483648", "12", "012"};
+  const std::vector<std::string> leads = {
+      "abcdefghijklmnop", "abcdefghijklmnopq", "abcdefghijklmnop\0"s, "b", "", "\x80"};
+  std::vector<std::string> texts;
+  for (int index = 0; index < 140000; ++index) {
+    texts.push_back(numbers[random() % numbers.size()] + "," + leads[random() % leads.size()] + "," +
+                    numbers[random() % numbers.size()]);
+  }
+  expectPositionsLikeReference(texts, typesOf({"int", "string", "int"}), 2);
+  for (std::string& text : texts) text = leads[random() % leads.size()] + "," + text;
+  expectPositionsLikeReference(texts, typesOf({"string", "int", "string", "int"}), 3);
+}
+
 }  // namespace
 }  // namespace qerix
