@@ -8,8 +8,37 @@
 #include "model/record_batches.h"
 #include "model/record_index.h"
 #include "model/text_arena.h"
+#include "model/two_threads.h"
 
 namespace qerix {
+
+namespace {
+
+// The distinct records of a relation, compared under the first operand's types.
+class DistinctRecords {
+ public:
+  DistinctRecords(const AttributeList& types, int fieldCount, std::size_t expectedCount)
+      : index(types, fieldCount, expectedCount) {}
+
+  void addAll(const Relation& records) {
+    const bool lent = !records.isInMemory();
+    std::array<std::size_t, recordBatchSize> hashes{};
+    forEachRecordBatch(records, [&](std::span<const std::string_view> batch) {
+      index.hashBatch(batch, hashes);
+      for (std::size_t position = 0; position < batch.size(); ++position) {
+        if (index.find(batch[position], hashes[position])) continue;
+        index.add(lent ? copies.store(batch[position]) : batch[position], hashes[position]);
+      }
+    });
+  }
+
+  RecordIndex index;
+
+ private:
+  TextArena copies;  // of the records that the input file only lends
+};
+
+}  // namespace
 
 void MinusOperator::print(std::ostream& out) const { out << "Minus\n"; }
 
@@ -20,29 +49,39 @@ void MinusOperator::evaluate(AlgebraOperator* left, AlgebraOperator* right) {
   result = std::make_unique<Relation>(first->getAttributes());
   if (first->isEmpty()) return;
 
-  // The second operand's distinct records, compared under the first's types.
+  // The second operand's distinct records; a large one in the input file in
+  // two parts, one for each half, made at once.
   const AttributeList& types = first->getAttributes();
   const int fieldCount = first->getAttributeCount();
   const int sharedCount = std::min(fieldCount, second->getAttributeCount());
-  RecordIndex secondRecords(types, sharedCount, second->getRecordCount());
-  TextArena secondText;  // copies of the records that the input file only lends
-  const bool lent = !second->isInMemory();
-  std::array<std::size_t, recordBatchSize> hashes{};
-  forEachRecordBatch(*second, [&](std::span<const std::string_view> batch) {
-    secondRecords.hashBatch(batch, hashes);
-    for (std::size_t index = 0; index < batch.size(); ++index) {
-      if (secondRecords.find(batch[index], hashes[index])) continue;
-      secondRecords.add(lent ? secondText.store(batch[index]) : batch[index], hashes[index]);
-    }
-  });
+  std::vector<std::unique_ptr<DistinctRecords>> parts;
+  const auto halves = second->halves();
+  for (std::size_t part = 0; part < std::max<std::size_t>(1, halves.size()); ++part) {
+    const Relation& records = halves.empty() ? *second : *halves[part];
+    parts.push_back(std::make_unique<DistinctRecords>(types, sharedCount, records.getRecordCount()));
+  }
+  if (halves.empty()) {
+    parts[0]->addAll(*second);
+  } else {
+    inTwoThreads([&] { parts[0]->addAll(*halves[0]); }, [&] { parts[1]->addAll(*halves[1]); });
+  }
 
   std::vector<bool> chosen;
   chosen.reserve(first->getRecordCount());
+  std::array<std::size_t, recordBatchSize> hashes{};
   forEachRecordBatch(*first, [&](std::span<const std::string_view> batch) {
-    secondRecords.hashBatch(batch, hashes);
-    for (std::size_t index = 0; index < batch.size(); ++index) secondRecords.prefetchMatch(hashes[index]);
-    for (std::size_t index = 0; index < batch.size(); ++index) {
-      const bool found = secondRecords.find(batch[index], hashes[index]).has_value();
+    parts[0]->index.hashBatch(batch, hashes);
+    for (std::size_t part = 1; part < parts.size(); ++part) {
+      for (std::size_t position = 0; position < batch.size(); ++position)
+        parts[part]->index.prefetchStart(hashes[position]);
+    }
+    for (const auto& part : parts) {
+      for (std::size_t position = 0; position < batch.size(); ++position) part->index.prefetchMatch(hashes[position]);
+    }
+    for (std::size_t position = 0; position < batch.size(); ++position) {
+      const bool found = std::any_of(parts.begin(), parts.end(), [&](const auto& part) {
+        return part->index.find(batch[position], hashes[position]).has_value();
+      });
       // A match on fewer fields than the first relation has: the comparison got past the second record's last field.
       if (found && sharedCount < fieldCount) failGetValue();
       chosen.push_back(!found);

@@ -56,9 +56,11 @@ std::size_t RecordIndex::nextSlot(std::size_t index) const { return index + 1 ==
 void RecordIndex::hashBatch(std::span<const std::string_view> texts, std::span<std::size_t> hashes) const {
   for (std::size_t index = 0; index < texts.size(); ++index) {
     hashes[index] = hashOf(texts[index]);
-    prefetch(&slots[firstSlot(hashes[index])]);
+    prefetchStart(hashes[index]);
   }
 }
+
+void RecordIndex::prefetchStart(std::size_t hash) const { prefetch(&slots[firstSlot(hash)]); }
 
 void RecordIndex::prefetchMatch(std::size_t hash) const {
   for (std::size_t index = firstSlot(hash);; index = nextSlot(index)) {

@@ -38,6 +38,7 @@ class RecordIndex {
   // where each lookup starts. Once that has arrived, prefetchMatch fetches
   // the text a lookup will most likely compare with.
   void hashBatch(std::span<const std::string_view> texts, std::span<std::size_t> hashes) const;
+  void prefetchStart(std::size_t hash) const;  // what hashBatch fetches for a hash
   void prefetchMatch(std::size_t hash) const;
 
  private:

@@ -72,6 +72,16 @@ void Relation::materialize() {
   keepTextAlive(std::move(secondText));
 }
 
+std::vector<std::unique_ptr<Relation>> Relation::halves() const {
+  std::vector<std::unique_ptr<Relation>> parts;
+  if (!source) return parts;
+  for (std::shared_ptr<const RecordSource>& half : source->halves()) {
+    parts.push_back(std::make_unique<Relation>(attributes));
+    parts.back()->setRecordSource(std::move(half));
+  }
+  return parts;
+}
+
 const std::vector<std::string_view>& Relation::recordTexts() const {
   assert(!source && "materialize() first");
   return *records;

@@ -55,6 +55,10 @@ class Relation {
   // Whether both relations' records are still in one and the same source.
   bool sharesSourceWith(const Relation& other) const { return source && source == other.source; }
   void materialize();
+  // Records still in their source as two relations of about half of them
+  // each, the first half first, to be read at once; none where they are in
+  // memory or too few for that.
+  std::vector<std::unique_ptr<Relation>> halves() const;
 
   // These require the records in memory.
   Record getRecord(std::size_t index) const { return Record(*this, recordTexts()[index]); }

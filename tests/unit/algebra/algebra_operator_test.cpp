@@ -411,9 +411,9 @@ TEST_P(ManyRecords, ProjectOfManyDistinctTextsSortsTheirBytes) {
   EXPECT_TRUE(recordsOrFailure("project(R,t)", relations) == expected);
 }
 
-// A large relation in the file is brought to memory in two halves at once,
-// and sorted so: the result is that of the relation loaded into memory, and
-// a file changed meanwhile is still noticed.
+// A large relation in the file is brought to memory, sorted, or looked up
+// in two halves at once: the result is that of the relation loaded into
+// memory, and a file changed meanwhile is still noticed.
 TEST(LargeRelationInTheFile, IsReadInHalvesAsIfItWereInMemory) {
   std::mt19937 random(36);
   const FieldKind ab{0, {"a", "b", "c"}};
@@ -428,7 +428,8 @@ TEST(LargeRelationInTheFile, IsReadInHalvesAsIfItWereInMemory) {
   std::thread writer([&] { std::ofstream(pipe, std::ios::binary) << input; });
   const RelationList inMemory = test::loadRelations(pipe, false);
   writer.join();
-  for (const char* query : {"union(R,S)", "union(S,R)", "project(union(S,S),t,y)"}) {
+  for (const char* query :
+       {"union(R,S)", "union(S,R)", "project(union(S,S),t,y)", "minus(R,S)", "minus(S,R)", "minus(S,S)"}) {
     EXPECT_TRUE(recordsOrFailure(query, inFile) == recordsOrFailure(query, inMemory)) << query;
   }
   folder.write("input.txt", "changed");
