@@ -62,16 +62,16 @@ void DistinctProjections::addProjection(std::string_view projected) {
 
 void DistinctProjections::finish() {
   if (finished) return;
-  finished = true;
   addBatch();
   if (!gathering) {
     sorted = distinct.takeTexts();
     stableSortRecords(sorted, projectedTypes, projectedTypes.getAttributeCount());
-    return;
+  } else {
+    closeRun();
+    sorted = runs.size() == 1 ? std::move(runs.front()) : mergeRuns();
+    runs = {};
   }
-  closeRun();
-  sorted = runs.size() == 1 ? std::move(runs.front()) : mergeRuns();
-  runs = {};
+  finished = true;
 }
 
 void DistinctProjections::moveTo(Relation& result) {
@@ -124,33 +124,39 @@ std::vector<std::string_view> DistinctProjections::mergeRuns() const {
     return bytesOrder ? left <=> right : compareValues(projectedTypes, fieldCount, left, right);
   };
   struct Head {
+    LeadingKey key;  // of the text, which decides most comparisons at once
+    std::string_view text;
     std::size_t run;
     std::size_t index;
   };
-  auto textOf = [&](const Head& head) { return runs[head.run][head.index]; };
+  auto headOf = [&](std::size_t run, std::size_t index) {
+    const std::string_view text = runs[run][index];
+    return Head{leadingKey(projectedTypes, text), text, run, index};
+  };
   // The smallest projection comes out first; of equal ones, that of the latest run.
   auto comesOutAfter = [&](const Head& left, const Head& right) {
-    const auto order = compare(textOf(left), textOf(right));
+    if (left.key != right.key) return left.key > right.key;
+    const auto order = compare(left.text, right.text);
     return order != 0 ? order > 0 : left.run < right.run;
   };
   std::priority_queue<Head, std::vector<Head>, decltype(comesOutAfter)> heads(comesOutAfter);
   std::size_t total = 0;
   for (std::size_t run = 0; run < runs.size(); ++run) {
     total += runs[run].size();
-    if (!runs[run].empty()) heads.push({run, 0});
+    if (!runs[run].empty()) heads.push(headOf(run, 0));
   }
   auto advance = [&](const Head& head) {
-    if (head.index + 1 < runs[head.run].size()) heads.push({head.run, head.index + 1});
+    if (head.index + 1 < runs[head.run].size()) heads.push(headOf(head.run, head.index + 1));
   };
   std::vector<std::string_view> merged;
   merged.reserve(total);
   while (!heads.empty()) {
     const Head smallest = heads.top();
     heads.pop();
-    merged.push_back(textOf(smallest));
+    merged.push_back(smallest.text);
     advance(smallest);
     // Each run holds each projection once: an equal one of an earlier run is at its head.
-    while (!heads.empty() && compare(textOf(heads.top()), merged.back()) == 0) {
+    while (!heads.empty() && heads.top().key == smallest.key && compare(heads.top().text, smallest.text) == 0) {
       const Head dropped = heads.top();
       heads.pop();
       advance(dropped);

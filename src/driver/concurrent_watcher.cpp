@@ -1,6 +1,5 @@
 #include "driver/concurrent_watcher.h"
 
-#include <system_error>
 #include <utility>
 
 namespace qerix {
@@ -24,7 +23,17 @@ ConcurrentWatcher::~ConcurrentWatcher() {
 }
 
 bool ConcurrentWatcher::begin(const Relation& relation) {
+  // What is left to do on an earlier relation of this name would be
+  // forgotten as this one begins: it is dropped instead of waited for.
+  {
+    const std::lock_guard lock(mutex);
+    superseded = true;
+  }
   finish();
+  {
+    const std::lock_guard lock(mutex);
+    superseded = false;
+  }
   return watcher.begin(relation);
 }
 
@@ -59,7 +68,7 @@ void ConcurrentWatcher::send() {
   if (!thread.joinable()) {
     try {
       thread = std::thread([this] { workOnSent(); });
-    } catch (const std::system_error&) {
+    } catch (const std::exception&) {
       // Without a second thread the work is done here.
       lock.unlock();
       workHere();
@@ -96,10 +105,10 @@ void ConcurrentWatcher::workOnSent() {
     std::unique_ptr<Batch> batch = std::move(sent.front());
     sent.pop_front();
     working = true;
-    const bool failed = failure != nullptr;
+    const bool dropped = failure != nullptr || superseded;
     lock.unlock();
     std::exception_ptr thrown;
-    if (!failed) {
+    if (!dropped) {
       try {
         work(*batch);
       } catch (...) {

@@ -29,7 +29,8 @@ class ConcurrentWatcher : public RecordWatcher {
   // Stops the thread; work not done by then is dropped.
   ~ConcurrentWatcher() override;
 
-  // Answered by the watcher once it has seen every earlier record.
+  // Answered by the watcher once its work on the earlier relation of the
+  // name is done or, since this one hides it, dropped.
   bool begin(const Relation& relation) override;
   std::optional<std::string_view> prepare(std::string_view values) override { return watcher.prepare(values); }
   void offer(std::string_view values) override;
@@ -67,6 +68,7 @@ class ConcurrentWatcher : public RecordWatcher {
   std::vector<std::unique_ptr<Batch>> spare;  // worked on, to be filled again
   bool working = false;                       // on a batch taken from `sent`
   bool stopping = false;
+  bool superseded = false;     // a later relation of the name begins: drop what was sent
   std::exception_ptr failure;  // of the watcher, on the second thread
   std::thread thread;          // started by the first full batch
 };

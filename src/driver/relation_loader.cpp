@@ -61,7 +61,8 @@ RelationList loadRelations(LineReader& reader, const InputFile& input, std::span
   std::string_view line;
   bool more = reader.readNonEmptyLine(line);
   while (more) {
-    auto relation = std::make_unique<Relation>();
+    // Among the relations from the start, so that it outlives the watchers' work on it.
+    Relation* const relation = relations.emplace_back(std::make_unique<Relation>()).get();
     readHeader(line, *relation);
     watching.clear();
     for (const WatchedRelation& watched : watchers) {
@@ -92,7 +93,6 @@ RelationList loadRelations(LineReader& reader, const InputFile& input, std::span
                                                      middleOf(cuts, recordCount)));
     }
     for (RecordWatcher* watcher : watching) watcher->end(*relation);
-    relations.push_back(std::move(relation));
     if (more) more = reader.readNonEmptyLine(line);
   }
   InputFile::requireReadable(reader.failed());

@@ -28,12 +28,7 @@ std::uint64_t bytesKey(std::string_view text, std::size_t offset) {
 std::uint32_t numberKey(std::string_view value) { return static_cast<std::uint32_t>(toInt32(value)) ^ 0x80000000U; }
 
 // A text value's first sixteen bytes as numbers that order like them.
-struct TextKey {
-  std::uint64_t high;
-  std::uint64_t low;
-  explicit TextKey(std::string_view value) : high(bytesKey(value, 0)), low(bytesKey(value, 8)) {}
-  auto operator<=>(const TextKey&) const = default;
-};
+LeadingKey textKey(std::string_view value) { return {bytesKey(value, 0), bytesKey(value, 8)}; }
 
 // Whether record `left` comes before record `right` (positions in
 // `records`) by the full comparison, the position breaking ties.
@@ -45,7 +40,7 @@ bool comesBefore(std::span<const std::string_view> records, const AttributeList&
 
 // A record's position and the first sixteen bytes of its text first field.
 struct TextEntry {
-  TextKey key;
+  LeadingKey key;
   std::uint32_t position;
 };
 
@@ -57,7 +52,7 @@ std::vector<TextEntry> sortedTextEntries(std::span<const std::string_view> recor
   std::vector<TextEntry> entries;
   entries.reserve(records.size());
   for (std::uint32_t position = 0; position < records.size(); ++position) {
-    entries.push_back({TextKey(ValueCursor(records[position]).next()), position});
+    entries.push_back({textKey(ValueCursor(records[position]).next()), position});
   }
   std::sort(entries.begin(), entries.end(), [&](const TextEntry& left, const TextEntry& right) {
     if (left.key != right.key) return left.key < right.key;
@@ -109,7 +104,7 @@ std::vector<std::uint64_t> sortedNumberEntries(std::span<const std::string_view>
 
 std::uint32_t positionOf(const TextEntry& entry) { return entry.position; }
 std::uint32_t positionOf(std::uint64_t entry) { return static_cast<std::uint32_t>(entry); }
-const TextKey& keyOf(const TextEntry& entry) { return entry.key; }
+const LeadingKey& keyOf(const TextEntry& entry) { return entry.key; }
 std::uint64_t keyOf(std::uint64_t entry) { return entry >> 32; }
 
 template <class Entry>
@@ -197,6 +192,11 @@ std::weak_ordering compareValues(const AttributeList& types, int fieldCount, std
     if (order != 0) return order;
   }
   return std::weak_ordering::equivalent;
+}
+
+LeadingKey leadingKey(const AttributeList& types, std::string_view values) {
+  const std::string_view value = ValueCursor(values).next();
+  return types.isNumeric(1) ? LeadingKey{numberKey(value), 0} : textKey(value);
 }
 
 std::size_t hashValues(const AttributeList& types, int fieldCount, std::string_view values) {

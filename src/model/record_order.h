@@ -23,6 +23,16 @@ std::weak_ordering compareValue(std::string_view left, std::string_view right, b
 std::weak_ordering compareValues(const AttributeList& types, int fieldCount, std::string_view left,
                                  std::string_view right);
 
+// A record's first field as a key that compares at once: records whose keys
+// differ compare as their keys do under compareValues; equal keys tell
+// nothing. The types must have a first field.
+struct LeadingKey {
+  std::uint64_t high = 0;
+  std::uint64_t low = 0;
+  auto operator<=>(const LeadingKey&) const = default;
+};
+LeadingKey leadingKey(const AttributeList& types, std::string_view values);
+
 // Consistent with compareValues: texts that compare equal hash equal.
 std::size_t hashValues(const AttributeList& types, int fieldCount, std::string_view values);
 

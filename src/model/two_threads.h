@@ -2,7 +2,6 @@
 #define QERIX_MODEL_TWO_THREADS_H
 
 #include <exception>
-#include <system_error>
 #include <thread>
 
 namespace qerix {
@@ -23,7 +22,7 @@ void inTwoThreads(First&& first, Second&& second) {
         secondFailure = std::current_exception();
       }
     });
-  } catch (const std::system_error&) {
+  } catch (const std::exception&) {
     first();
     second();
     return;

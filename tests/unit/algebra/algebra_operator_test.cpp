@@ -377,10 +377,10 @@ TEST_P(ManyRecords, ProjectKeepsTheLastTextOfEqualRecordsInOrder) {
 
 TEST_P(ManyRecords, ProjectOfMostlyDistinctRecordsKeepsTheLastTextOfEqualOnes) {
   // Far more distinct keys than fit the index before project stops hashing
-  // and sorts instead; equal keys, written differently, lie on both sides of
-  // that point.
+  // and sorts runs of them instead; equal keys, written differently, lie on
+  // both sides of that point and in several runs.
   std::mt19937 random(34);
-  const GeneratedRelation r = generateRelation(random, "R(k int, v string)", {{400000, {}}, {0, {"a", "b"}}}, 90000);
+  const GeneratedRelation r = generateRelation(random, "R(k int, v string)", {{600000, {}}, {0, {"a", "b"}}}, 150000);
   const RelationList relations = load(inputOf({r}));
   using Key = std::vector<std::string>;
   const std::string byK = expectedProjection(r, [](const Key& key) { return std::stoi(key[0]); }, {0});

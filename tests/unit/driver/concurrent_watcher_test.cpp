@@ -59,7 +59,6 @@ std::string expectedEntries(const std::string& name, int count, const std::strin
 }
 
 const auto first = test::makeRelation("First(a int)", {});
-const auto second = test::makeRelation("Second(a int)", {});
 
 // Records of many batches reach the watcher in order, relation after
 // relation, as prepared, on a second thread; prepare is asked here.
@@ -68,15 +67,26 @@ TEST(ConcurrentWatcher, ShowsEverythingInOrderOnASecondThread) {
   {
     ConcurrentWatcher concurrent(journal);
     load(concurrent, *first, 100000, "first record number ");
-    load(concurrent, *second, 5, "second ");
+    concurrent.finish();
     load(concurrent, *first, 50000, "first again ");
     concurrent.finish();
   }
   EXPECT_TRUE(journal.entries == expectedEntries("First", 100000, "first record number ") +
-                                     expectedEntries("Second", 5, "second ") +
                                      expectedEntries("First", 50000, "first again "));
   EXPECT_EQ(journal.preparedOn, std::this_thread::get_id());
   EXPECT_NE(journal.offeredOn, std::this_thread::get_id());
+}
+
+// A later relation of the name hides the earlier one: what is left of the
+// earlier one's work may be dropped, the later one's is whole.
+TEST(ConcurrentWatcher, DropsWhatALaterRelationOfTheNameHides) {
+  Journal journal;
+  ConcurrentWatcher concurrent(journal);
+  load(concurrent, *first, 200000, "hidden ");
+  load(concurrent, *first, 5, "shown ");
+  concurrent.finish();
+  EXPECT_TRUE(journal.entries.starts_with("begin First\n"));
+  EXPECT_TRUE(journal.entries.ends_with(expectedEntries("First", 5, "shown ")));
 }
 
 // A relation whose records fit in one batch needs no second thread.
@@ -107,16 +117,19 @@ TEST(ConcurrentWatcher, PassesOnWhatTheWatcherThrows) {
   EXPECT_NO_THROW(concurrent.finish());
 }
 
-// Loading that fails midway leaves work undone: the watcher stops without it.
+// Loading that fails midway leaves work undone: the watcher stops, at most
+// finishing the batch in hand, without hanging.
 TEST(ConcurrentWatcher, StopsWithWorkLeft) {
   Journal journal;
   {
     ConcurrentWatcher concurrent(journal);
     ASSERT_TRUE(concurrent.begin(*first));
-    for (int number = 0; number < 200000; ++number)
+    for (int number = 0; number < 200000; ++number) {
       concurrent.offer("a record of some length " + std::to_string(number));
+    }
+    concurrent.end(*first);
   }
-  EXPECT_EQ(journal.entries.find("end"), std::string::npos);
+  EXPECT_TRUE(journal.entries.starts_with("begin First\na record of some length 0\n"));
 }
 
 }  // namespace
