@@ -6,6 +6,7 @@
 #include <cstring>
 #include <utility>
 
+#include "model/prefetch.h"
 #include "model/record_values.h"
 #include "model/two_threads.h"
 
@@ -114,6 +115,10 @@ std::vector<std::uint32_t> positionsOf(const std::vector<Entry>& entries) {
                  [](const Entry& entry) { return positionOf(entry); });
   return positions;
 }
+
+// From this many records on, sorted records are gathered into a new list
+// rather than moved within theirs.
+constexpr std::size_t gatheredFrom = std::size_t{1} << 21;
 
 // Below this many records one thread sorts them all.
 constexpr std::size_t halvedFrom = std::size_t{1} << 17;
@@ -228,6 +233,20 @@ std::vector<std::uint32_t> sortedPositions(std::span<const std::string_view> rec
 
 void stableSortRecords(std::vector<std::string_view>& records, const AttributeList& types, int fieldCount) {
   std::vector<std::uint32_t> order = sortedPositions(records, types, fieldCount);
+  if (order.size() >= gatheredFrom) {
+    // Gathered into a new list: the reads go ahead of each other, where
+    // moving the records along the cycles waits for each in turn, which
+    // costs more than the fresh memory once the list is this long.
+    std::vector<std::string_view> sorted;
+    sorted.reserve(order.size());
+    constexpr std::size_t ahead = 4 * prefetchDistance;
+    for (std::size_t index = 0; index < order.size(); ++index) {
+      if (index + ahead < order.size()) prefetch(&records[order[index + ahead]]);
+      sorted.push_back(records[order[index]]);
+    }
+    records.swap(sorted);
+    return;
+  }
   // Move each record to its place along the cycles of the permutation, in
   // place; a finished place is marked by pointing at itself.
   for (std::uint32_t start = 0; start < order.size(); ++start) {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "model/record_values.h"
+
 namespace qerix {
 namespace {
 
@@ -197,6 +199,29 @@ TEST(SortedPositions, StableAcrossTheHalvesOfManyRecords) {
   expectPositionsLikeReference(texts, typesOf({"int", "string", "int"}), 2);
   for (std::string& text : texts) text = leads[random() % leads.size()] + "," + text;
   expectPositionsLikeReference(texts, typesOf({"string", "int", "string", "int"}), 3);
+}
+
+// Over two million records are gathered into a new list in their order
+// rather than moved within theirs: still stable.
+TEST(RecordSort, StableForMillionsOfRecords) {
+  const std::size_t count = (std::size_t{1} << 21) + 7;
+  std::vector<std::string> texts;
+  texts.reserve(count);
+  for (std::size_t index = 0; index < count; ++index) {
+    const std::size_t number = (count - index) / 3;
+    texts.push_back((index % 2 == 0 ? "0" : "") + std::to_string(number) + "," + std::to_string(index));
+  }
+  std::vector<std::string_view> records(texts.begin(), texts.end());
+  stableSortRecords(records, typesOf({"int", "int"}), 1);
+  ASSERT_EQ(records.size(), count);
+  const AttributeList types = typesOf({"int"});
+  bool ordered = true;
+  for (std::size_t index = 1; index < count; ++index) {
+    const auto order = compareValues(types, 1, records[index - 1], records[index]);
+    const auto positions = compareValue(valueAt(records[index - 1], 2), valueAt(records[index], 2), true);
+    ordered = ordered && (order < 0 || (order == 0 && positions < 0));
+  }
+  EXPECT_TRUE(ordered);
 }
 
 }  // namespace
