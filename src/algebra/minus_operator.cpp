@@ -56,13 +56,13 @@ void MinusOperator::evaluate(AlgebraOperator* left, AlgebraOperator* right) {
   const int sharedCount = std::min(fieldCount, second->getAttributeCount());
   std::vector<std::unique_ptr<DistinctRecords>> parts;
   const auto halves = second->halves();
-  for (std::size_t part = 0; part < std::max<std::size_t>(1, halves.size()); ++part) {
-    const Relation& records = halves.empty() ? *second : *halves[part];
-    parts.push_back(std::make_unique<DistinctRecords>(types, sharedCount, records.getRecordCount()));
-  }
   if (halves.empty()) {
+    parts.push_back(std::make_unique<DistinctRecords>(types, sharedCount, second->getRecordCount()));
     parts[0]->addAll(*second);
   } else {
+    for (const auto& half : halves) {
+      parts.push_back(std::make_unique<DistinctRecords>(types, sharedCount, half->getRecordCount()));
+    }
     inTwoThreads([&] { parts[0]->addAll(*halves[0]); }, [&] { parts[1]->addAll(*halves[1]); });
   }
 

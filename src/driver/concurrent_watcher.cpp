@@ -23,16 +23,14 @@ ConcurrentWatcher::~ConcurrentWatcher() {
 }
 
 bool ConcurrentWatcher::begin(const Relation& relation) {
-  // What is left to do on an earlier relation of this name would be
-  // forgotten as this one begins: it is dropped instead of waited for.
   {
-    const std::lock_guard lock(mutex);
+    // What is left to do on an earlier relation of this name would be
+    // forgotten as this one begins: it is dropped instead of waited for.
+    std::unique_lock lock(mutex);
     superseded = true;
-  }
-  finish();
-  {
-    const std::lock_guard lock(mutex);
+    waitUntilIdle(lock);
     superseded = false;
+    if (failure) std::rethrow_exception(std::exchange(failure, nullptr));
   }
   return watcher.begin(relation);
 }
