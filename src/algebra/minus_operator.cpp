@@ -66,27 +66,40 @@ void MinusOperator::evaluate(AlgebraOperator* left, AlgebraOperator* right) {
     inTwoThreads([&] { parts[0]->addAll(*halves[0]); }, [&] { parts[1]->addAll(*halves[1]); });
   }
 
+  // Whether each record of `records` (the first operand or a half of it) is kept.
+  auto keep = [&](const Relation& records, std::vector<bool>& chosen) {
+    chosen.reserve(records.getRecordCount());
+    std::array<std::size_t, recordBatchSize> hashes{};
+    forEachRecordBatch(records, [&](std::span<const std::string_view> batch) {
+      parts[0]->index.hashBatch(batch, hashes);
+      for (std::size_t part = 1; part < parts.size(); ++part) {
+        for (std::size_t position = 0; position < batch.size(); ++position)
+          parts[part]->index.prefetchStart(hashes[position]);
+      }
+      for (const auto& part : parts) {
+        for (std::size_t position = 0; position < batch.size(); ++position) part->index.prefetchMatch(hashes[position]);
+      }
+      for (std::size_t position = 0; position < batch.size(); ++position) {
+        const bool found = std::any_of(parts.begin(), parts.end(), [&](const auto& part) {
+          return part->index.find(batch[position], hashes[position]).has_value();
+        });
+        // A match on fewer fields than the first relation has: the comparison got past the second record's last field.
+        if (found && sharedCount < fieldCount) failGetValue();
+        chosen.push_back(!found);
+      }
+    });
+  };
+  // A large first operand in the file is looked up in two halves at once;
+  // the tables are only read meanwhile.
   std::vector<bool> chosen;
-  chosen.reserve(first->getRecordCount());
-  std::array<std::size_t, recordBatchSize> hashes{};
-  forEachRecordBatch(*first, [&](std::span<const std::string_view> batch) {
-    parts[0]->index.hashBatch(batch, hashes);
-    for (std::size_t part = 1; part < parts.size(); ++part) {
-      for (std::size_t position = 0; position < batch.size(); ++position)
-        parts[part]->index.prefetchStart(hashes[position]);
-    }
-    for (const auto& part : parts) {
-      for (std::size_t position = 0; position < batch.size(); ++position) part->index.prefetchMatch(hashes[position]);
-    }
-    for (std::size_t position = 0; position < batch.size(); ++position) {
-      const bool found = std::any_of(parts.begin(), parts.end(), [&](const auto& part) {
-        return part->index.find(batch[position], hashes[position]).has_value();
-      });
-      // A match on fewer fields than the first relation has: the comparison got past the second record's last field.
-      if (found && sharedCount < fieldCount) failGetValue();
-      chosen.push_back(!found);
-    }
-  });
+  const auto firstHalves = first->halves();
+  if (firstHalves.empty()) {
+    keep(*first, chosen);
+  } else {
+    std::vector<bool> secondHalfChosen;
+    inTwoThreads([&] { keep(*firstHalves[0], chosen); }, [&] { keep(*firstHalves[1], secondHalfChosen); });
+    chosen.insert(chosen.end(), secondHalfChosen.begin(), secondHalfChosen.end());
+  }
   result->appendChosen(*first, std::move(chosen));
 }
 
