@@ -23,15 +23,9 @@ ConcurrentWatcher::~ConcurrentWatcher() {
 }
 
 bool ConcurrentWatcher::begin(const Relation& relation) {
-  {
-    // What is left to do on an earlier relation of this name would be
-    // forgotten as this one begins: it is dropped instead of waited for.
-    std::unique_lock lock(mutex);
-    superseded = true;
-    waitUntilIdle(lock);
-    superseded = false;
-    if (failure) std::rethrow_exception(std::exchange(failure, nullptr));
-  }
+  // What is left to do on an earlier relation of this name would be
+  // forgotten as this one begins: it is dropped instead of waited for.
+  catchUp(true);
   return watcher.begin(relation);
 }
 
@@ -55,9 +49,13 @@ void ConcurrentWatcher::workHere() {
   filling->clear();
 }
 
-void ConcurrentWatcher::finish() {
+void ConcurrentWatcher::finish() { catchUp(false); }
+
+void ConcurrentWatcher::catchUp(bool dropping) {
   std::unique_lock lock(mutex);
-  waitUntilIdle(lock);
+  superseded = dropping;
+  changed.wait(lock, [this] { return sent.empty() && !working; });
+  superseded = false;
   if (failure) std::rethrow_exception(std::exchange(failure, nullptr));
 }
 
@@ -120,10 +118,6 @@ void ConcurrentWatcher::workOnSent() {
     spare.push_back(std::move(batch));
     changed.notify_all();
   }
-}
-
-void ConcurrentWatcher::waitUntilIdle(std::unique_lock<std::mutex>& lock) {
-  changed.wait(lock, [this] { return sent.empty() && !working; });
 }
 
 }  // namespace qerix

@@ -57,7 +57,8 @@ class ConcurrentWatcher : public RecordWatcher {
   void work(const Batch& batch);
   void workHere();    // on the filled batch, in this thread
   void workOnSent();  // the second thread's loop
-  void waitUntilIdle(std::unique_lock<std::mutex>& lock);
+  // Waits until nothing sent is left, working on it or, `dropping`, not.
+  void catchUp(bool dropping);
 
   RecordWatcher& watcher;
   std::unique_ptr<Batch> filling = std::make_unique<Batch>();
