@@ -2,7 +2,6 @@
 
 #include <exception>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <ostream>
 #include <streambuf>
@@ -13,6 +12,7 @@
 #include "algebra/loading_watchers.h"
 #include "driver/input_file.h"
 #include "driver/line_reader.h"
+#include "driver/output_file.h"
 #include "driver/relation_loader.h"
 #include "model/fatal_error.h"
 #include "query/expression_parser.h"
@@ -61,15 +61,15 @@ void requireDistinctFiles(std::string_view inputPath, std::string_view outputPat
   }
 }
 
-void execute(std::span<const std::string_view> arguments, std::ofstream& outputFile, std::ostream& console) {
+void execute(std::span<const std::string_view> arguments, OutputFile& output, std::ostream& console) {
   if (arguments.size() != 2) fatal(usageMessage);
   const std::string_view inputPath = arguments[0];
   const std::string_view outputPath = arguments[1];
 
   InputFile inputFile(inputPath);
   requireDistinctFiles(inputPath, outputPath);
-  outputFile.open(std::string(outputPath), std::ios::out | std::ios::trunc);
-  if (!outputFile.is_open()) fatal(cannotOpenOutputMessage, outputPath);
+  if (!output.open(outputPath)) fatal(cannotOpenOutputMessage, outputPath);
+  std::ostream& outputFile = output.stream();
 
   LoadedInput input;
   AlgebraTree tree(std::make_unique<DummyOperator>());
@@ -102,8 +102,7 @@ void execute(std::span<const std::string_view> arguments, std::ofstream& outputF
     console << emptyResultMessage << '\n';
   }
   console.flush();
-  outputFile.flush();
-  if (!outputFile) fatal(writeFailedMessage, outputPath);
+  if (!output.finish()) fatal(writeFailedMessage, outputPath);
   // A result that did not reach the console is not a completed run either.
   if (!console) fatal(consoleFailedMessage);
 }
@@ -111,10 +110,10 @@ void execute(std::span<const std::string_view> arguments, std::ofstream& outputF
 }  // namespace
 
 int run(std::span<const std::string_view> arguments, std::ostream& console, std::ostream& errors) {
-  std::ofstream outputFile;
-  const auto failure = failureOf([&] { execute(arguments, outputFile, console); }, outOfMemoryMessage);
+  OutputFile output;
+  const auto failure = failureOf([&] { execute(arguments, output, console); }, outOfMemoryMessage);
   console.flush();
-  outputFile.flush();
+  output.finish();
   if (!failure) return 0;
   errors << *failure << '\n' << std::flush;
   return 1;

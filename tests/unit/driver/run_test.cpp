@@ -100,6 +100,31 @@ TEST_F(Run, ConsoleThatCannotBeWrittenIsReported) {
   }
 }
 
+// A run empties an existing output file, whether it ends with a result,
+// without one, or at an error, and whether the old file was longer or not.
+TEST_F(Run, ExistingOutputFileHoldsOnlyThisRun) {
+  const std::string relation = "R(a int)\n1\n";
+  const std::string longOld = std::string(300000, 'o') + "\n";
+  struct Case {
+    std::string query;
+    int status;
+    std::string output;
+  };
+  const Case cases[] = {
+      {"R", 0, "R\n\n" + relation + "\n" + relation},
+      {"Missing", 0, "Missing\n\n" + relation + "\n"},
+      {"project(R,c)", 1, "project(R,c)\n\n" + relation},
+  };
+  for (const Case& runCase : cases) {
+    for (const std::string& old : {longOld, std::string("x"), std::string()}) {
+      folder.write("output.txt", old);
+      const RunResult result = runOn(runCase.query + "\n\n" + relation);
+      EXPECT_EQ(result.status, runCase.status) << runCase.query;
+      EXPECT_EQ(output(), runCase.output) << runCase.query << " over " << old.size() << " bytes";
+    }
+  }
+}
+
 struct FatalCase {
   std::string input;
   std::string message;
