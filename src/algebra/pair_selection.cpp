@@ -12,6 +12,7 @@
 #include "model/paired_records.h"
 #include "model/record_index.h"
 #include "model/record_values.h"
+#include "model/two_threads.h"
 
 namespace qerix {
 
@@ -48,6 +49,13 @@ std::optional<JoinKey> findJoinKey(const TreeNode<LogicalOperator>& root, int fi
   return std::nullopt;
 }
 
+// For each record of a first operand, the second records it pairs with,
+// then a groupEnd; and whether any pair passed at all.
+struct ChosenPairs {
+  std::vector<std::uint32_t> members;
+  bool anyPair = false;
+};
+
 constexpr std::uint32_t endOfGroup = std::numeric_limits<std::uint32_t>::max();
 
 // The second operand's records grouped by their value at one position, each
@@ -73,7 +81,7 @@ class RecordGroups {
   }
 
   // The first member whose value equals `key`, or endOfGroup.
-  std::uint32_t firstMember(std::string_view key) {
+  std::uint32_t firstMember(std::string_view key) const {
     const auto group = index.find(key, index.hashOf(key));
     return group ? firstOf[*group] : endOfGroup;
   }
@@ -102,39 +110,59 @@ std::unique_ptr<Relation> selectPairs(std::shared_ptr<const Relation> first, std
   bindCondition(condition, result->getAttributes());
   second->materialize();
 
-  // For each first record, the second records it pairs with, then a groupEnd.
-  std::vector<std::uint32_t> members;
-  bool anyPair = false;
-  std::string values;
-  CompiledCondition test(condition);
-  auto testPair = [&](const Record& firstRecord, std::uint32_t secondIndex) {
-    PairedRecords::joinValues(firstRecord, second->getRecord(secondIndex), values);
-    if (!test.holdsFor(Record(*result, values))) return;
-    members.push_back(secondIndex);
-    anyPair = true;
+  // The pairs of the records of `records` (the first operand or a half of it).
+  const auto key = findJoinKey(condition.getRoot(), first->getAttributeCount());
+  std::optional<RecordGroups> groups;
+  if (key) groups.emplace(*second, key->secondPosition, first->getAttributeType(key->firstPosition));
+  auto choosePairs = [&](const Relation& records) {
+    ChosenPairs chosen;
+    if (key) chosen.members.reserve(records.getRecordCount() * 2);
+    CompiledCondition test(condition);
+    std::string values;
+    auto testPair = [&](const Record& firstRecord, std::uint32_t secondIndex) {
+      PairedRecords::joinValues(firstRecord, second->getRecord(secondIndex), values);
+      if (!test.holdsFor(Record(*result, values))) return;
+      chosen.members.push_back(secondIndex);
+      chosen.anyPair = true;
+    };
+    if (!groups) {
+      const auto secondCount = static_cast<std::uint32_t>(second->getRecordCount());
+      for (RecordScanner scanner(records); scanner.next();) {
+        for (std::uint32_t secondIndex = 0; secondIndex < secondCount; ++secondIndex) {
+          testPair(scanner.getCurrent(), secondIndex);
+        }
+        chosen.members.push_back(PairedRecords::groupEnd);
+      }
+    } else {
+      for (RecordScanner scanner(records); scanner.next();) {
+        const Record firstRecord = scanner.getCurrent();
+        const std::string_view firstKey = valueAt(firstRecord.getValues(), key->firstPosition);
+        for (auto member = groups->firstMember(firstKey); member != endOfGroup; member = groups->nextMember(member)) {
+          testPair(firstRecord, member);
+        }
+        chosen.members.push_back(PairedRecords::groupEnd);
+      }
+    }
+    return chosen;
   };
 
-  const auto key = findJoinKey(condition.getRoot(), first->getAttributeCount());
-  if (!key) {
-    const auto secondCount = static_cast<std::uint32_t>(second->getRecordCount());
-    for (RecordScanner scanner(*first); scanner.next();) {
-      for (std::uint32_t secondIndex = 0; secondIndex < secondCount; ++secondIndex) {
-        testPair(scanner.getCurrent(), secondIndex);
-      }
-      members.push_back(PairedRecords::groupEnd);
-    }
+  // A large first operand in the input file goes in two halves at once, each
+  // with a test of its own, where testing changes nothing but the test.
+  const auto halves =
+      CompiledCondition(condition).isSelfContained() ? first->halves() : std::vector<std::unique_ptr<Relation>>();
+  ChosenPairs pairs;
+  if (halves.empty()) {
+    pairs = choosePairs(*first);
   } else {
-    RecordGroups groups(*second, key->secondPosition, first->getAttributeType(key->firstPosition));
-    members.reserve(first->getRecordCount() * 2);
-    for (RecordScanner scanner(*first); scanner.next();) {
-      const Record firstRecord = scanner.getCurrent();
-      const std::string_view firstKey = valueAt(firstRecord.getValues(), key->firstPosition);
-      for (auto member = groups.firstMember(firstKey); member != endOfGroup; member = groups.nextMember(member)) {
-        testPair(firstRecord, member);
-      }
-      members.push_back(PairedRecords::groupEnd);
-    }
+    ChosenPairs secondPairs;
+    // Each half's pairs are made apart, in memory of their own thread.
+    inTwoThreads([&] { pairs = choosePairs(*halves[0]); }, [&] { secondPairs = choosePairs(*halves[1]); });
+    pairs.members.reserve(pairs.members.size() + secondPairs.members.size());
+    pairs.members.insert(pairs.members.end(), secondPairs.members.begin(), secondPairs.members.end());
+    pairs.anyPair = pairs.anyPair || secondPairs.anyPair;
   }
+  const bool anyPair = pairs.anyPair;
+  std::vector<std::uint32_t> members = std::move(pairs.members);
   if (anyPair) {
     result->setRecordSource(std::make_shared<PairedRecords>(std::move(first), std::move(second), std::move(members)));
   }

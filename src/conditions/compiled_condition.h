@@ -23,6 +23,10 @@ class CompiledCondition {
 
   bool holdsFor(const Record& record);
 
+  // Whether a test reads nothing but this object and the record, so that two
+  // objects made of one condition may test at once.
+  bool isSelfContained() const { return knowsEveryNode; }
+
  private:
   enum class Kind : std::uint8_t { constant, compare, both, either, negation };
   struct Operand {
