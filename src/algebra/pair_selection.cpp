@@ -114,9 +114,10 @@ std::unique_ptr<Relation> selectPairs(std::shared_ptr<const Relation> first, std
   const auto key = findJoinKey(condition.getRoot(), first->getAttributeCount());
   std::optional<RecordGroups> groups;
   if (key) groups.emplace(*second, key->secondPosition, first->getAttributeType(key->firstPosition));
-  auto choosePairs = [&](const Relation& records) {
+  // `pairsExpected`: room for that many first records with a pair each.
+  auto choosePairs = [&](const Relation& records, std::size_t pairsExpected) {
     ChosenPairs chosen;
-    if (key) chosen.members.reserve(records.getRecordCount() * 2);
+    if (key) chosen.members.reserve(pairsExpected * 2);
     CompiledCondition test(condition);
     std::string values;
     auto testPair = [&](const Record& firstRecord, std::uint32_t secondIndex) {
@@ -152,12 +153,13 @@ std::unique_ptr<Relation> selectPairs(std::shared_ptr<const Relation> first, std
       CompiledCondition(condition).isSelfContained() ? first->halves() : std::vector<std::unique_ptr<Relation>>();
   ChosenPairs pairs;
   if (halves.empty()) {
-    pairs = choosePairs(*first);
+    pairs = choosePairs(*first, first->getRecordCount());
   } else {
     ChosenPairs secondPairs;
     // Each half's pairs are made apart, in memory of their own thread.
-    inTwoThreads([&] { pairs = choosePairs(*halves[0]); }, [&] { secondPairs = choosePairs(*halves[1]); });
-    pairs.members.reserve(pairs.members.size() + secondPairs.members.size());
+    // The first half's list has room for the second's, which joins it.
+    inTwoThreads([&] { pairs = choosePairs(*halves[0], first->getRecordCount()); },
+                 [&] { secondPairs = choosePairs(*halves[1], halves[1]->getRecordCount()); });
     pairs.members.insert(pairs.members.end(), secondPairs.members.begin(), secondPairs.members.end());
     pairs.anyPair = pairs.anyPair || secondPairs.anyPair;
   }
