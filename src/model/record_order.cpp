@@ -116,12 +116,27 @@ std::vector<std::uint32_t> positionsOf(const std::vector<Entry>& entries) {
   return positions;
 }
 
-// From this many records on, sorted records are gathered into a new list
-// rather than moved within theirs.
-constexpr std::size_t gatheredFrom = std::size_t{1} << 21;
-
 // Below this many records one thread sorts them all.
 constexpr std::size_t halvedFrom = std::size_t{1} << 17;
+
+// From this many records on, sorted records are gathered into new lists, a
+// half on each of two threads, and copied back, rather than moved within
+// their list along the cycles of the permutation, which waits for each in
+// turn.
+constexpr std::size_t gatheredFrom = halvedFrom;
+
+// The records at the given positions, in that order.
+std::vector<std::string_view> gatherRecords(std::span<const std::string_view> records,
+                                            std::span<const std::uint32_t> positions) {
+  std::vector<std::string_view> gathered;
+  gathered.reserve(positions.size());
+  constexpr std::size_t ahead = 4 * prefetchDistance;
+  for (std::size_t index = 0; index < positions.size(); ++index) {
+    if (index + ahead < positions.size()) prefetch(&records[positions[index + ahead]]);
+    gathered.push_back(records[positions[index]]);
+  }
+  return gathered;
+}
 
 // Sorts each half of the records on a thread of its own and merges the two:
 // of records that compare equal, those of the first half come first.
@@ -234,17 +249,14 @@ std::vector<std::uint32_t> sortedPositions(std::span<const std::string_view> rec
 void stableSortRecords(std::vector<std::string_view>& records, const AttributeList& types, int fieldCount) {
   std::vector<std::uint32_t> order = sortedPositions(records, types, fieldCount);
   if (order.size() >= gatheredFrom) {
-    // Gathered into a new list: the reads go ahead of each other, where
-    // moving the records along the cycles waits for each in turn, which
-    // costs more than the fresh memory once the list is this long.
-    std::vector<std::string_view> sorted;
-    sorted.reserve(order.size());
-    constexpr std::size_t ahead = 4 * prefetchDistance;
-    for (std::size_t index = 0; index < order.size(); ++index) {
-      if (index + ahead < order.size()) prefetch(&records[order[index + ahead]]);
-      sorted.push_back(records[order[index]]);
-    }
-    records.swap(sorted);
+    const std::span<const std::uint32_t> positions(order);
+    const std::size_t middle = positions.size() / 2;
+    std::vector<std::string_view> firstPart;
+    std::vector<std::string_view> secondPart;
+    inTwoThreads([&] { firstPart = gatherRecords(records, positions.first(middle)); },
+                 [&] { secondPart = gatherRecords(records, positions.subspan(middle)); });
+    inTwoThreads([&] { std::copy(firstPart.begin(), firstPart.end(), records.begin()); },
+                 [&] { std::copy(secondPart.begin(), secondPart.end(), records.begin() + static_cast<std::ptrdiff_t>(middle)); });
     return;
   }
   // Move each record to its place along the cycles of the permutation, in
