@@ -1,8 +1,8 @@
 #include "algebra/distinct_projections.h"
 
-#include <queue>
 #include <span>
 
+#include "model/merged_runs.h"
 #include "model/record_order.h"
 #include "model/record_values.h"
 
@@ -52,8 +52,9 @@ void DistinctProjections::project(std::string_view values, std::string& out) con
 
 void DistinctProjections::addProjection(std::string_view projected) {
   if (gathering) {
-    gathered.push_back(projectedText->store(projected));
-    if (gathered.size() >= runSize) closeRun();
+    gatheredText += projected;
+    gatheredEnds.push_back(gatheredText.size());
+    if (gatheredEnds.size() >= runSize) closeRun();
     return;
   }
   batch.startText() += projected;
@@ -68,14 +69,17 @@ void DistinctProjections::finish() {
     stableSortRecords(sorted, projectedTypes, projectedTypes.getAttributeCount());
   } else {
     closeRun();
-    sorted = runs.size() == 1 ? std::move(runs.front()) : mergeRuns();
-    runs = {};
   }
   finished = true;
 }
 
 void DistinctProjections::moveTo(Relation& result) {
   finish();
+  if (gathering) {
+    result.setRecordSource(std::make_shared<MergedRuns>(projectedTypes, std::move(runs)));
+    runs = {};
+    return;
+  }
   result.keepTextAlive(projectedText);
   result.appendRecordTexts(std::move(sorted));
 }
@@ -103,66 +107,28 @@ void DistinctProjections::addBatch() {
 }
 
 void DistinctProjections::closeRun() {
+  std::size_t start = 0;
+  for (const std::size_t end : gatheredEnds) {
+    gathered.emplace_back(gatheredText.data() + start, end - start);
+    start = end;
+  }
   if (gathered.empty()) return;
   const int fieldCount = projectedTypes.getAttributeCount();
   stableSortRecords(gathered, projectedTypes, fieldCount);
-  std::vector<std::string_view>& run = runs.emplace_back();
-  run.reserve(gathered.size());
+  std::size_t bytes = 0;
+  for (const std::string_view text : gathered) bytes += text.size() + 1;
+  std::string& run = runs.emplace_back();
+  run.reserve(bytes);
   for (std::size_t index = 0; index < gathered.size(); ++index) {
     const bool laterEqual = index + 1 < gathered.size() &&
                             compareValues(projectedTypes, fieldCount, gathered[index], gathered[index + 1]) == 0;
-    if (!laterEqual) run.push_back(gathered[index]);
+    if (laterEqual) continue;
+    run += gathered[index];
+    run += '\n';
   }
   gathered.clear();
-}
-
-std::vector<std::string_view> DistinctProjections::mergeRuns() const {
-  const int fieldCount = projectedTypes.getAttributeCount();
-  // A single text value orders as its bytes.
-  const bool bytesOrder = fieldCount == 1 && !projectedTypes.isNumeric(1);
-  auto compare = [&](std::string_view left, std::string_view right) {
-    return bytesOrder ? left <=> right : compareValues(projectedTypes, fieldCount, left, right);
-  };
-  struct Head {
-    LeadingKey key;  // of the text, which decides most comparisons at once
-    std::string_view text;
-    std::size_t run;
-    std::size_t index;
-  };
-  auto headOf = [&](std::size_t run, std::size_t index) {
-    const std::string_view text = runs[run][index];
-    return Head{leadingKey(projectedTypes, text), text, run, index};
-  };
-  // The smallest projection comes out first; of equal ones, that of the latest run.
-  auto comesOutAfter = [&](const Head& left, const Head& right) {
-    if (left.key != right.key) return left.key > right.key;
-    const auto order = compare(left.text, right.text);
-    return order != 0 ? order > 0 : left.run < right.run;
-  };
-  std::priority_queue<Head, std::vector<Head>, decltype(comesOutAfter)> heads(comesOutAfter);
-  std::size_t total = 0;
-  for (std::size_t run = 0; run < runs.size(); ++run) {
-    total += runs[run].size();
-    if (!runs[run].empty()) heads.push(headOf(run, 0));
-  }
-  auto advance = [&](const Head& head) {
-    if (head.index + 1 < runs[head.run].size()) heads.push(headOf(head.run, head.index + 1));
-  };
-  std::vector<std::string_view> merged;
-  merged.reserve(total);
-  while (!heads.empty()) {
-    const Head smallest = heads.top();
-    heads.pop();
-    merged.push_back(smallest.text);
-    advance(smallest);
-    // Each run holds each projection once: an equal one of an earlier run is at its head.
-    while (!heads.empty() && heads.top().key == smallest.key && compare(heads.top().text, smallest.text) == 0) {
-      const Head dropped = heads.top();
-      heads.pop();
-      advance(dropped);
-    }
-  }
-  return merged;
+  gatheredText.clear();
+  gatheredEnds.clear();
 }
 
 }  // namespace qerix

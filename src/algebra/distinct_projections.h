@@ -24,7 +24,8 @@ namespace qerix {
 // While most projections turn out distinct, the index costs more than it
 // spares: past a size, at that share, projections are only gathered. They
 // are sorted a run at a time, where the last of equal ones stays, and the
-// sorted runs merged at the end, where that of the latest run stays.
+// sorted runs are merged as the result is read, where that of the latest run
+// stays.
 class DistinctProjections {
  public:
   // `positions`: ascending, from 1; `types` are those of the projected fields
@@ -38,17 +39,17 @@ class DistinctProjections {
   void project(std::string_view values, std::string& out) const;
   void addProjection(std::string_view projected);
 
-  // Sorts the projections and keeps the last of equal ones; nothing is
-  // added after that.
+  // Sorts the projections (or their last run) and keeps the last of equal
+  // ones; nothing is added after that.
   void finish();
 
-  // The projections go to the result, sorted, with the arena that holds their text.
+  // The projections go to the result, sorted: with the arena that holds
+  // their text, or as the runs to merge.
   void moveTo(Relation& result);
 
  private:
   void addBatch();
   void closeRun();  // sorts the gathered projections into a run of their own
-  std::vector<std::string_view> mergeRuns() const;
 
   const AttributeList& projectedTypes;
   const std::vector<int> kept;
@@ -59,9 +60,11 @@ class DistinctProjections {
   std::size_t projectedCount = 0;
   bool gathering = false;
   bool finished = false;
-  std::vector<std::string_view> gathered;           // since the last run, once gathering
-  std::vector<std::vector<std::string_view>> runs;  // sorted, in the order gathered
-  std::vector<std::string_view> sorted;             // the result, once finished
+  std::vector<std::string_view> gathered;  // the first run, as the index held it
+  std::string gatheredText;                // since the last run, once gathering: projections back to back
+  std::vector<std::size_t> gatheredEnds;   // of each in gatheredText
+  std::vector<std::string> runs;           // sorted, in the order gathered; each text followed by a line feed
+  std::vector<std::string_view> sorted;    // the result, once finished without gathering
   std::string projection;
 };
 

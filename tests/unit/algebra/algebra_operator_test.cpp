@@ -385,6 +385,12 @@ TEST_P(ManyRecords, ProjectOfMostlyDistinctRecordsKeepsTheLastTextOfEqualOnes) {
   using Key = std::vector<std::string>;
   const std::string byK = expectedProjection(r, [](const Key& key) { return std::stoi(key[0]); }, {0});
   EXPECT_TRUE(recordsOrFailure("project(R,k)", relations) == byK);
+  // The merged runs count themselves and serve operators over them.
+  const auto projected = test::evaluateQuery("project(R,k)", relations);
+  ASSERT_NE(projected, nullptr);
+  EXPECT_EQ(projected->getRecordCount(), static_cast<std::size_t>(std::count(byK.begin(), byK.end(), '\n')));
+  EXPECT_TRUE(recordsOrFailure("union(project(R,k),project(R,k))", relations) == byK);
+  EXPECT_EQ(recordsOrFailure("minus(project(R,k),project(R,k))", relations), "");
   const std::string byVK =
       expectedProjection(r, [](const Key& key) { return std::pair(std::stoi(key[0]), key[1]); }, {0, 1});
   EXPECT_TRUE(recordsOrFailure("project(R,v,k)", relations) == byVK);
