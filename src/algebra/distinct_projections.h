@@ -60,7 +60,7 @@ class DistinctProjections {
   std::size_t projectedCount = 0;
   bool gathering = false;
   bool finished = false;
-  std::vector<std::string_view> gathered;  // the first run, as the index held it
+  std::vector<std::string_view> gathered;  // the run being closed: as the index held it, or in gatheredText
   std::string gatheredText;                // since the last run, once gathering: projections back to back
   std::vector<std::size_t> gatheredEnds;   // of each in gatheredText
   std::vector<std::string> runs;           // sorted, in the order gathered; each text followed by a line feed

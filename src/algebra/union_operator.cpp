@@ -24,13 +24,13 @@ void appendAll(const Relation& source, Relation& target) {
 // ascending order, with records of the second, in memory and in order: of
 // two equal records, one from each side, the first side's is kept. When
 // `checkOrder` is set, gives up (returning false) as soon as the first
-// operand's records turn out not to be ascending.
+// operand's records turn out not to be ascending, and `previous` ends with
+// the last record read.
 template <class NextFirst>
 bool mergeSteps(const Relation& first, const Relation& second, std::span<const std::string_view> secondTexts,
-                bool checkOrder, std::vector<Step>& steps, NextFirst nextFirst) {
+                bool checkOrder, std::vector<Step>& steps, std::string& previous, NextFirst nextFirst) {
   const int width = first.getAttributeCount();
   const int secondWidth = second.getAttributeCount();
-  std::string previous;
   std::string_view firstValues;
   bool firstLeft = nextFirst(firstValues);
   auto takeFirst = [&] {
@@ -68,10 +68,9 @@ bool mergeSteps(const Relation& first, const Relation& second, std::span<const s
 bool mergeAsRead(const Relation& records, const Relation& second, std::span<const std::string_view> secondTexts,
                  std::vector<Step>& steps, std::string& last) {
   RecordScanner scanner(records);
-  return mergeSteps(records, second, secondTexts, true, steps, [&](std::string_view& values) {
+  return mergeSteps(records, second, secondTexts, true, steps, last, [&](std::string_view& values) {
     if (!scanner.next()) return false;
     values = scanner.getCurrent().getValues();
-    last.assign(values);
     return true;
   });
 }
@@ -155,7 +154,8 @@ void UnionOperator::evaluate(AlgebraOperator* left, AlgebraOperator* right) {
     first->sortRecords();
     const auto& texts = first->getRecordTexts();
     std::size_t taken = 0;
-    mergeSteps(*first, *second, second->getRecordTexts(), false, steps, [&](std::string_view& values) {
+    std::string unused;
+    mergeSteps(*first, *second, second->getRecordTexts(), false, steps, unused, [&](std::string_view& values) {
       if (taken == texts.size()) return false;
       values = texts[taken++];
       return true;

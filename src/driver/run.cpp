@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <ostream>
 #include <streambuf>
@@ -12,7 +13,6 @@
 #include "algebra/loading_watchers.h"
 #include "driver/input_file.h"
 #include "driver/line_reader.h"
-#include "driver/output_file.h"
 #include "driver/relation_loader.h"
 #include "model/fatal_error.h"
 #include "query/expression_parser.h"
@@ -61,15 +61,15 @@ void requireDistinctFiles(std::string_view inputPath, std::string_view outputPat
   }
 }
 
-void execute(std::span<const std::string_view> arguments, OutputFile& output, std::ostream& console) {
+void execute(std::span<const std::string_view> arguments, std::ofstream& outputFile, std::ostream& console) {
   if (arguments.size() != 2) fatal(usageMessage);
   const std::string_view inputPath = arguments[0];
   const std::string_view outputPath = arguments[1];
 
   InputFile inputFile(inputPath);
   requireDistinctFiles(inputPath, outputPath);
-  if (!output.open(outputPath)) fatal(cannotOpenOutputMessage, outputPath);
-  std::ostream& outputFile = output.stream();
+  outputFile.open(std::string(outputPath), std::ios::out | std::ios::trunc);
+  if (!outputFile.is_open()) fatal(cannotOpenOutputMessage, outputPath);
 
   LoadedInput input;
   AlgebraTree tree(std::make_unique<DummyOperator>());
@@ -102,7 +102,8 @@ void execute(std::span<const std::string_view> arguments, OutputFile& output, st
     console << emptyResultMessage << '\n';
   }
   console.flush();
-  if (!output.finish()) fatal(writeFailedMessage, outputPath);
+  outputFile.flush();
+  if (!outputFile) fatal(writeFailedMessage, outputPath);
   // A result that did not reach the console is not a completed run either.
   if (!console) fatal(consoleFailedMessage);
 }
@@ -110,10 +111,10 @@ void execute(std::span<const std::string_view> arguments, OutputFile& output, st
 }  // namespace
 
 int run(std::span<const std::string_view> arguments, std::ostream& console, std::ostream& errors) {
-  OutputFile output;
-  const auto failure = failureOf([&] { execute(arguments, output, console); }, outOfMemoryMessage);
+  std::ofstream outputFile;
+  const auto failure = failureOf([&] { execute(arguments, outputFile, console); }, outOfMemoryMessage);
   console.flush();
-  output.finish();
+  outputFile.flush();
   if (!failure) return 0;
   errors << *failure << '\n' << std::flush;
   return 1;
