@@ -45,7 +45,7 @@ class ProjectOperator::ProjectionWhileLoading : public LoadingWork {
   // The loading thread tests the condition and projects, so that only
   // projections are handed over.
   std::optional<std::string_view> prepare(std::string_view values) override {
-    if (test && !test->holdsFor(Record(loadingRelation(), values))) return std::nullopt;
+    if (test && !test->holdsForFullRecord(Record(loadingRelation(), values))) return std::nullopt;
     projection.clear();
     projections->project(values, projection);
     return projection;

@@ -2,10 +2,12 @@
 
 namespace qerix {
 
-Selection::Selection(ConditionTree& condition, Input input) : test(condition), copying(input == Input::inFile) {}
+Selection::Selection(ConditionTree& condition, Input input)
+    : test(condition), fromFile(input == Input::inFile), copying(fromFile) {}
 
 void Selection::offer(const Record& record) {
-  const bool passes = test.holdsFor(record);
+  // Every record from the input file holds as many values as there are attributes.
+  const bool passes = fromFile ? test.holdsForFullRecord(record) : test.holdsFor(record);
   chosen.push_back(passes);
   if (copying) copy(record.getValues(), passes);
 }

@@ -36,8 +36,9 @@ class Selection {
   void copy(std::string_view values, bool passes);
 
   CompiledCondition test;
-  std::vector<bool> chosen;
+  const bool fromFile;  // or from another source than memory
   bool copying;
+  std::vector<bool> chosen;
   std::shared_ptr<TextArena> copiedText = std::make_shared<TextArena>();
   std::vector<std::string_view> copies;
   std::size_t readBytes = 0;

@@ -5,6 +5,7 @@
 #include "conditions/comparison_operator.h"
 #include "conditions/logical_operators.h"
 #include "model/record.h"
+#include "model/relation.h"
 #include "model/record_order.h"
 #include "model/record_values.h"
 
@@ -16,11 +17,35 @@ CompiledCondition::CompiledCondition(ConditionTree& condition) : tree(condition)
   fields.resize(static_cast<std::size_t>(lastPosition) + 1);
 }
 
-bool CompiledCondition::holdsFor(const Record& record) {
-  if (!knowsEveryNode) return evaluateCondition(tree, record);
-  ValueCursor cursor(record.getValues());
+bool CompiledCondition::holdsFor(const Record& record) { return test(record, 0); }
+
+bool CompiledCondition::holdsForFullRecord(const Record& record) {
+  return test(record, record.getRelation().getAttributeCount());
+}
+
+void CompiledCondition::findFields(std::string_view text, int valueCount) {
+  if (valueCount > 0 && valueCount - firstPosition + 1 < lastPosition) {
+    // Fewer values lie behind the first one read than before the last one.
+    const char* const begin = text.data();
+    const char* end = begin + text.size();
+    for (int position = valueCount; position >= firstPosition; --position) {
+      const char* start = end;
+      while (start != begin && start[-1] != ',') --start;
+      if (position <= lastPosition) {
+        fields[static_cast<std::size_t>(position)] = std::string_view(start, static_cast<std::size_t>(end - start));
+      }
+      end = start == begin ? begin : start - 1;
+    }
+    return;
+  }
+  ValueCursor cursor(text);
   for (int position = 1; position <= lastPosition; ++position)
     fields[static_cast<std::size_t>(position)] = cursor.next();
+}
+
+bool CompiledCondition::test(const Record& record, int valueCount) {
+  if (!knowsEveryNode) return evaluateCondition(tree, record);
+  findFields(record.getValues(), valueCount);
   for (std::size_t index = 0; index < steps.size(); ++index) {
     const Step& step = steps[index];
     switch (step.kind) {
@@ -93,6 +118,7 @@ CompiledCondition::Operand CompiledCondition::operandOf(const std::string& text,
     operand.number = toInt32(text);
   }
   lastPosition = std::max(lastPosition, position);
+  if (position > 0) firstPosition = firstPosition == 0 ? position : std::min(firstPosition, position);
   return operand;
 }
 

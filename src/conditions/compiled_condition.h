@@ -22,6 +22,10 @@ class CompiledCondition {
   explicit CompiledCondition(ConditionTree& condition);
 
   bool holdsFor(const Record& record);
+  // As holdsFor, for a record whose text holds exactly as many values as its
+  // relation has attributes, as every record read from the input file does:
+  // values near the end of the record are then found from its end.
+  bool holdsForFullRecord(const Record& record);
 
   // Whether a test reads nothing but this object and the record, so that two
   // objects made of one condition may test at once.
@@ -50,11 +54,15 @@ class CompiledCondition {
   std::size_t add(const TreeNode<LogicalOperator>* node);
   Operand operandOf(const std::string& text, int position);
   bool compare(const Step& step) const;
+  bool test(const Record& record, int valueCount);  // valueCount: 0 where not known
+  // Fills `fields` from firstPosition to lastPosition, at least.
+  void findFields(std::string_view text, int valueCount);
 
   ConditionTree& tree;
   bool knowsEveryNode = true;            // otherwise every record goes to evaluateCondition
   std::vector<Step> steps;               // each after the steps it reads; the last one gives the result
   std::vector<char> values;              // each step's value for the current record
+  int firstPosition = 0;                 // the first field any comparison reads
   int lastPosition = 0;                  // the last field any comparison reads
   std::vector<std::string_view> fields;  // by position, up to lastPosition
 };

@@ -76,6 +76,10 @@ TEST(CompiledCondition, AgreesWithTheTreeOnRandomConditions) {
 TEST(CompiledCondition, ReadsFieldsAnywhereInTheRecord) {
   const auto relation = makeRelation("R(a string, b int, c string, d int)", {"x,1,y,2", "y,2,x,1", ",,,"});
   EXPECT_EQ(conditionValues("AND(EQ(c,y),GT(d,b))", *relation), "TFF");
+  // Found from the end of the record: the last field, the last two, an empty one.
+  EXPECT_EQ(conditionValues("EQ(d,2)", *relation), "TFF");
+  EXPECT_EQ(conditionValues("AND(EQ(c,x),LT(d,2))", *relation), "FTF");
+  EXPECT_EQ(conditionValues("GT(d,0)", *relation), "TTF");
   EXPECT_EQ(conditionValues("OR(EQ(d,0),LT(b,2))", *relation), "TFT");
   EXPECT_EQ(conditionValues("EQ(1,1)", *relation), "FFF");  // two literals stay false
   EXPECT_EQ(conditionValues("NOT(EQ(1,1))", *relation), "TTT");

@@ -48,12 +48,15 @@ std::string conditionValues(std::string_view condition, const Relation& relation
   CompiledCondition compiled(tree);
   std::string values;
   std::string compiledValues;
+  std::string fullRecordValues;  // found from the record's end where that is shorter
   for (RecordScanner scanner(relation); scanner.next();) {
     values += evaluateCondition(tree, scanner.getCurrent()) ? 'T' : 'F';
     compiledValues += compiled.holdsFor(scanner.getCurrent()) ? 'T' : 'F';
+    fullRecordValues += compiled.holdsForFullRecord(scanner.getCurrent()) ? 'T' : 'F';
   }
   // A compiled condition that disagrees with the tree makes every comparison fail.
   if (compiledValues != values) values += " but compiled " + compiledValues;
+  if (fullRecordValues != values) values += " but compiled on full records " + fullRecordValues;
   return values;
 }
 
