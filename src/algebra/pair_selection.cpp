@@ -163,10 +163,9 @@ std::unique_ptr<Relation> selectPairs(std::shared_ptr<const Relation> first, std
     pairs.members.insert(pairs.members.end(), secondPairs.members.begin(), secondPairs.members.end());
     pairs.anyPair = pairs.anyPair || secondPairs.anyPair;
   }
-  const bool anyPair = pairs.anyPair;
-  std::vector<std::uint32_t> members = std::move(pairs.members);
-  if (anyPair) {
-    result->setRecordSource(std::make_shared<PairedRecords>(std::move(first), std::move(second), std::move(members)));
+  if (pairs.anyPair) {
+    result->setRecordSource(
+        std::make_shared<PairedRecords>(std::move(first), std::move(second), std::move(pairs.members)));
   }
   return result;
 }
