@@ -116,14 +116,12 @@ std::vector<std::uint32_t> positionsOf(const std::vector<Entry>& entries) {
   return positions;
 }
 
-// Below this many records one thread sorts them all.
+// Below this many records one thread sorts them all and moves them into
+// order. From this many on, the halves are sorted on two threads, and the
+// sorted records are gathered into new lists, a half on each thread, and
+// copied back, rather than moved within their list along the cycles of the
+// permutation, which waits for each in turn.
 constexpr std::size_t halvedFrom = std::size_t{1} << 17;
-
-// From this many records on, sorted records are gathered into new lists, a
-// half on each of two threads, and copied back, rather than moved within
-// their list along the cycles of the permutation, which waits for each in
-// turn.
-constexpr std::size_t gatheredFrom = halvedFrom;
 
 // The records at the given positions, in that order.
 std::vector<std::string_view> gatherRecords(std::span<const std::string_view> records,
@@ -248,7 +246,7 @@ std::vector<std::uint32_t> sortedPositions(std::span<const std::string_view> rec
 
 void stableSortRecords(std::vector<std::string_view>& records, const AttributeList& types, int fieldCount) {
   std::vector<std::uint32_t> order = sortedPositions(records, types, fieldCount);
-  if (order.size() >= gatheredFrom) {
+  if (order.size() >= halvedFrom) {
     const std::span<const std::uint32_t> positions(order);
     const std::size_t middle = positions.size() / 2;
     std::vector<std::string_view> firstPart;

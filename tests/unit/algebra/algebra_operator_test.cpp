@@ -1,18 +1,15 @@
 #include "algebra/algebra_operator.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <random>
 #include <set>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "algebra/dummy_operator.h"
@@ -429,12 +426,7 @@ TEST(LargeRelationInTheFile, IsReadInHalvesAsIfItWereInMemory) {
   test::TempFolder folder;
   const std::string input = inputOf({r, s, p});
   const RelationList inFile = test::loadRelations(folder.write("input.txt", input), false);
-  // Read through a FIFO, the records are copied to memory as they are loaded.
-  const std::filesystem::path pipe = folder.path("pipe");
-  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-  std::thread writer([&] { std::ofstream(pipe, std::ios::binary) << input; });
-  const RelationList inMemory = test::loadRelations(pipe, false);
-  writer.join();
+  const RelationList inMemory = test::loadThroughPipe(folder, input);
   for (const char* query :
        {"union(R,S)", "union(S,R)", "project(union(S,S),t,y)", "minus(R,S)", "minus(S,R)", "minus(S,S)",
         "select(product(S,R),AND(EQ(y,x),NEQ(t,s)))", "select(product(S,P),LT(y,x))",
@@ -479,11 +471,7 @@ TEST(LargeRelationInTheFile, InOrderIsMergedInHalvesAsInOnePass) {
 
   test::TempFolder folder;
   const RelationList inFile = test::loadRelations(folder.write("input.txt", input), false);
-  const std::filesystem::path pipe = folder.path("pipe");
-  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-  std::thread writer([&] { std::ofstream(pipe, std::ios::binary) << input; });
-  const RelationList inMemory = test::loadRelations(pipe, false);
-  writer.join();
+  const RelationList inMemory = test::loadThroughPipe(folder, input);
   ASSERT_EQ(inFile.size(), 5U);
   for (const char* query : {"union(A,B)", "union(T,B)", "union(U,B)", "union(V,B)", "union(T,T)", "union(B,T)"}) {
     EXPECT_TRUE(recordsOrFailure(query, inFile) == recordsOrFailure(query, inMemory)) << query;

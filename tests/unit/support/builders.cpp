@@ -1,9 +1,12 @@
 #include "support/builders.h"
 
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
+#include <thread>
 
 #include "algebra/dummy_operator.h"
 #include "conditions/compiled_condition.h"
@@ -118,6 +121,16 @@ RelationList loadRelations(const std::filesystem::path& path, bool inMemory) {
   if (inMemory) {
     for (const auto& relation : relations) relation->materialize();
   }
+  return relations;
+}
+
+RelationList loadThroughPipe(TempFolder& folder, const std::string& input) {
+  const std::filesystem::path pipe = folder.path("pipe");
+  std::filesystem::remove(pipe);
+  if (mkfifo(pipe.c_str(), 0600) != 0) throw std::runtime_error("mkfifo failed");
+  std::thread writer([&] { std::ofstream(pipe, std::ios::binary) << input; });
+  RelationList relations = loadRelations(pipe, false);
+  writer.join();
   return relations;
 }
 

@@ -85,6 +85,10 @@ LoadedFile loadFile(const std::filesystem::path& path);
 // as a run over a pipe holds them, brought into memory.
 RelationList loadRelations(const std::filesystem::path& path, bool inMemory);
 
+// The relations of `input` read through a FIFO in `folder`, which the loader
+// cannot read again: every record is copied to memory as it is loaded.
+RelationList loadThroughPipe(TempFolder& folder, const std::string& input);
+
 }  // namespace qerix::test
 
 #endif  // QERIX_TESTS_SUPPORT_BUILDERS_H
