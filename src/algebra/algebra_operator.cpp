@@ -4,11 +4,7 @@
 
 namespace qerix {
 
-Relation* AlgebraOperator::getResult() { return result.get(); }
-
 void AlgebraOperator::print(std::ostream& out) const { out << "Default Relation Algebric Operator"; }
-
-std::unique_ptr<Relation> AlgebraOperator::takeResult() { return std::move(result); }
 
 std::unique_ptr<Relation> AlgebraOperator::takeOperand(AlgebraOperator* operand) {
   return operand ? operand->takeResult() : nullptr;

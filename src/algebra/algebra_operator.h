@@ -3,6 +3,7 @@
 
 #include <iosfwd>
 #include <memory>
+#include <string_view>
 
 #include "algebra/operator_tree.h"
 #include "model/relation.h"
@@ -12,19 +13,27 @@ namespace qerix {
 // A node of a query's operator tree. Each node is evaluated once, after its
 // children, and takes over its children's results: an input relation is
 // freed as soon as the result that consumed it is complete.
+//
+// A node says what it computes and nothing more: its evaluate is the plain
+// evaluation of its operator, built from the shared pieces of exec/. How a
+// shape of nodes runs faster is a rule of the planner (plan/), which may put
+// other nodes in their place; no node looks at the kind of another.
 class AlgebraOperator {
  public:
   AlgebraOperator() = default;
   AlgebraOperator(const AlgebraOperator&) = delete;
   AlgebraOperator& operator=(const AlgebraOperator&) = delete;
 
-  virtual Relation* getResult();  // null when there is no result
+  Relation* getResult() { return result.get(); }  // null when there is no result
   virtual void print(std::ostream& out) const;
   virtual void evaluate(AlgebraOperator* left, AlgebraOperator* right) = 0;
   virtual ~AlgebraOperator() = default;
 
+  // The keyword of the form the node stands for ("select", "table", ...).
+  virtual std::string_view getKeyword() const = 0;
+
   // Hands the result over to the caller; the node keeps none.
-  virtual std::unique_ptr<Relation> takeResult();
+  std::unique_ptr<Relation> takeResult() { return std::move(result); }
 
  protected:
   // Null when there is no operand or the operand has no result.

@@ -10,6 +10,7 @@ class DummyOperator : public AlgebraOperator {
  public:
   void print(std::ostream& out) const override;
   void evaluate(AlgebraOperator* left, AlgebraOperator* right) override;
+  std::string_view getKeyword() const override { return "dummy"; }
 };
 
 }  // namespace qerix

@@ -1,53 +1,32 @@
 #include "algebra/product_operator.h"
 
 #include <ostream>
+#include <string>
 
-#include "model/paired_records.h"
+#include "exec/paired_records.h"
+#include "exec/record_pieces.h"
 
 namespace qerix {
-
-Relation* ProductOperator::getResult() {
-  build();
-  return result.get();
-}
 
 void ProductOperator::print(std::ostream& out) const { out << "Product\n"; }
 
 void ProductOperator::evaluate(AlgebraOperator* left, AlgebraOperator* right) {
-  firstInput = takeOperand(left);
-  secondInput = takeOperand(right);
-}
-
-std::unique_ptr<Relation> ProductOperator::takeResult() {
-  build();
-  return std::move(result);
-}
-
-std::pair<std::unique_ptr<Relation>, std::unique_ptr<Relation>> ProductOperator::takeOperands() {
-  return {std::move(firstInput), std::move(secondInput)};
-}
-
-AttributeList ProductOperator::combineAttributes(const Relation& first, const Relation& second) {
-  AttributeList attributes = first.getAttributes();
-  attributes.addAttributes(second.getAttributes());
-  return attributes;
-}
-
-void ProductOperator::build() {
-  if (!firstInput || !secondInput) return;
-  result = std::make_unique<Relation>(combineAttributes(*firstInput, *secondInput));
-  result->reserveRecords(firstInput->getRecordCount() * secondInput->getRecordCount());
-  secondInput->materialize();
+  const std::unique_ptr<Relation> first = takeOperand(left);
+  const std::unique_ptr<Relation> second = takeOperand(right);
+  if (!first || !second) return;
+  AttributeList attributes = first->getAttributes();
+  attributes.addAttributes(second->getAttributes());
+  result = std::make_unique<Relation>(std::move(attributes));
+  result->reserveRecords(first->getRecordCount() * second->getRecordCount());
+  materialize(*second);
   std::string values;
-  for (RecordScanner scanner(*firstInput); scanner.next();) {
+  for (RecordScanner scanner(*first); scanner.next();) {
     const Record firstRecord = scanner.getCurrent();
-    for (std::size_t index = 0; index < secondInput->getRecordCount(); ++index) {
-      PairedRecords::joinValues(firstRecord, secondInput->getRecord(index), values);
+    for (std::size_t index = 0; index < second->getRecordCount(); ++index) {
+      PairedRecords::joinValues(firstRecord, second->getRecord(index), values);
       result->appendNewRecord(values);
     }
   }
-  firstInput.reset();
-  secondInput.reset();
 }
 
 }  // namespace qerix

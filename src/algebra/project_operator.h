@@ -6,8 +6,6 @@
 #include <vector>
 
 #include "algebra/algebra_operator.h"
-#include "conditions/condition_tree.h"
-#include "model/record_watcher.h"
 
 namespace qerix {
 
@@ -16,15 +14,8 @@ namespace qerix {
 // equal records (07 and 7 in an "int" field are equal) the last one stays.
 // A name the input lacks stands for position 0: with records, the run ends
 // with the getValue message.
-//
-// Over a loaded relation, or a select over one, the project may project the
-// records while they are loaded (watchInputWhileLoading); then it reads none
-// of them again.
 class ProjectOperator : public AlgebraOperator {
  public:
-  ProjectOperator();
-  ~ProjectOperator() override;
-
   // Names separated by commas; blanks at a name's start are dropped, blanks
   // before a comma stay, and a comma at the end adds nothing. An all-blank
   // list ends the run.
@@ -33,18 +24,24 @@ class ProjectOperator : public AlgebraOperator {
 
   void print(std::ostream& out) const override;
   void evaluate(AlgebraOperator* left, AlgebraOperator* right) override;
+  std::string_view getKeyword() const override { return "project"; }
 
-  // For the loader: the input's records are projected as they are loaded.
-  // Over a select over a relation, pass the select's condition: then that
-  // relation's records are projected where the condition holds.
-  RecordWatcher& watchInputWhileLoading(ConditionTree* selectCondition);
+  // The input's fields that names pick: their positions, ascending, from 1
+  // (0 for a name the input lacks), and their attributes.
+  struct Projection {
+    std::vector<int> positions;
+    AttributeList attributes;
+
+    bool lacksAName() const { return !positions.empty() && positions.front() == 0; }
+  };
+  static Projection projectionOf(const AttributeList& input, const std::vector<std::string>& names);
 
  private:
-  class ProjectionWhileLoading;
-
   std::vector<std::string> attributeNames;
-  std::unique_ptr<ProjectionWhileLoading> whileLoading;
 };
+
+// Writes a project's line; also for the nodes that take a project's place.
+void printProject(std::ostream& out, const std::vector<std::string>& attributeNames);
 
 }  // namespace qerix
 

@@ -22,6 +22,7 @@ class RenameOperator : public AlgebraOperator {
 
   void print(std::ostream& out) const override;
   void evaluate(AlgebraOperator* left, AlgebraOperator* right) override;
+  std::string_view getKeyword() const override { return "rename"; }
 
  private:
   std::string newName;

@@ -6,20 +6,13 @@
 
 #include "algebra/algebra_operator.h"
 #include "conditions/condition_tree.h"
-#include "model/record_watcher.h"
 
 namespace qerix {
 
 // Keeps, in order and with duplicates, the records for which the condition
 // holds. Every condition node is evaluated for every record: no
-// short-circuit, so a comparison of mismatched types always ends the run.
-//
-// Evaluation binds the condition, which is where a run can end; the records
-// are read when the result is asked for. A parent that reads its input once
-// in order (project) may instead take the unread input and test the
-// condition itself, so that the input is read once rather than twice.
-// Over a loaded relation, the select may test its records while they are
-// loaded (watchInputWhileLoading), and need not read them for that again.
+// short-circuit, so a comparison of mismatched types always ends the run,
+// on the first record; over an input without records nothing is evaluated.
 class SelectOperator : public AlgebraOperator {
  public:
   SelectOperator();
@@ -28,26 +21,18 @@ class SelectOperator : public AlgebraOperator {
   void setCondition(std::string_view text);  // parses it; see condition_parser.h
   void print(std::ostream& out) const override;
   void evaluate(AlgebraOperator* left, AlgebraOperator* right) override;
-  Relation* getResult() override;
-  std::unique_ptr<Relation> takeResult() override;
+  std::string_view getKeyword() const override { return "select"; }
 
-  // The input, not read yet, whose records for which evaluateCondition(
-  // getCondition(), record) holds make up the result; null when the result
-  // is complete already. Once taken, this select has an empty result.
-  std::unique_ptr<Relation> takeUnreadInput();
+  // For the planner, which may test the condition elsewhere instead.
   ConditionTree& getCondition() { return *condition; }
+  std::unique_ptr<ConditionTree> takeCondition() { return std::move(condition); }
 
-  // For the loader: the input's records are tested as they are loaded.
-  RecordWatcher& watchInputWhileLoading();
+  // The selection of `input`'s records, the condition being evaluated for
+  // each as a select evaluates it.
+  static std::unique_ptr<Relation> select(const Relation& input, ConditionTree& condition);
 
  private:
-  class SelectionWhileLoading;
-
-  void readInput();
-
   std::unique_ptr<ConditionTree> condition;
-  std::unique_ptr<Relation> unreadInput;  // non-empty, with the condition bound to it
-  std::unique_ptr<SelectionWhileLoading> whileLoading;
 };
 
 }  // namespace qerix

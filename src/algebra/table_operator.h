@@ -20,6 +20,7 @@ class TableOperator : public AlgebraOperator {
 
   void print(std::ostream& out) const override;
   void evaluate(AlgebraOperator* left, AlgebraOperator* right) override;
+  std::string_view getKeyword() const override { return "table"; }
 
  private:
   // The last loaded relation of that name, as later ones hide earlier ones.

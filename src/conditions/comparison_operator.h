@@ -20,6 +20,7 @@ class ComparisonOperator : public LogicalOperator {
   // Ends the run when both operands are attributes of different types.
   void bind(const AttributeList& attributes) override;
 
+  ConditionKind getKind() const override { return ConditionKind::comparison; }
   virtual std::string_view getName() const = 0;
 
   int getPosition1() const { return position1; }  // 0: a literal

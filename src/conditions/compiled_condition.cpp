@@ -3,11 +3,10 @@
 #include <algorithm>
 
 #include "conditions/comparison_operator.h"
-#include "conditions/logical_operators.h"
 #include "model/record.h"
-#include "model/relation.h"
 #include "model/record_order.h"
 #include "model/record_values.h"
+#include "model/relation.h"
 
 namespace qerix {
 
@@ -81,30 +80,42 @@ std::size_t CompiledCondition::add(const TreeNode<LogicalOperator>* node) {
   const LogicalOperator* payload = node ? node->payload.get() : nullptr;
   if (payload == nullptr) {
     knowsEveryNode = false;
-  } else if (dynamic_cast<const DummyCondition*>(payload)) {
-    return add(node->left.get());
-  } else if (const auto* comparison = dynamic_cast<const ComparisonOperator*>(payload)) {
-    // Children of a comparison are evaluated but never read.
-    if (comparison->getPosition1() == 0 && comparison->getPosition2() == 0) {
-      step.value = comparison->getResult();  // two literals leave the value as it was
-    } else {
-      step.kind = Kind::compare;
-      step.first = operandOf(comparison->getOperand1(), comparison->getPosition1());
-      step.second = operandOf(comparison->getOperand2(), comparison->getPosition2());
-      step.numeric = comparison->isNumeric();
-      for (const auto order : {std::weak_ordering::less, std::weak_ordering::equivalent, std::weak_ordering::greater}) {
-        if (comparison->holds(order)) step.acceptedOrders |= orderBit(order);
+    steps.push_back(std::move(step));
+    return steps.size() - 1;
+  }
+  switch (payload->getKind()) {
+    case ConditionKind::root:
+      return add(node->left.get());
+    case ConditionKind::comparison: {
+      const auto& comparison = static_cast<const ComparisonOperator&>(*payload);
+      // Children of a comparison are evaluated but never read.
+      if (comparison.getPosition1() == 0 && comparison.getPosition2() == 0) {
+        step.value = comparison.getResult();  // two literals leave the value as it was
+      } else {
+        step.kind = Kind::compare;
+        step.first = operandOf(comparison.getOperand1(), comparison.getPosition1());
+        step.second = operandOf(comparison.getOperand2(), comparison.getPosition2());
+        step.numeric = comparison.isNumeric();
+        for (const auto order :
+             {std::weak_ordering::less, std::weak_ordering::equivalent, std::weak_ordering::greater}) {
+          if (comparison.holds(order)) step.acceptedOrders |= orderBit(order);
+        }
       }
+      break;
     }
-  } else if (dynamic_cast<const NotOperator*>(payload)) {
-    step.kind = Kind::negation;  // its second child does not count
-    step.left = add(node->left.get());
-  } else if (dynamic_cast<const AndOperator*>(payload) || dynamic_cast<const OrOperator*>(payload)) {
-    step.kind = dynamic_cast<const AndOperator*>(payload) ? Kind::both : Kind::either;
-    step.left = add(node->left.get());
-    step.right = add(node->right.get());
-  } else {
-    knowsEveryNode = false;
+    case ConditionKind::negation:
+      step.kind = Kind::negation;  // its second child does not count
+      step.left = add(node->left.get());
+      break;
+    case ConditionKind::both:
+    case ConditionKind::either:
+      step.kind = payload->getKind() == ConditionKind::both ? Kind::both : Kind::either;
+      step.left = add(node->left.get());
+      step.right = add(node->right.get());
+      break;
+    case ConditionKind::other:
+      knowsEveryNode = false;
+      break;
   }
   steps.push_back(std::move(step));
   return steps.size() - 1;

@@ -1,5 +1,7 @@
 #include "conditions/condition_tree.h"
 
+#include <ostream>
+
 #include "model/fatal_error.h"
 
 namespace qerix {
@@ -33,6 +35,15 @@ bool tryBindCondition(ConditionTree& condition, const AttributeList& attributes)
   } catch (const FatalError&) {
     return false;
   }
+}
+
+void printWithCondition(std::ostream& out, std::string_view title, ConditionTree* condition) {
+  out << title << "\n*\n";
+  if (condition) {
+    PrintVisitor<LogicalOperator> printer(out);
+    condition->walkPreOrder(printer);
+  }
+  out << "*\n";
 }
 
 bool evaluateCondition(ConditionTree& condition, const Record& record) {

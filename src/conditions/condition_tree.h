@@ -1,6 +1,9 @@
 #ifndef QERIX_CONDITIONS_CONDITION_TREE_H
 #define QERIX_CONDITIONS_CONDITION_TREE_H
 
+#include <iosfwd>
+#include <string_view>
+
 #include "algebra/operator_tree.h"
 #include "conditions/logical_operator.h"
 
@@ -30,6 +33,10 @@ void bindCondition(ConditionTree& condition, const AttributeList& attributes);
 // The same for work that may be left undone: false instead of ending the
 // run. The condition may then be bound in part; bind it again before use.
 bool tryBindCondition(ConditionTree& condition, const AttributeList& attributes);
+
+// A node's line, `title`, then its condition tree in pre-order between two
+// "*" lines, each condition node indented by its depth.
+void printWithCondition(std::ostream& out, std::string_view title, ConditionTree* condition);
 
 // Evaluates every node, children first, and gives the root's value.
 bool evaluateCondition(ConditionTree& condition, const Record& record);

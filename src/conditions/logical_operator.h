@@ -10,6 +10,17 @@ namespace qerix {
 class AttributeList;
 class Record;
 
+// What a condition node computes from its children's values, for those who
+// lay a condition out in another form (compiled_condition.h, joins).
+enum class ConditionKind {
+  root,        // the DummyCondition at the top: its left child's value
+  both,        // AND
+  either,      // OR
+  negation,    // NOT: the opposite of its left child's value
+  comparison,  // a ComparisonOperator
+  other,       // a node whose value only its own evaluate knows
+};
+
 // A node of a select's condition tree. Each evaluation stores the node's
 // truth value for one record; a logical node reads its children's values,
 // which the post-order walk has computed just before.
@@ -23,6 +34,8 @@ class LogicalOperator {
   virtual void print(std::ostream& out) const;
   virtual void evaluate(const LogicalOperator* left, const LogicalOperator* right, const Record& record) = 0;
   virtual ~LogicalOperator() = default;
+
+  virtual ConditionKind getKind() const = 0;
 
   // Prepares the node for records with these attributes; called once before
   // the records of a relation are evaluated.

@@ -9,12 +9,14 @@ namespace qerix {
 
 class AndOperator : public LogicalOperator {
  public:
+  ConditionKind getKind() const override { return ConditionKind::both; }
   void print(std::ostream& out) const override;
   void evaluate(const LogicalOperator* left, const LogicalOperator* right, const Record& record) override;
 };
 
 class OrOperator : public LogicalOperator {
  public:
+  ConditionKind getKind() const override { return ConditionKind::either; }
   void print(std::ostream& out) const override;
   void evaluate(const LogicalOperator* left, const LogicalOperator* right, const Record& record) override;
 };
@@ -22,6 +24,7 @@ class OrOperator : public LogicalOperator {
 // Negates its left child; a right child is evaluated but does not count.
 class NotOperator : public LogicalOperator {
  public:
+  ConditionKind getKind() const override { return ConditionKind::negation; }
   void print(std::ostream& out) const override;
   void evaluate(const LogicalOperator* left, const LogicalOperator* right, const Record& record) override;
 };
@@ -29,6 +32,7 @@ class NotOperator : public LogicalOperator {
 // The root of every condition tree: the value of its only child.
 class DummyCondition : public LogicalOperator {
  public:
+  ConditionKind getKind() const override { return ConditionKind::root; }
   void print(std::ostream& out) const override;
   void evaluate(const LogicalOperator* left, const LogicalOperator* right, const Record& record) override;
 };

@@ -8,6 +8,7 @@
 #include "driver/relation_loader.h"
 #include "model/fatal_error.h"
 #include "model/record_source.h"
+#include "model/tuning.h"
 
 namespace qerix {
 
@@ -29,14 +30,17 @@ class InputFileRecords : public RecordSource {
     bool asWritten;  // each line is its record text
     std::uintmax_t fileSize;
     std::filesystem::file_time_type lastWrite;
-    RecordCut middle;  // of no records when the lines are not to be halved
+    // The offset after every cutSpacing records from `begin`; shared by the
+    // pieces of one relation.
+    std::shared_ptr<const std::vector<std::uint64_t>> cuts;
+    std::size_t firstCut = 0;  // the number of records before `begin`, a multiple of cutSpacing
   };
 
   explicit InputFileRecords(Placement where) : placement(std::move(where)) {}
 
   std::size_t getRecordCount() const override { return placement.recordCount; }
   std::unique_ptr<RecordStream> open() const override;
-  std::vector<std::shared_ptr<const RecordSource>> halves() const override;
+  std::vector<std::shared_ptr<const RecordSource>> split(std::size_t count) const override;
 
   [[noreturn]] void failChanged() const { fatal(changedInputMessage, placement.path); }
 
@@ -85,18 +89,31 @@ class InputFileRecordStream : public RecordStream {
 
 std::unique_ptr<RecordStream> InputFileRecords::open() const { return std::make_unique<InputFileRecordStream>(*this); }
 
-std::vector<std::shared_ptr<const RecordSource>> InputFileRecords::halves() const {
-  const RecordCut middle = placement.middle;
-  if (middle.recordCount == 0) return {};
-  Placement first = placement;
-  first.end = middle.offset;
-  first.recordCount = middle.recordCount;
-  first.middle = {};
-  Placement second = placement;
-  second.begin = middle.offset;
-  second.recordCount = placement.recordCount - middle.recordCount;
-  second.middle = {};
-  return {std::make_shared<InputFileRecords>(std::move(first)), std::make_shared<InputFileRecords>(std::move(second))};
+std::vector<std::shared_ptr<const RecordSource>> InputFileRecords::split(std::size_t count) const {
+  const std::size_t records = placement.recordCount;
+  if (count < 2 || !placement.cuts || records < tuning::parallelFrom || placement.firstCut != 0) return {};
+  const std::vector<std::uint64_t>& cuts = *placement.cuts;
+  std::vector<std::shared_ptr<const RecordSource>> pieces;
+  Placement piece = placement;
+  std::size_t before = 0;  // records before the piece
+  for (std::size_t part = 1; part <= count; ++part) {
+    // The cut nearest to part / count of the records, past the last one taken.
+    std::size_t after = records;
+    if (part < count) {
+      const std::size_t cut = (records * part / count + tuning::cutSpacing / 2) / tuning::cutSpacing;
+      if (cut == 0 || cut * tuning::cutSpacing <= before || cut > cuts.size()) continue;
+      after = cut * tuning::cutSpacing;
+      piece.end = cuts[cut - 1];
+    } else {
+      piece.end = placement.end;
+    }
+    piece.recordCount = after - before;
+    piece.firstCut = before;
+    pieces.push_back(std::make_shared<InputFileRecords>(piece));
+    piece.begin = piece.end;
+    before = after;
+  }
+  return pieces.size() == count ? pieces : std::vector<std::shared_ptr<const RecordSource>>();
 }
 
 }  // namespace
@@ -117,9 +134,10 @@ InputFile::InputFile(std::string_view filePath) : path(filePath), file(path, std
 
 std::shared_ptr<const RecordSource> InputFile::recordsBetween(std::uint64_t begin, std::uint64_t end,
                                                               std::size_t recordCount, int attributeCount,
-                                                              bool asWritten, RecordCut middle) const {
-  return std::make_shared<InputFileRecords>(
-      InputFileRecords::Placement{path, begin, end, recordCount, attributeCount, asWritten, size, lastWrite, middle});
+                                                              bool asWritten, std::vector<std::uint64_t> cuts) const {
+  auto sharedCuts = std::make_shared<const std::vector<std::uint64_t>>(std::move(cuts));
+  return std::make_shared<InputFileRecords>(InputFileRecords::Placement{
+      path, begin, end, recordCount, attributeCount, asWritten, size, lastWrite, std::move(sharedCuts), 0});
 }
 
 void InputFile::requireReadable(bool failed) {

@@ -8,16 +8,11 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qerix {
 
 class RecordSource;
-
-// A place between two record lines of a file: after `recordCount` of them, at `offset`.
-struct RecordCut {
-  std::size_t recordCount = 0;
-  std::uint64_t offset = 0;
-};
 
 // The input file, opened for reading. Ends the run with "Nincs ilyen input
 // file!" when it cannot be opened or read (a folder, for instance).
@@ -34,10 +29,12 @@ class InputFile {
   // The record lines between two offsets of the file, read again on demand.
   // Reading ends the run with a message if the file has changed meanwhile.
   // `asWritten` tells that every line holds exactly the attributes' values,
-  // no more and no fewer, without a comma at its end. A `middle` of some
-  // records lets the source be read in two halves at once.
+  // no more and no fewer, without a comma at its end. `cuts` holds the
+  // offset after every tuning::cutSpacing records, so that the source can be
+  // split into pieces between records.
   std::shared_ptr<const RecordSource> recordsBetween(std::uint64_t begin, std::uint64_t end, std::size_t recordCount,
-                                                     int attributeCount, bool asWritten, RecordCut middle = {}) const;
+                                                     int attributeCount, bool asWritten,
+                                                     std::vector<std::uint64_t> cuts = {}) const;
 
   // Ends the run when reading stopped at an error instead of the end.
   static void requireReadable(bool failed);

@@ -5,17 +5,17 @@
 #include <cstring>
 #include <istream>
 
+#include "model/byte_buffer.h"
+#include "model/tuning.h"
+
 namespace qerix {
 
 namespace {
-// Large enough to keep reads few, small enough to stay in the cache.
-constexpr std::size_t blockSize = std::size_t{1} << 18;
+constexpr std::size_t blockSize = tuning::inputBlock;
 // Zero bytes after the buffered ones let the scan read whole words.
 constexpr std::size_t wordSize = sizeof(std::uint64_t);
 
-std::unique_ptr<char[]> makeBuffer(std::size_t capacity) {
-  return std::make_unique_for_overwrite<char[]>(capacity + wordSize);
-}
+std::unique_ptr<char[]> makeBuffer(std::size_t capacity) { return makeByteBuffer(capacity + wordSize); }
 
 constexpr std::uint64_t everyByte(unsigned char byte) { return 0x0101010101010101ULL * byte; }
 

@@ -4,12 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "driver/concurrent_watcher.h"
 #include "driver/input_file.h"
 #include "driver/line_reader.h"
+#include "exec/concurrent_watcher.h"
 #include "model/fatal_error.h"
 #include "model/record.h"
 #include "model/record_values.h"
+#include "model/tuning.h"
 #include "query/text_helpers.h"
 
 namespace qerix {
@@ -18,16 +19,14 @@ namespace {
 constexpr std::string_view emptyAttributeListMessage = "Hibas relacio fejlec, ures az attributumlista: ";
 constexpr std::string_view missingAttributeMessage = "Hibas relacio fejlec, vesszo utan hianyzik az attributum: ";
 
-// Relations in the file of at least twice this many records can be read in
-// two halves at once; the halves are cut at a multiple of it.
-constexpr std::size_t cutSpacing = std::size_t{1} << 16;
-
-// The cut nearest to the middle of the records, if there are enough of them.
-RecordCut middleOf(const std::vector<std::uint64_t>& cuts, std::size_t recordCount) {
-  if (recordCount < 2 * cutSpacing) return {};
-  const std::size_t index = std::max<std::size_t>(1, (recordCount + cutSpacing) / (2 * cutSpacing));
-  return {index * cutSpacing, cuts[index - 1]};
-}
+// A relation's records as the loader finds them; the records stay where they are.
+struct FoundRecords {
+  std::uint64_t begin = 0;
+  std::uint64_t end = 0;
+  std::size_t count = 0;
+  bool asWritten = true;
+  std::vector<std::uint64_t> cuts;  // the offset after every cutSpacing records
+};
 
 }  // namespace
 
@@ -54,48 +53,51 @@ RelationList loadRelations(LineReader& reader, const InputFile& input, std::span
     concurrent.push_back(std::make_unique<ConcurrentWatcher>(each.watcher.get()));
     watchers.push_back({each.name, *concurrent.back()});
   }
-  const bool leaveInFile = input.canBeReadAgain();
-  std::string scratch;
-  std::vector<RecordWatcher*> watching;
-  std::vector<std::uint64_t> cuts;  // the offset after every cutSpacing records
-  std::string_view line;
-  bool more = reader.readNonEmptyLine(line);
-  while (more) {
-    // Among the relations from the start, so that it outlives the watchers' work on it.
-    Relation* const relation = relations.emplace_back(std::make_unique<Relation>()).get();
-    readHeader(line, *relation);
-    watching.clear();
-    for (const WatchedRelation& watched : watchers) {
-      if (leaveInFile && watched.name == relation->getName() && watched.watcher.get().begin(*relation)) {
-        watching.push_back(&watched.watcher.get());
+  try {
+    const bool leaveInFile = input.canBeReadAgain();
+    std::string scratch;
+    std::vector<RecordWatcher*> watching;
+    std::string_view line;
+    bool more = reader.readNonEmptyLine(line);
+    while (more) {
+      // Among the relations from the start, so that it outlives the watchers' work on it.
+      Relation* const relation = relations.emplace_back(std::make_unique<Relation>()).get();
+      readHeader(line, *relation);
+      watching.clear();
+      for (const WatchedRelation& watched : watchers) {
+        if (leaveInFile && watched.name == relation->getName() && watched.watcher.get().begin(*relation)) {
+          watching.push_back(&watched.watcher.get());
+        }
       }
-    }
-    const int attributeCount = relation->getAttributeCount();
-    const std::uint64_t recordsBegin = reader.position();
-    cuts.clear();
-    std::uint64_t recordsEnd = recordsBegin;
-    std::size_t recordCount = 0;
-    bool asWritten = true;
-    while ((more = reader.readLine(line)) && !line.empty()) {
-      const auto text = recordText(line, reader.commaCount(), attributeCount, scratch);
-      if (!text) failSetValue();
-      asWritten = asWritten && text->data() == line.data() && text->size() == line.size();
-      if (!leaveInFile) relation->appendNewRecord(*text);
-      for (RecordWatcher* watcher : watching) {
-        if (const auto prepared = watcher->prepare(*text)) watcher->offer(*prepared);
+      const int attributeCount = relation->getAttributeCount();
+      FoundRecords found;
+      found.begin = found.end = reader.position();
+      while ((more = reader.readLine(line)) && !line.empty()) {
+        const auto text = recordText(line, reader.commaCount(), attributeCount, scratch);
+        if (!text) failSetValue();
+        found.asWritten = found.asWritten && text->data() == line.data() && text->size() == line.size();
+        if (!leaveInFile) relation->appendNewRecord(*text);
+        for (RecordWatcher* watcher : watching) {
+          if (const auto prepared = watcher->prepare(*text)) watcher->offer(*prepared);
+        }
+        ++found.count;
+        found.end = reader.position();
+        if (found.count % tuning::cutSpacing == 0) found.cuts.push_back(found.end);
       }
-      ++recordCount;
-      recordsEnd = reader.position();
-      if (recordCount % cutSpacing == 0) cuts.push_back(recordsEnd);
+      if (leaveInFile && found.count > 0) {
+        relation->setRecordSource(input.recordsBetween(found.begin, found.end, found.count, attributeCount,
+                                                       found.asWritten, std::move(found.cuts)));
+      }
+      for (RecordWatcher* watcher : watching) watcher->end(*relation);
+      if (more) more = reader.readNonEmptyLine(line);
     }
-    if (leaveInFile && recordCount > 0) {
-      relation->setRecordSource(input.recordsBetween(recordsBegin, recordsEnd, recordCount, attributeCount, asWritten,
-                                                     middleOf(cuts, recordCount)));
-    }
-    for (RecordWatcher* watcher : watching) watcher->end(*relation);
-    if (more) more = reader.readNonEmptyLine(line);
+    InputFile::requireReadable(reader.failed());
+  } catch (const FatalError&) {
+    // A watcher that failed on an earlier record failed first: loading in one
+    // thread would have met its failure before this one.
+    for (const auto& watcher : concurrent) watcher->finish();
+    throw;
   }
-  InputFile::requireReadable(reader.failed());
   for (const auto& watcher : concurrent) watcher->finish();
   return relations;
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/record_watcher.h"
+#include "exec/record_watcher.h"
 #include "model/relation.h"
 
 namespace qerix {

@@ -10,11 +10,12 @@
 #include <vector>
 
 #include "algebra/dummy_operator.h"
-#include "algebra/loading_watchers.h"
 #include "driver/input_file.h"
 #include "driver/line_reader.h"
 #include "driver/relation_loader.h"
+#include "exec/scheduler.h"
 #include "model/fatal_error.h"
+#include "plan/planner.h"
 #include "query/expression_parser.h"
 
 namespace qerix {
@@ -61,7 +62,20 @@ void requireDistinctFiles(std::string_view inputPath, std::string_view outputPat
   }
 }
 
-void execute(std::span<const std::string_view> arguments, std::ofstream& outputFile, std::ostream& console) {
+// Parallel work as the settings ask, for one run.
+class ParallelWork {
+ public:
+  explicit ParallelWork(bool parallel) : before(Scheduler::isParallel()) { Scheduler::setParallel(parallel); }
+  ParallelWork(const ParallelWork&) = delete;
+  ParallelWork& operator=(const ParallelWork&) = delete;
+  ~ParallelWork() { Scheduler::setParallel(before); }
+
+ private:
+  bool before;
+};
+
+void execute(std::span<const std::string_view> arguments, std::ofstream& outputFile, std::ostream& console,
+             const RunSettings& settings) {
   if (arguments.size() != 2) fatal(usageMessage);
   const std::string_view inputPath = arguments[0];
   const std::string_view outputPath = arguments[1];
@@ -85,8 +99,8 @@ void execute(std::span<const std::string_view> arguments, std::ofstream& outputF
     } catch (...) {
       parseFailure = std::current_exception();
     }
-    const auto watchers = parseFailure ? std::vector<WatchedRelation>() : watchersWhileLoading(tree);
-    input.relations = loadRelations(reader, inputFile, watchers);
+    const QueryPlan plan = parseFailure || !settings.rewrites ? QueryPlan() : Planner::plan(tree);
+    input.relations = loadRelations(reader, inputFile, plan.watchedWhileLoading);
     if (parseFailure) std::rethrow_exception(parseFailure);
   }
 
@@ -110,9 +124,11 @@ void execute(std::span<const std::string_view> arguments, std::ofstream& outputF
 
 }  // namespace
 
-int run(std::span<const std::string_view> arguments, std::ostream& console, std::ostream& errors) {
+int run(std::span<const std::string_view> arguments, std::ostream& console, std::ostream& errors,
+        const RunSettings& settings) {
+  const ParallelWork parallelWork(settings.parallel);
   std::ofstream outputFile;
-  const auto failure = failureOf([&] { execute(arguments, outputFile, console); }, outOfMemoryMessage);
+  const auto failure = failureOf([&] { execute(arguments, outputFile, console, settings); }, outOfMemoryMessage);
   console.flush();
   outputFile.flush();
   if (!failure) return 0;

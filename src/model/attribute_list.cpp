@@ -20,6 +20,14 @@ void AttributeList::addAttributes(const AttributeList& list) {
   numeric.insert(numeric.end(), copiedTypes.begin(), copiedTypes.end());
 }
 
+AttributeList AttributeList::leading(int count) const {
+  AttributeList first;
+  for (int position = 1; position <= count && holds(position); ++position) {
+    first.addAttribute(getAttributeType(position), getAttributeName(position));
+  }
+  return first;
+}
+
 std::string_view AttributeList::getAttributeName(int position) const {
   return holds(position) ? std::string_view(attributes[indexOf(position)].getName()) : std::string_view();
 }

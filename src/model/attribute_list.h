@@ -34,6 +34,7 @@ class AttributeList {
  public:
   void addAttribute(std::string_view type, std::string_view name);
   void addAttributes(const AttributeList& list);  // appends copies
+  AttributeList leading(int count) const;         // the first `count` attributes
 
   int getAttributeCount() const { return static_cast<int>(attributes.size()); }
   std::string_view getAttributeName(int position) const;  // "" out of range

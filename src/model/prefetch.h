@@ -14,10 +14,6 @@ inline void prefetch([[maybe_unused]] const void* address) {
 #endif
 }
 
-// How many records ahead an in-order reader of scattered record texts asks
-// for the next one: far enough for the fetch to arrive in time.
-inline constexpr std::size_t prefetchDistance = 8;
-
 }  // namespace qerix
 
 #endif  // QERIX_MODEL_PREFETCH_H

@@ -4,17 +4,15 @@
 #include <compare>
 #include <cstddef>
 #include <cstdint>
-#include <span>
 #include <string_view>
-#include <vector>
 
 #include "model/attribute_list.h"
 
 namespace qerix {
 
-// The order of values and records on which sorting, union, minus and project
-// rest. "int" fields compare as 32-bit numbers, all others as unsigned bytes,
-// a proper prefix being the smaller.
+// The order of values and records on which sorting (exec/record_sort.h),
+// union, minus and project rest. "int" fields compare as 32-bit numbers, all
+// others as unsigned bytes, a proper prefix being the smaller.
 
 std::weak_ordering compareValue(std::string_view left, std::string_view right, bool numeric);
 
@@ -32,18 +30,14 @@ struct LeadingKey {
   auto operator<=>(const LeadingKey&) const = default;
 };
 LeadingKey leadingKey(const AttributeList& types, std::string_view values);
+// The two kinds of leading key: an "int" value as a number that orders like
+// it, unsigned; a text value's first sixteen bytes (zeros past its end).
+std::uint32_t numberKey(std::string_view value);
+LeadingKey textKey(std::string_view value);
 
-// Consistent with compareValues: texts that compare equal hash equal.
-std::size_t hashValues(const AttributeList& types, int fieldCount, std::string_view values);
-
-// The positions of the records in ascending order by compareValues; stable,
-// so equal records keep their order. Empty when they are in order already.
-// At most 2^32 - 1 records; many are sorted in two halves at once.
-std::vector<std::uint32_t> sortedPositions(std::span<const std::string_view> records, const AttributeList& types,
-                                           int fieldCount);
-
-// Ascending by compareValues; stable, so equal records keep their order.
-void stableSortRecords(std::vector<std::string_view>& records, const AttributeList& types, int fieldCount);
+// Consistent with compareValues: texts that compare equal hash equal. Sixty-
+// four bits on every platform, since hash tables pick slots by the upper half.
+std::uint64_t hashValues(const AttributeList& types, int fieldCount, std::string_view values);
 
 }  // namespace qerix
 

@@ -33,9 +33,9 @@ class RecordSource {
   virtual std::size_t getRecordCount() const = 0;
   // The stream reads through this source, which must outlive it.
   virtual std::unique_ptr<RecordStream> open() const = 0;
-  // The same records as two sources of about half of them each, the first
-  // half first, to be read at once; none where that is not worth it.
-  virtual std::vector<std::shared_ptr<const RecordSource>> halves() const { return {}; }
+  // The same records as `count` sources of about equal parts, in order, to
+  // be read at once; none where that is not worth it.
+  virtual std::vector<std::shared_ptr<const RecordSource>> split(std::size_t /*count*/) const { return {}; }
 };
 
 }  // namespace qerix

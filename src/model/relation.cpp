@@ -8,12 +8,10 @@
 #include <utility>
 
 #include "model/prefetch.h"
-#include "model/record_order.h"
 #include "model/record_source.h"
 #include "model/record_values.h"
-#include "model/selected_records.h"
 #include "model/text_arena.h"
-#include "model/two_threads.h"
+#include "model/tuning.h"
 
 namespace qerix {
 
@@ -43,52 +41,13 @@ void Relation::setRecordSource(std::shared_ptr<const RecordSource> recordSource)
   source = std::move(recordSource);
 }
 
-namespace {
-
-// Copies the source's records into `arena`, appending their texts to `texts`.
-void copyRecords(const RecordSource& source, TextArena& arena, std::vector<std::string_view>& texts) {
-  // The stream reads through its source, which outlives it here.
-  const std::unique_ptr<RecordStream> stream = source.open();
-  std::string_view values;
-  while (stream->next(values)) texts.push_back(arena.store(values));
-}
-
-}  // namespace
-
-void Relation::materialize() {
-  if (!source) return;
-  const std::shared_ptr<const RecordSource> from = std::move(source);
-  auto& list = recordsToChange();
-  list.reserve(from->getRecordCount());
-  const auto halves = from->halves();
-  if (halves.empty()) return copyRecords(*from, arena(), list);
-  // Copying is mostly waiting for fresh memory, which two threads get twice as fast.
-  auto secondText = std::make_shared<TextArena>();
-  std::vector<std::string_view> secondHalf;
-  secondHalf.reserve(halves[1]->getRecordCount());
-  inTwoThreads([&] { copyRecords(*halves[0], arena(), list); },
-               [&] { copyRecords(*halves[1], *secondText, secondHalf); });
-  list.insert(list.end(), secondHalf.begin(), secondHalf.end());
-  keepTextAlive(std::move(secondText));
-}
-
-std::vector<std::unique_ptr<Relation>> Relation::halves() const {
-  std::vector<std::unique_ptr<Relation>> parts;
-  if (!source) return parts;
-  for (std::shared_ptr<const RecordSource>& half : source->halves()) {
-    parts.push_back(std::make_unique<Relation>(attributes));
-    parts.back()->setRecordSource(std::move(half));
-  }
-  return parts;
-}
-
 const std::vector<std::string_view>& Relation::recordTexts() const {
-  assert(!source && "materialize() first");
+  assert(!source && "bring the records into memory first");
   return *records;
 }
 
-std::vector<std::string_view>& Relation::recordsToChange() {
-  assert(!source && "materialize() first");
+std::vector<std::string_view>& Relation::changeRecordTexts() {
+  assert(!source && "bring the records into memory first");
   if (records.use_count() > 1) records = std::make_shared<std::vector<std::string_view>>(*records);
   return *records;
 }
@@ -101,10 +60,10 @@ TextArena& Relation::arena() {
   return *ownText;
 }
 
-void Relation::appendRecordText(std::string_view values) { recordsToChange().push_back(values); }
+void Relation::appendRecordText(std::string_view values) { changeRecordTexts().push_back(values); }
 
 void Relation::appendRecordTexts(std::vector<std::string_view> texts) {
-  auto& list = recordsToChange();
+  auto& list = changeRecordTexts();
   if (list.empty()) {
     list = std::move(texts);
   } else {
@@ -128,28 +87,6 @@ void Relation::appendCopy(const Record& record) {
   }
 }
 
-void Relation::appendChosen(const Relation& other, std::vector<bool> chosen) {
-  assert(other.getAttributeCount() == getAttributeCount());
-  if (!other.isInMemory() && isInMemory() && records->empty()) {
-    setRecordSource(std::make_shared<SelectedRecords>(other.source, std::move(chosen)));
-    return;
-  }
-  if (other.isInMemory()) {
-    // Same width, bytes already in memory: share them, with their owners taken once.
-    shareTextOf(other);
-    const auto& texts = other.recordTexts();
-    auto& list = recordsToChange();
-    for (std::size_t position = 0; position < texts.size(); ++position) {
-      if (chosen[position]) list.push_back(texts[position]);
-    }
-    return;
-  }
-  std::size_t position = 0;
-  for (RecordScanner scanner(other); scanner.next();) {
-    if (chosen[position++]) appendNewRecord(scanner.getCurrent().getValues());
-  }
-}
-
 void Relation::keepTextAlive(std::shared_ptr<const void> owner) {
   if (std::find(textOwners.begin(), textOwners.end(), owner) == textOwners.end()) {
     textOwners.push_back(std::move(owner));
@@ -161,18 +98,9 @@ void Relation::shareTextOf(const Relation& other) {
   for (const auto& owner : other.textOwners) keepTextAlive(owner);
 }
 
-void Relation::reserveRecords(std::size_t count) { recordsToChange().reserve(count); }
-
-void Relation::sortRecords() { sortRecords(attributes, getAttributeCount()); }
-
-void Relation::sortRecords(const AttributeList& types, int fieldCount) {
-  stableSortRecords(recordsToChange(), types, fieldCount);
-}
+void Relation::reserveRecords(std::size_t count) { changeRecordTexts().reserve(count); }
 
 namespace {
-
-// Result text is gathered in blocks of about this size before it is written.
-constexpr std::size_t outputBlockSize = std::size_t{1} << 16;
 
 // The attribute positions in the order of their names; stable, so equal names
 // keep their order and each position still shows its own type and value.
@@ -201,7 +129,7 @@ void Relation::printTo(std::ostream& out) const {
 
   // A record prints no longer than it is stored, plus a comma per value: the
   // same values, maybe in another order. So lines go straight into the block.
-  std::vector<char> block(outputBlockSize);
+  std::vector<char> block(tuning::outputBlock);
   std::size_t used = 0;
   const bool inStoredOrder = std::is_sorted(positions.begin(), positions.end());
   std::vector<std::string_view> values;
@@ -244,7 +172,7 @@ bool RecordScanner::next() {
   const auto& texts = relation.recordTexts();
   if (nextIndex >= texts.size()) return false;
   // Sorted records lie scattered over their text: fetch ahead.
-  if (nextIndex + prefetchDistance < texts.size()) prefetch(texts[nextIndex + prefetchDistance].data());
+  if (nextIndex + tuning::prefetchDistance < texts.size()) prefetch(texts[nextIndex + tuning::prefetchDistance].data());
   values = texts[nextIndex++];
   return true;
 }

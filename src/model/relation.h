@@ -24,7 +24,7 @@ class TextArena;
 //
 // A relation loaded from the input file may leave its records there (a
 // RecordSource) until something needs them in memory: RecordScanner reads
-// them in order either way, and materialize() brings them in.
+// them in order either way.
 class Relation {
  public:
   Relation();
@@ -49,20 +49,21 @@ class Relation {
   std::size_t getRecordCount() const;
   bool isEmpty() const { return getRecordCount() == 0; }
 
-  // The records stay in their source until this is called; then in memory.
+  // The records stay in their source until they are brought into memory
+  // (see exec/record_pieces.h); RecordScanner reads them either way.
   void setRecordSource(std::shared_ptr<const RecordSource> recordSource);
+  const std::shared_ptr<const RecordSource>& getRecordSource() const { return source; }
+  // The records are in memory from now on: the caller appends them.
+  void forgetRecordSource() { source.reset(); }
   bool isInMemory() const { return !source; }
   // Whether both relations' records are still in one and the same source.
   bool sharesSourceWith(const Relation& other) const { return source && source == other.source; }
-  void materialize();
-  // Records still in their source as two relations of about half of them
-  // each, the first half first, to be read at once; none where they are in
-  // memory or too few for that.
-  std::vector<std::unique_ptr<Relation>> halves() const;
 
   // These require the records in memory.
   Record getRecord(std::size_t index) const { return Record(*this, recordTexts()[index]); }
   const std::vector<std::string_view>& getRecordTexts() const { return recordTexts(); }
+  // The record texts to reorder or append to; copies that share them keep theirs.
+  std::vector<std::string_view>& changeRecordTexts();
 
   // Appends a record text of exactly getAttributeCount() values whose bytes
   // one of this relation's text owners (keepTextAlive) holds.
@@ -76,17 +77,10 @@ class Relation {
   // with more values than this relation has attributes ends the run with the
   // setValue message.
   void appendCopy(const Record& source);
-  // Appends the records of `other` whose chosen[k] is set (k counting its
-  // records from 0), in order, without copying a record that is still in
-  // the input file. `other` has this relation's attribute count.
-  void appendChosen(const Relation& other, std::vector<bool> chosen);
   void keepTextAlive(std::shared_ptr<const void> owner);
+  // Keeps alive whatever holds the bytes of `other`'s records in memory.
+  void shareTextOf(const Relation& other);
   void reserveRecords(std::size_t count);
-
-  // Ascending record order, stable.
-  void sortRecords();
-  // The same over the first fieldCount fields, each of the given type.
-  void sortRecords(const AttributeList& types, int fieldCount);
 
   // The result format: a header with the attributes ordered by name, then a
   // line per record, its values in the header's order.
@@ -96,8 +90,6 @@ class Relation {
   friend class RecordScanner;
 
   const std::vector<std::string_view>& recordTexts() const;
-  std::vector<std::string_view>& recordsToChange();
-  void shareTextOf(const Relation& other);
   TextArena& arena();
 
   AttributeList attributes;

@@ -2,12 +2,14 @@
 
 #include <cstring>
 
+#include "model/byte_buffer.h"
+#include "model/tuning.h"
+
 namespace qerix {
 
 namespace {
-// Large enough that allocation is rare, small enough that a few records do
-// not cost much.
-constexpr std::size_t blockSize = std::size_t{1} << 20;
+constexpr std::size_t blockSize = tuning::textArenaBlock;
+
 }  // namespace
 
 std::string_view TextArena::store(std::string_view bytes) {
@@ -20,11 +22,11 @@ std::string_view TextArena::store(std::string_view bytes) {
 char* TextArena::allocate(std::size_t size) {
   if (size > blockSize / 4) {
     // A large text gets a block of its own, so the current block keeps its free space.
-    blocks.push_back(std::make_unique_for_overwrite<char[]>(size));
+    blocks.push_back(makeByteBuffer(size));
     return blocks.back().get();
   }
   if (size > freeSize) {
-    blocks.push_back(std::make_unique_for_overwrite<char[]>(blockSize));
+    blocks.push_back(makeByteBuffer(blockSize));
     freeSpace = blocks.back().get();
     freeSize = blockSize;
   }

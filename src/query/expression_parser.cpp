@@ -1,6 +1,5 @@
 #include "query/expression_parser.h"
 
-#include <algorithm>
 #include <array>
 #include <memory>
 #include <string>
@@ -27,48 +26,13 @@ constexpr std::string_view missingCommaMessage = "Hibas kifejezes, hianyzik a ve
 constexpr std::string_view missingParenthesisMessage = "Hibas kifejezes, a kulcsszo utan hianyzik a zarojel: ";
 constexpr std::string_view tooDeepMessage = "Tul melyen egymasba agyazott kifejezes (legfeljebb 1000 szint): ";
 
-constexpr std::array keywords = {std::string_view("union"),  std::string_view("minus"),   std::string_view("product"),
-                                 std::string_view("select"), std::string_view("project"), std::string_view("rename")};
-
-bool isKeyword(std::string_view name) { return std::find(keywords.begin(), keywords.end(), name) != keywords.end(); }
-
 class ExpressionParser {
  public:
   ExpressionParser(AlgebraTree& target, const RelationList& loaded) : tree(target), relations(loaded) {}
 
   // A trimmed, non-empty expression.
-  void parse(std::string_view text, int depth) {
-    const KeywordForm form = splitKeywordForm(text);
-    if (!isKeyword(form.head)) {
-      auto table = std::make_unique<TableOperator>(relations);
-      table->setName(text);
-      tree.insertChild(std::move(table));
-      return;
-    }
-    if (!form.hasParenthesis) fatal(missingParenthesisMessage, text);
-    if (depth > maxNestingDepth) fatal(tooDeepMessage, text);
-    const std::size_t comma = findTopLevelComma(form.inner);
-    if (comma == std::string_view::npos) fatal(missingCommaMessage, text);
-    const std::string_view first = form.inner.substr(0, comma);
-    const std::string_view rest = form.inner.substr(comma + 1);
-    const Operands operands{first, rest, text, depth + 1};
+  void parse(std::string_view text, int depth);
 
-    if (form.head == "select") {
-      parseWithParameter<SelectOperator>(operands, &SelectOperator::setCondition);
-    } else if (form.head == "project") {
-      parseWithParameter<ProjectOperator>(operands, &ProjectOperator::setAttributeNames);
-    } else if (form.head == "rename") {
-      parseWithParameter<RenameOperator>(operands, &RenameOperator::setRenameList);
-    } else if (form.head == "union") {
-      parseBinary<UnionOperator>(operands);
-    } else if (form.head == "minus") {
-      parseBinary<MinusOperator>(operands);
-    } else {
-      parseBinary<ProductOperator>(operands);
-    }
-  }
-
- private:
   // The two argument texts of a keyword form, not yet trimmed.
   struct Operands {
     std::string_view first;
@@ -76,12 +40,6 @@ class ExpressionParser {
     std::string_view enclosing;  // the whole form, for messages
     int depth;
   };
-
-  void parseOperand(std::string_view text, const Operands& operands) {
-    trim(text);
-    if (text.empty()) fatal(emptyOperandMessage, operands.enclosing);
-    parse(text, operands.depth);
-  }
 
   template <class Node>
   void parseBinary(const Operands& operands) {
@@ -92,8 +50,8 @@ class ExpressionParser {
   }
 
   // The parameter goes to the node once its operand's subtree is complete.
-  template <class Node>
-  void parseWithParameter(const Operands& operands, void (Node::*setParameter)(std::string_view)) {
+  template <class Node, void (Node::*setParameter)(std::string_view)>
+  void parseWithParameter(const Operands& operands) {
     auto owned = std::make_unique<Node>();
     Node& node = *owned;
     tree.insertChild(std::move(owned));
@@ -101,9 +59,56 @@ class ExpressionParser {
     (node.*setParameter)(operands.second);
   }
 
+ private:
+  void parseOperand(std::string_view text, const Operands& operands) {
+    trim(text);
+    if (text.empty()) fatal(emptyOperandMessage, operands.enclosing);
+    parse(text, operands.depth);
+  }
+
   AlgebraTree& tree;
   const RelationList& relations;
 };
+
+// Each keyword with the way its form is parsed; any other head is a
+// relation name.
+struct Keyword {
+  std::string_view name;
+  void (ExpressionParser::*parseForm)(const ExpressionParser::Operands&);
+};
+
+constexpr std::array keywords = {
+    Keyword{"union", &ExpressionParser::parseBinary<UnionOperator>},
+    Keyword{"minus", &ExpressionParser::parseBinary<MinusOperator>},
+    Keyword{"product", &ExpressionParser::parseBinary<ProductOperator>},
+    Keyword{"select", &ExpressionParser::parseWithParameter<SelectOperator, &SelectOperator::setCondition>},
+    Keyword{"project", &ExpressionParser::parseWithParameter<ProjectOperator, &ProjectOperator::setAttributeNames>},
+    Keyword{"rename", &ExpressionParser::parseWithParameter<RenameOperator, &RenameOperator::setRenameList>},
+};
+
+const Keyword* findKeyword(std::string_view head) {
+  for (const Keyword& keyword : keywords) {
+    if (keyword.name == head) return &keyword;
+  }
+  return nullptr;
+}
+
+void ExpressionParser::parse(std::string_view text, int depth) {
+  const KeywordForm form = splitKeywordForm(text);
+  const Keyword* keyword = findKeyword(form.head);
+  if (!keyword) {
+    auto table = std::make_unique<TableOperator>(relations);
+    table->setName(text);
+    tree.insertChild(std::move(table));
+    return;
+  }
+  if (!form.hasParenthesis) fatal(missingParenthesisMessage, text);
+  if (depth > maxNestingDepth) fatal(tooDeepMessage, text);
+  const std::size_t comma = findTopLevelComma(form.inner);
+  if (comma == std::string_view::npos) fatal(missingCommaMessage, text);
+  const Operands operands{form.inner.substr(0, comma), form.inner.substr(comma + 1), text, depth + 1};
+  (this->*keyword->parseForm)(operands);
+}
 
 }  // namespace
 

@@ -72,6 +72,7 @@ TEST(OperatorPrint, BaseNodeAndAWholeQueryTree) {
   class Unnamed : public AlgebraOperator {
    public:
     void evaluate(AlgebraOperator*, AlgebraOperator*) override {}
+    std::string_view getKeyword() const override { return "unnamed"; }
   };
   EXPECT_EQ(printedNode(Unnamed()), "Default Relation Algebric Operator");
 
@@ -427,10 +428,9 @@ TEST(LargeRelationInTheFile, IsReadInHalvesAsIfItWereInMemory) {
   const std::string input = inputOf({r, s, p});
   const RelationList inFile = test::loadRelations(folder.write("input.txt", input), false);
   const RelationList inMemory = test::loadThroughPipe(folder, input);
-  for (const char* query :
-       {"union(R,S)", "union(S,R)", "project(union(S,S),t,y)", "minus(R,S)", "minus(S,R)", "minus(S,S)",
-        "select(product(S,R),AND(EQ(y,x),NEQ(t,s)))", "select(product(S,P),LT(y,x))",
-        "select(product(S,P),AND(LT(y,40),EQ(x,x)))", "select(product(S,R),EQ(y,s))"}) {
+  for (const char* query : {"union(R,S)", "union(S,R)", "project(union(S,S),t,y)", "minus(R,S)", "minus(S,R)",
+                            "minus(S,S)", "select(product(S,R),AND(EQ(y,x),NEQ(t,s)))", "select(product(S,P),LT(y,x))",
+                            "select(product(S,P),AND(LT(y,40),EQ(x,x)))", "select(product(S,R),EQ(y,s))"}) {
     EXPECT_TRUE(recordsOrFailure(query, inFile) == recordsOrFailure(query, inMemory)) << query;
   }
   // A match with a record of fewer fields ends the run, in whichever half it lies.
@@ -458,7 +458,8 @@ TEST(LargeRelationInTheFile, InOrderIsMergedInHalvesAsInOnePass) {
   };
   std::vector<std::string> second;
   for (int k = 32760; k < 32776; ++k) {
-    for (int copy = 1 + static_cast<int>(random() % 3); copy > 0; --copy) second.push_back(std::to_string(k) + "," + valueOf(k));
+    for (int copy = 1 + static_cast<int>(random() % 3); copy > 0; --copy)
+      second.push_back(std::to_string(k) + "," + valueOf(k));
   }
   for (int count = 0; count < 5000; ++count) {
     const int k = static_cast<int>(random() % 72000);

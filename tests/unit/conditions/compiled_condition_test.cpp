@@ -88,6 +88,7 @@ TEST(CompiledCondition, ReadsFieldsAnywhereInTheRecord) {
 // A node kind the compiled form does not know is left to the tree.
 class FirstValueIsX : public LogicalOperator {
  public:
+  ConditionKind getKind() const override { return ConditionKind::other; }
   void evaluate(const LogicalOperator* /*left*/, const LogicalOperator* /*right*/, const Record& record) override {
     result = record.getValue(1) == "x";
   }

@@ -51,6 +51,7 @@ TEST(LogicalOperators, PrintTheirNameAndOperands) {
   class Unnamed : public LogicalOperator {
    public:
     void evaluate(const LogicalOperator*, const LogicalOperator*, const Record&) override {}
+    ConditionKind getKind() const override { return ConditionKind::other; }
   };
   NotOperator withOperand;
   withOperand.addOperand("x");

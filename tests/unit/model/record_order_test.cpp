@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "exec/record_sort.h"
 #include "model/record_values.h"
 
 namespace qerix {

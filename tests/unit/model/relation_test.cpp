@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "exec/record_sort.h"
 #include "support/builders.h"
 
 namespace qerix {
@@ -25,7 +26,7 @@ TEST(RelationCopy, SharesRecordsButChangesStayOnOneSide) {
   EXPECT_EQ(copy->getRecordTexts()[0].data(), original->getRecordTexts()[0].data());
 
   copy->appendNewRecord("3,z");
-  copy->sortRecords();
+  sortRecords(*copy);
   copy->setName("C");
   copy->setAttributeName(1, "n");
   EXPECT_EQ(printed(*original), "R(a int, b s)\n2,x\n1,y\n");
@@ -66,7 +67,7 @@ TEST(RelationAppendCopy, AWiderSourceIsFatal) {
 
 TEST(RelationSort, IsStableUnderTheRecordOrder) {
   const auto relation = makeRelation("R(a int, b s)", {"10,a", "9,b", "09,c", "9,a"});
-  relation->sortRecords();
+  sortRecords(*relation);
   EXPECT_EQ(valuesOf(*relation), (std::vector<std::string>{"9,a", "9,b", "09,c", "10,a"}));
 }
 

@@ -14,7 +14,9 @@
 #include "driver/input_file.h"
 #include "driver/line_reader.h"
 #include "driver/relation_loader.h"
+#include "exec/record_pieces.h"
 #include "model/record.h"
+#include "plan/planner.h"
 #include "query/condition_parser.h"
 #include "query/expression_parser.h"
 
@@ -63,17 +65,18 @@ std::string conditionValues(std::string_view condition, const Relation& relation
   return values;
 }
 
-std::unique_ptr<Relation> evaluateQuery(std::string_view query, const RelationList& relations) {
+std::unique_ptr<Relation> evaluateQuery(std::string_view query, const RelationList& relations, Evaluation evaluation) {
   AlgebraTree tree(std::make_unique<DummyOperator>());
   parseExpression(tree, query, relations);
+  if (evaluation == Evaluation::planned) Planner::plan(tree);
   EvaluateVisitor evaluator;
   tree.walkPostOrder(evaluator);
   return tree.getRoot().payload->takeResult();
 }
 
-std::string queryOutcome(std::string_view query, const RelationList& relations) {
+std::string queryOutcome(std::string_view query, const RelationList& relations, Evaluation evaluation) {
   try {
-    const auto result = evaluateQuery(query, relations);
+    const auto result = evaluateQuery(query, relations, evaluation);
     return result ? printed(*result) : "null";
   } catch (const FatalError& error) {
     return std::string("fatal: ") + error.what();
@@ -119,7 +122,7 @@ LoadedFile loadFile(const std::filesystem::path& path) {
 RelationList loadRelations(const std::filesystem::path& path, bool inMemory) {
   RelationList relations = loadFile(path).relations;
   if (inMemory) {
-    for (const auto& relation : relations) relation->materialize();
+    for (const auto& relation : relations) materialize(*relation);
   }
   return relations;
 }

@@ -47,13 +47,19 @@ std::string fatalMessageOf(Action&& action) {
 // the CompiledCondition of that tree gives other values, both are shown.
 std::string conditionValues(std::string_view condition, const Relation& relation);
 
-// Parses the query over the relations and evaluates it as a run does; the
-// result is null when the query yields no relation.
-std::unique_ptr<Relation> evaluateQuery(std::string_view query, const RelationList& relations);
+// How a query is evaluated: as a run does, with the planner's rewrites, or
+// node by node, each node's plain evaluation.
+enum class Evaluation { planned, plain };
+
+// Parses the query over the relations and evaluates it; the result is null
+// when the query yields no relation.
+std::unique_ptr<Relation> evaluateQuery(std::string_view query, const RelationList& relations,
+                                        Evaluation evaluation = Evaluation::planned);
 
 // What a run would show of the query: the printed result, "null", or
 // "fatal: " and the message.
-std::string queryOutcome(std::string_view query, const RelationList& relations);
+std::string queryOutcome(std::string_view query, const RelationList& relations,
+                         Evaluation evaluation = Evaluation::planned);
 
 // A fresh folder, removed with everything in it when the object goes.
 class TempFolder {

@@ -1,0 +1,45 @@
+#ifndef QERIX_EXEC_PAIRED_RECORDS_H
+#define QERIX_EXEC_PAIRED_RECORDS_H
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/record_source.h"
+#include "model/relation.h"
+
+namespace qerix {
+
+// Records formed by joining records of a first relation with records of a
+// second, in the first's order and, for each of its records, in the order the
+// pairs were chosen: what a select over a product keeps, at four bytes a pair
+// instead of a copy of the joined values.
+class PairedRecords : public RecordSource {
+ public:
+  // Between groupEnd marks, members names, for each record of `first` in
+  // turn, the records of `second` (counting from 0) it is joined with.
+  // `second` must be in memory.
+  static constexpr std::uint32_t groupEnd = UINT32_MAX;
+  PairedRecords(std::shared_ptr<const Relation> first, std::shared_ptr<const Relation> second,
+                std::vector<std::uint32_t> members);
+
+  std::size_t getRecordCount() const override { return pairCount; }
+  std::unique_ptr<RecordStream> open() const override;
+
+  // The joined record text of two records: the first's values, then the second's.
+  static void joinValues(const Record& first, const Record& second, std::string& out);
+
+ private:
+  class Stream;
+
+  std::shared_ptr<const Relation> first;
+  std::shared_ptr<const Relation> second;
+  std::vector<std::uint32_t> members;
+  std::size_t pairCount;
+};
+
+}  // namespace qerix
+
+#endif  // QERIX_EXEC_PAIRED_RECORDS_H

@@ -1,0 +1,41 @@
+#include "plan/selection_projection_operator.h"
+
+#include <ostream>
+
+#include "algebra/project_operator.h"
+#include "conditions/compiled_condition.h"
+#include "exec/distinct_projections.h"
+
+namespace qerix {
+
+SelectionProjectionOperator::SelectionProjectionOperator(std::unique_ptr<ConditionTree> selectCondition,
+                                                         std::vector<std::string> names)
+    : condition(std::move(selectCondition)), attributeNames(std::move(names)) {}
+
+SelectionProjectionOperator::~SelectionProjectionOperator() = default;
+
+void SelectionProjectionOperator::print(std::ostream& out) const {
+  printWithCondition(out, "Select: ", condition.get());
+  printProject(out, attributeNames);
+}
+
+void SelectionProjectionOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/) {
+  const std::unique_ptr<Relation> input = takeOperand(left);
+  if (!input) return;
+  ProjectOperator::Projection projection = ProjectOperator::projectionOf(input->getAttributes(), attributeNames);
+  result = std::make_unique<Relation>(projection.attributes);
+  if (input->isEmpty()) return;
+  bindCondition(*condition, input->getAttributes());
+  CompiledCondition filter(*condition);
+  // Copying the first record that passes reads field 0.
+  const bool readsFieldZero = projection.lacksAName();
+  DistinctProjections projections(result->getAttributes(), std::move(projection.positions));
+  for (RecordScanner scanner(*input); scanner.next();) {
+    if (!filter.holdsFor(scanner.getCurrent())) continue;
+    if (readsFieldZero) failGetValue();
+    projections.add(scanner.getCurrent().getValues());
+  }
+  projections.moveTo(*result);
+}
+
+}  // namespace qerix
