@@ -1,7 +1,9 @@
 // The whole run, in-process, on arbitrary input file bytes. Besides what the
 // sanitizers catch, every run must end in one of two ways: status 0 with
 // nothing on standard error, or status 1 with one plain-ASCII message line.
-// The input file must come out of the run unchanged.
+// The input file must come out of the run unchanged. The same run with every
+// rewrite and all parallel work off, the plain evaluation, must give the same
+// bytes on every channel.
 
 #include <cstddef>
 #include <cstdint>
@@ -46,6 +48,13 @@ class WorkFolder {
   std::string output;
 };
 
+struct Outcome {
+  int status;
+  std::string console;
+  std::string errors;
+  std::string output;
+};
+
 [[noreturn]] void fail(std::string_view what, std::string_view detail) {
   std::fprintf(stderr, "run_fuzzer: %.*s\n%.*s\n", static_cast<int>(what.size()), what.data(),
                static_cast<int>(detail.size()), detail.data());
@@ -74,6 +83,15 @@ bool isOneMessageLine(std::string_view text) {
   return true;
 }
 
+Outcome runOn(const std::string& input, const std::string& output, const qerix::RunSettings& settings) {
+  std::filesystem::remove(output);
+  const std::vector<std::string_view> arguments{input, output};
+  std::ostringstream console;
+  std::ostringstream errors;
+  const int status = qerix::run(arguments, console, errors, settings);
+  return {status, console.str(), errors.str(), readFile(output)};
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -84,12 +102,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!qerix::fuzz::isWithinBudget(shape.query, shape.longestRun)) return -1;  // not added to the corpus
 
   writeFile(work.input, input);
-  const std::vector<std::string_view> arguments{work.input, work.output};
-  std::ostringstream console;
-  std::ostringstream errors;
-  const int status = qerix::run(arguments, console, errors);
+  const Outcome planned = runOn(work.input, work.output, {});
+  // The same output path, so that messages quoting it agree.
+  const Outcome plain = runOn(work.input, work.output, {.rewrites = false, .parallel = false});
+  if (plain.status != planned.status) fail("the plain evaluation gives another status", plain.errors);
+  if (plain.console != planned.console) fail("the plain evaluation gives another console", plain.console);
+  if (plain.errors != planned.errors) fail("the plain evaluation gives another message", plain.errors);
+  if (plain.output != planned.output) fail("the plain evaluation gives another output file", plain.output);
 
-  const std::string message = errors.str();
+  const int status = planned.status;
+  const std::string& message = planned.errors;
   if (status == 0) {
     if (!message.empty()) fail("status 0 with a message", message);
   } else if (status == 1) {

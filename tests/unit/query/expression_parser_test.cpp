@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "algebra/dummy_operator.h"
 #include "model/fatal_error.h"
 #include "support/builders.h"
 #include "support/tree_dump.h"
@@ -32,6 +33,18 @@ TEST(ExpressionParser, TableNamesAreTrimmedOfBlanksOnly) {
   EXPECT_EQ(dumpQuery("  R  "), "'R'");
   EXPECT_EQ(dumpQuery("\tR "), "'\tR'");
   EXPECT_EQ(dumpQuery("a b"), "'a b'");
+}
+
+// Each keyword makes a node of its own: a keyword that reached the parser
+// without a node class of its own would show here as another one.
+TEST(ExpressionParser, EveryKeywordMakesItsOwnNode) {
+  const RelationList none;
+  for (const std::string keyword : {"union", "minus", "product", "select", "project", "rename"}) {
+    AlgebraTree tree(std::make_unique<DummyOperator>());
+    parseExpression(tree, keyword + "(R,EQ(a,b))", none);
+    ASSERT_NE(tree.getRoot().left, nullptr) << keyword;
+    EXPECT_EQ(tree.getRoot().left->payload->getKeyword(), keyword);
+  }
 }
 
 TEST(ExpressionParser, BinaryFormsTakeOperandsAtTheTopLevelComma) {
