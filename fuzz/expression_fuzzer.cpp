@@ -69,7 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   qerix::AlgebraTree tree(std::make_unique<qerix::DummyOperator>());
   try {
-    qerix::parseExpression(tree, text, relations);
+    // The extended language holds the basic one: every form is reached.
+    qerix::parseExpression(tree, text, relations, qerix::QueryLanguage::extended);
     std::ostringstream out;
     qerix::PrintVisitor<qerix::AlgebraOperator> printer(out);
     tree.walkPreOrder(printer);

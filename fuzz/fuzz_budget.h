@@ -14,12 +14,15 @@ namespace qerix::fuzz {
 // benchmarks cover large results.
 constexpr std::uint64_t maxEstimatedRecords = std::uint64_t{1} << 20;
 
-// Occurrences of "product(" in a query: each may multiply the records.
+// Occurrences of "product(" and "join(" in a query: each may multiply the
+// records (a natural join without a shared attribute is a product, and the
+// semijoins, spelt with "join(", form as many pairs).
 inline std::size_t countProducts(std::string_view query) {
-  constexpr std::string_view keyword = "product(";
   std::size_t count = 0;
-  for (std::size_t at = query.find(keyword); at != std::string_view::npos; at = query.find(keyword, at + 1)) {
-    ++count;
+  for (const std::string_view keyword : {std::string_view("product("), std::string_view("join(")}) {
+    for (std::size_t at = query.find(keyword); at != std::string_view::npos; at = query.find(keyword, at + 1)) {
+      ++count;
+    }
   }
   return count;
 }

@@ -1,4 +1,5 @@
-// The whole run, in-process, on arbitrary input file bytes. Besides what the
+// The whole run, in-process, on arbitrary input file bytes, as qerix and, where
+// the input names a textbook operator, as qerix -x. Besides what the
 // sanitizers catch, every run must end in one of two ways: status 0 with
 // nothing on standard error, or status 1 with one plain-ASCII message line.
 // The input file must come out of the run unchanged. The same run with every
@@ -83,13 +84,21 @@ bool isOneMessageLine(std::string_view text) {
   return true;
 }
 
-Outcome runOn(const std::string& input, const std::string& output, const qerix::RunSettings& settings) {
+Outcome runOn(const std::string& input, const std::string& output, bool extended, const qerix::RunSettings& settings) {
   std::filesystem::remove(output);
-  const std::vector<std::string_view> arguments{input, output};
+  std::vector<std::string_view> arguments{input, output};
+  if (extended) arguments.insert(arguments.begin(), "-x");
   std::ostringstream console;
   std::ostringstream errors;
   const int status = qerix::run(arguments, console, errors, settings);
   return {status, console.str(), errors.str(), readFile(output)};
+}
+
+bool namesTextbookOperator(std::string_view query) {
+  for (const std::string_view keyword : {"intersect(", "join(", "divide("}) {
+    if (query.find(keyword) != std::string_view::npos) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -102,22 +111,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!qerix::fuzz::isWithinBudget(shape.query, shape.longestRun)) return -1;  // not added to the corpus
 
   writeFile(work.input, input);
-  const Outcome planned = runOn(work.input, work.output, {});
-  // The same output path, so that messages quoting it agree.
-  const Outcome plain = runOn(work.input, work.output, {.rewrites = false, .parallel = false});
-  if (plain.status != planned.status) fail("the plain evaluation gives another status", plain.errors);
-  if (plain.console != planned.console) fail("the plain evaluation gives another console", plain.console);
-  if (plain.errors != planned.errors) fail("the plain evaluation gives another message", plain.errors);
-  if (plain.output != planned.output) fail("the plain evaluation gives another output file", plain.output);
+  for (const bool extended : {false, true}) {
+    if (extended && !namesTextbookOperator(shape.query)) continue;
+    const Outcome planned = runOn(work.input, work.output, extended, {});
+    // The same output path, so that messages quoting it agree.
+    const Outcome plain = runOn(work.input, work.output, extended, {.rewrites = false, .parallel = false});
+    if (plain.status != planned.status) fail("the plain evaluation gives another status", plain.errors);
+    if (plain.console != planned.console) fail("the plain evaluation gives another console", plain.console);
+    if (plain.errors != planned.errors) fail("the plain evaluation gives another message", plain.errors);
+    if (plain.output != planned.output) fail("the plain evaluation gives another output file", plain.output);
 
-  const int status = planned.status;
-  const std::string& message = planned.errors;
-  if (status == 0) {
-    if (!message.empty()) fail("status 0 with a message", message);
-  } else if (status == 1) {
-    if (!isOneMessageLine(message)) fail("status 1 without one plain-ASCII message line", message);
-  } else {
-    fail("unexpected status", std::to_string(status));
+    const int status = planned.status;
+    const std::string& message = planned.errors;
+    if (status == 0) {
+      if (!message.empty()) fail("status 0 with a message", message);
+    } else if (status == 1) {
+      if (!isOneMessageLine(message)) fail("status 1 without one plain-ASCII message line", message);
+    } else {
+      fail("unexpected status", std::to_string(status));
+    }
   }
   if (readFile(work.input) != input) fail("the input file changed", work.input);
   return 0;

@@ -11,6 +11,8 @@ namespace {
 constexpr std::string_view typeMismatchMessage = "Nem azonos a ket attributum tipusa!";
 }  // namespace
 
+void failTypeMismatch() { fatal(typeMismatchMessage); }
+
 void ComparisonOperator::print(std::ostream& out) const { printNamed(out, getName()); }
 
 void ComparisonOperator::bind(const AttributeList& attributes) {
@@ -18,7 +20,7 @@ void ComparisonOperator::bind(const AttributeList& attributes) {
   position2 = attributes.getAttributeIndex(operand2);
   if (position1 > 0 && position2 > 0 &&
       attributes.getAttributeType(position1) != attributes.getAttributeType(position2)) {
-    fatal(typeMismatchMessage);
+    failTypeMismatch();
   }
   numeric = attributes.isNumeric(position1 > 0 ? position1 : position2);
 }

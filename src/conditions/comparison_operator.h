@@ -35,6 +35,9 @@ class ComparisonOperator : public LogicalOperator {
   bool numeric = false;
 };
 
+// Ends the run: two attributes of different types were to be compared.
+[[noreturn]] void failTypeMismatch();
+
 }  // namespace qerix
 
 #endif  // QERIX_CONDITIONS_COMPARISON_OPERATOR_H

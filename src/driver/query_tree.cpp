@@ -13,7 +13,7 @@ namespace qerix {
 
 namespace {
 
-constexpr std::string_view usageMessage = "Hasznalat: qerix-tree [--dot] <input_file>";
+constexpr std::string_view usageMessage = "Hasznalat: qerix-tree [-x] [--dot] <input_file>";
 constexpr std::string_view writeFailedMessage = "Nem sikerult kiirni a fat a standard outputra.";
 constexpr std::string_view outOfMemoryMessage = "Nincs eleg memoria a lekerdezes beolvasasahoz.";
 constexpr std::string_view dotOption = "--dot";
@@ -21,14 +21,28 @@ constexpr std::string_view dotOption = "--dot";
 struct TreeRequest {
   std::string_view inputPath;
   bool dot = false;
+  QueryLanguage language = QueryLanguage::basic;
 };
 
-// An input file whose name begins with "--" is written as ./--name, so that a
-// mistyped option is never taken for a file.
+// Options come first, each once, the input file last. An input file whose
+// name begins with "-" is written as ./-name, so that a mistyped option is
+// never taken for a file.
 TreeRequest readArguments(std::span<const std::string_view> arguments) {
-  if (arguments.size() == 1 && !arguments[0].starts_with("--")) return {arguments[0], false};
-  if (arguments.size() == 2 && arguments[0] == dotOption) return {arguments[1], true};
-  fatal(usageMessage);
+  TreeRequest request;
+  if (arguments.empty() || arguments.back().starts_with("-")) fatal(usageMessage);
+  request.inputPath = arguments.back();
+  bool extendedGiven = false;
+  for (const std::string_view option : arguments.first(arguments.size() - 1)) {
+    if (option == dotOption && !request.dot) {
+      request.dot = true;
+    } else if ((option == "-x" || option == "--extended") && !extendedGiven) {
+      extendedGiven = true;
+      request.language = QueryLanguage::extended;
+    } else {
+      fatal(usageMessage);
+    }
+  }
+  return request;
 }
 
 LoadedInput loadWithoutEcho(std::string_view inputPath) {
@@ -40,7 +54,7 @@ LoadedInput loadWithoutEcho(std::string_view inputPath) {
 }
 
 void writeTree(const TreeRequest& request, std::ostream& console) {
-  ParsedQuery query(request.inputPath);
+  ParsedQuery query(request.inputPath, request.language);
   if (request.dot) {
     writeDot(query.getTree(), console);
   } else {
@@ -53,9 +67,9 @@ void writeTree(const TreeRequest& request, std::ostream& console) {
 
 }  // namespace
 
-ParsedQuery::ParsedQuery(std::string_view inputPath)
+ParsedQuery::ParsedQuery(std::string_view inputPath, QueryLanguage language)
     : input(loadWithoutEcho(inputPath)), tree(std::make_unique<DummyOperator>()) {
-  parseExpression(tree, input.query, input.relations);
+  parseExpression(tree, input.query, input.relations, language);
 }
 
 int runTree(std::span<const std::string_view> arguments, std::ostream& console, std::ostream& errors) {

@@ -7,6 +7,7 @@
 
 #include "algebra/algebra_operator.h"
 #include "driver/relation_loader.h"
+#include "query/expression_parser.h"
 
 namespace qerix {
 
@@ -16,7 +17,7 @@ namespace qerix {
 // Malformed input ends the run with the message qerix gives for it.
 class ParsedQuery {
  public:
-  explicit ParsedQuery(std::string_view inputPath);
+  ParsedQuery(std::string_view inputPath, QueryLanguage language);
   ParsedQuery(const ParsedQuery&) = delete;
   ParsedQuery& operator=(const ParsedQuery&) = delete;
 
@@ -28,7 +29,7 @@ class ParsedQuery {
   AlgebraTree tree;
 };
 
-// One whole run of `qerix-tree [--dot] <input_file>`: the arguments without
+// One whole run of `qerix-tree [-x] [--dot] <input_file>`: the arguments without
 // the program's path, the console's output and error streams. Writes the
 // query's operator tree, as the nodes print themselves or as a Graphviz
 // digraph, and returns the exit status: 0, or 1 with one message on `errors`.

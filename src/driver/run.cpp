@@ -74,11 +74,27 @@ class ParallelWork {
   bool before;
 };
 
+// `qerix <input_file> <output_file>`, or with -x (--extended) before them for
+// the textbook operators; anything else is the usage error.
+struct Invocation {
+  std::string_view inputPath;
+  std::string_view outputPath;
+  QueryLanguage language = QueryLanguage::basic;
+};
+
+Invocation readArguments(std::span<const std::string_view> arguments) {
+  if (arguments.size() == 2) return {arguments[0], arguments[1]};
+  if (arguments.size() == 3 && (arguments[0] == "-x" || arguments[0] == "--extended")) {
+    return {arguments[1], arguments[2], QueryLanguage::extended};
+  }
+  fatal(usageMessage);
+}
+
 void execute(std::span<const std::string_view> arguments, std::ofstream& outputFile, std::ostream& console,
              const RunSettings& settings) {
-  if (arguments.size() != 2) fatal(usageMessage);
-  const std::string_view inputPath = arguments[0];
-  const std::string_view outputPath = arguments[1];
+  const Invocation invocation = readArguments(arguments);
+  const std::string_view inputPath = invocation.inputPath;
+  const std::string_view outputPath = invocation.outputPath;
 
   InputFile inputFile(inputPath);
   requireDistinctFiles(inputPath, outputPath);
@@ -95,7 +111,7 @@ void execute(std::span<const std::string_view> arguments, std::ofstream& outputF
     // is still reported only once every relation has been read and checked.
     std::exception_ptr parseFailure;
     try {
-      parseExpression(tree, input.query, input.relations);
+      parseExpression(tree, input.query, input.relations, invocation.language);
     } catch (...) {
       parseFailure = std::current_exception();
     }

@@ -16,7 +16,7 @@ struct RunSettings {
   bool parallel = true;
 };
 
-// One whole run of `qerix <input_file> <output_file>`: the arguments without
+// One whole run of `qerix [-x] <input_file> <output_file>`: the arguments without
 // the program's path, the console's output and error streams. Returns the
 // exit status; every fatal error ends up here as a message on `errors` and
 // status 1, with both outputs flushed.

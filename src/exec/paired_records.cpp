@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/record_values.h"
+
 namespace qerix {
 
 class PairedRecords::Stream : public RecordStream {
@@ -15,7 +17,12 @@ class PairedRecords::Stream : public RecordStream {
       if (position == pairs.members.size() || !firstRecords.next()) return false;
       current = true;
     }
-    PairedRecords::joinValues(firstRecords.getCurrent(), pairs.second->getRecord(pairs.members[position++]), joined);
+    const Record partner = pairs.second->getRecord(pairs.members[position++]);
+    if (!pairs.kept) {
+      PairedRecords::joinValues(firstRecords.getCurrent(), partner, joined);
+    } else {
+      PairedRecords::joinValues(firstRecords.getCurrent(), partner, *pairs.kept, joined);
+    }
     values = joined;
     return true;
   }
@@ -29,10 +36,12 @@ class PairedRecords::Stream : public RecordStream {
 };
 
 PairedRecords::PairedRecords(std::shared_ptr<const Relation> firstRelation,
-                             std::shared_ptr<const Relation> secondRelation, std::vector<std::uint32_t> pairMembers)
+                             std::shared_ptr<const Relation> secondRelation, std::vector<std::uint32_t> pairMembers,
+                             std::optional<std::vector<int>> secondKept)
     : first(std::move(firstRelation)),
       second(std::move(secondRelation)),
       members(std::move(pairMembers)),
+      kept(std::move(secondKept)),
       pairCount(members.size() - static_cast<std::size_t>(std::count(members.begin(), members.end(), groupEnd))) {}
 
 std::unique_ptr<RecordStream> PairedRecords::open() const { return std::make_unique<Stream>(*this); }
@@ -42,6 +51,24 @@ void PairedRecords::joinValues(const Record& firstRecord, const Record& secondRe
   // A record without values adds no field, so no comma either.
   if (firstRecord.getValueCount() > 0 && secondRecord.getValueCount() > 0) out += ',';
   out += secondRecord.getValues();
+}
+
+void PairedRecords::joinValues(const Record& firstRecord, const Record& secondRecord,
+                               const std::vector<int>& secondKept, std::string& out) {
+  out.assign(firstRecord.getValues());
+  ValueCursor values(secondRecord.getValues());
+  int fieldno = 0;
+  bool valuesBefore = firstRecord.getValueCount() > 0;
+  for (const int position : secondKept) {
+    std::string_view value;
+    while (fieldno < position) {
+      value = values.next();
+      ++fieldno;
+    }
+    if (valuesBefore) out += ',';
+    out += value;
+    valuesBefore = true;
+  }
 }
 
 }  // namespace qerix

@@ -4,12 +4,18 @@
 #include <memory>
 #include <string>
 
+#include "algebra/antijoin_operator.h"
+#include "algebra/divide_operator.h"
+#include "algebra/intersect_operator.h"
 #include "algebra/minus_operator.h"
+#include "algebra/natural_join_operator.h"
 #include "algebra/product_operator.h"
 #include "algebra/project_operator.h"
 #include "algebra/rename_operator.h"
 #include "algebra/select_operator.h"
+#include "algebra/semijoin_operator.h"
 #include "algebra/table_operator.h"
+#include "algebra/theta_join_operator.h"
 #include "algebra/union_operator.h"
 #include "model/fatal_error.h"
 #include "query/nesting_limit.h"
@@ -28,7 +34,8 @@ constexpr std::string_view tooDeepMessage = "Tul melyen egymasba agyazott kifeje
 
 class ExpressionParser {
  public:
-  ExpressionParser(AlgebraTree& target, const RelationList& loaded) : tree(target), relations(loaded) {}
+  ExpressionParser(AlgebraTree& target, const RelationList& loaded, QueryLanguage queryLanguage)
+      : tree(target), relations(loaded), language(queryLanguage) {}
 
   // A trimmed, non-empty expression.
   void parse(std::string_view text, int depth);
@@ -59,6 +66,28 @@ class ExpressionParser {
     (node.*setParameter)(operands.second);
   }
 
+  // A form of two operands and, after another comma at the top level, a
+  // condition: the node without a condition, or ConditionNode with it.
+  template <class Node, class ConditionNode>
+  void parseWithOptionalCondition(const Operands& operands) {
+    const std::size_t comma = findTopLevelComma(operands.second);
+    if (comma == std::string_view::npos) {
+      parseBinary<Node>(operands);
+      return;
+    }
+    auto owned = std::make_unique<ConditionNode>();
+    ConditionNode& node = *owned;
+    auto& treeNode = tree.insertChild(std::move(owned));
+    parseOperand(operands.first, operands);
+    tree.setCurrent(&treeNode);
+    parseOperand(operands.second.substr(0, comma), operands);
+    node.setCondition(operands.second.substr(comma + 1));
+  }
+
+  bool knows(QueryLanguage keywordLanguage) const {
+    return keywordLanguage == QueryLanguage::basic || language == QueryLanguage::extended;
+  }
+
  private:
   void parseOperand(std::string_view text, const Operands& operands) {
     trim(text);
@@ -68,6 +97,7 @@ class ExpressionParser {
 
   AlgebraTree& tree;
   const RelationList& relations;
+  QueryLanguage language;
 };
 
 // Each keyword with the way its form is parsed; any other head is a
@@ -75,27 +105,36 @@ class ExpressionParser {
 struct Keyword {
   std::string_view name;
   void (ExpressionParser::*parseForm)(const ExpressionParser::Operands&);
+  QueryLanguage language = QueryLanguage::basic;
 };
+
+using Parser = ExpressionParser;
+constexpr QueryLanguage extended = QueryLanguage::extended;
 
 constexpr std::array keywords = {
-    Keyword{"union", &ExpressionParser::parseBinary<UnionOperator>},
-    Keyword{"minus", &ExpressionParser::parseBinary<MinusOperator>},
-    Keyword{"product", &ExpressionParser::parseBinary<ProductOperator>},
-    Keyword{"select", &ExpressionParser::parseWithParameter<SelectOperator, &SelectOperator::setCondition>},
-    Keyword{"project", &ExpressionParser::parseWithParameter<ProjectOperator, &ProjectOperator::setAttributeNames>},
-    Keyword{"rename", &ExpressionParser::parseWithParameter<RenameOperator, &RenameOperator::setRenameList>},
+    Keyword{"union", &Parser::parseBinary<UnionOperator>},
+    Keyword{"minus", &Parser::parseBinary<MinusOperator>},
+    Keyword{"product", &Parser::parseBinary<ProductOperator>},
+    Keyword{"select", &Parser::parseWithParameter<SelectOperator, &SelectOperator::setCondition>},
+    Keyword{"project", &Parser::parseWithParameter<ProjectOperator, &ProjectOperator::setAttributeNames>},
+    Keyword{"rename", &Parser::parseWithParameter<RenameOperator, &RenameOperator::setRenameList>},
+    Keyword{"intersect", &Parser::parseBinary<IntersectOperator>, extended},
+    Keyword{"join", &Parser::parseWithOptionalCondition<NaturalJoinOperator, ThetaJoinOperator>, extended},
+    Keyword{"semijoin", &Parser::parseWithOptionalCondition<SemijoinOperator, SemijoinOperator>, extended},
+    Keyword{"antijoin", &Parser::parseWithOptionalCondition<AntijoinOperator, AntijoinOperator>, extended},
+    Keyword{"divide", &Parser::parseBinary<DivideOperator>, extended},
 };
 
-const Keyword* findKeyword(std::string_view head) {
+const Keyword* findKeyword(std::string_view head, const ExpressionParser& parser) {
   for (const Keyword& keyword : keywords) {
-    if (keyword.name == head) return &keyword;
+    if (keyword.name == head && parser.knows(keyword.language)) return &keyword;
   }
   return nullptr;
 }
 
 void ExpressionParser::parse(std::string_view text, int depth) {
   const KeywordForm form = splitKeywordForm(text);
-  const Keyword* keyword = findKeyword(form.head);
+  const Keyword* keyword = findKeyword(form.head, *this);
   if (!keyword) {
     auto table = std::make_unique<TableOperator>(relations);
     table->setName(text);
@@ -112,12 +151,12 @@ void ExpressionParser::parse(std::string_view text, int depth) {
 
 }  // namespace
 
-void parseExpression(AlgebraTree& tree, std::string_view text, const RelationList& relations) {
+void parseExpression(AlgebraTree& tree, std::string_view text, const RelationList& relations, QueryLanguage language) {
   if (text.empty()) fatal(noQueryMessage);
   std::string_view query = text;
   trim(query);
   if (query.empty()) fatal(blankQueryMessage, text);
-  ExpressionParser(tree, relations).parse(query, 1);
+  ExpressionParser(tree, relations, language).parse(query, 1);
 }
 
 }  // namespace qerix

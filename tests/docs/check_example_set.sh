@@ -5,7 +5,8 @@
 # usage: check_example_set.sh QERIX_BINARY EXAMPLE_SET_DIR
 #
 # A set holds relations.txt, queries/NN-name.txt (one query line each) and
-# expected/NN-name.out (what qerix prints for it). The input file of a query
+# expected/NN-name.out (what qerix prints for it). A query named NN-name.x.txt
+# uses the textbook operators and runs as qerix -x. The input file of a query
 # is the query, an empty line and relations.txt; input.txt is the ready-made
 # input file of the first query.
 set -u
@@ -52,7 +53,9 @@ for query in "${queries[@]}"; do
   fi
   { cat "$query"; echo; cat "$set_dir/relations.txt"; } > "$work/input.txt"
   rm -f "$work/output.txt"
-  (cd "$work" && "$qerix" input.txt output.txt > stdout 2> stderr < /dev/null)
+  options=()
+  [[ $query_name == *.x ]] && options=(-x)
+  (cd "$work" && "$qerix" "${options[@]}" input.txt output.txt > stdout 2> stderr < /dev/null)
   status=$?
   [ "$status" = 0 ] || fail "$query_name: exit status $status"
   compare "$query_name: standard output" "$expected" "$work/stdout"

@@ -12,7 +12,9 @@
 #   ```output      what qerix prints for the latest input (exit status 0)
 #   ```error       what qerix writes to standard error for it (exit status 1)
 #   ```tree        what qerix-tree prints for it
-# A block of any other kind fails the check: nothing is shown unchecked.
+# A block of any other kind fails the check: nothing is shown unchecked. A
+# query or input block marked -x (```query -x) uses the textbook operators:
+# the blocks after it run qerix -x and qerix-tree -x.
 set -u
 
 guide=$(realpath "$1")
@@ -54,12 +56,22 @@ compare() {  # compare LINE LABEL EXPECTED ACTUAL
 
 cd "$work/run" || exit 1
 : > relations.txt
+options=()
 empty="$work/empty"
 : > "$empty"
 for kind_file in "$work"/blocks/*.kind; do
   base=${kind_file%.kind}
   kind=$(cat "$kind_file")
   line=$(cat "$base.line")
+  marked=""
+  if [[ $kind == *" -x" ]]; then
+    kind=${kind% -x}
+    marked=-x
+  fi
+  if [ -n "$marked" ] && [ "$kind" != query ] && [ "$kind" != input ]; then
+    fail "$line" "only query and input blocks take -x"
+    continue
+  fi
   text="$base.text"
   case "$kind" in
     relations)
@@ -72,9 +84,11 @@ for kind_file in "$work"/blocks/*.kind; do
         continue
       fi
       { cat "$text"; echo; cat relations.txt; } > input.txt
+      options=($marked)
       ;;
     input)
       cp "$text" input.txt
+      options=($marked)
       ;;
     output | error | tree)
       if [ ! -f input.txt ]; then
@@ -83,9 +97,9 @@ for kind_file in "$work"/blocks/*.kind; do
       fi
       rm -f output.txt
       if [ "$kind" = tree ]; then
-        "$tree" input.txt > stdout 2> stderr < /dev/null
+        "$tree" "${options[@]}" input.txt > stdout 2> stderr < /dev/null
       else
-        "$qerix" input.txt output.txt > stdout 2> stderr < /dev/null
+        "$qerix" "${options[@]}" input.txt output.txt > stdout 2> stderr < /dev/null
       fi
       status=$?
       checked=$((checked + 1))

@@ -13,7 +13,7 @@
 # is skipped where Graphviz is not installed.
 #
 # The messages are the string constants named ...Message in the SOURCE
-# files; the page lists each one as the first argument of the .B or .BI line
+# files (a constant may continue on the next line after its "="); the page lists each one as the first argument of the .B or .BI line
 # after a .TP in its DIAGNOSTICS section, the quoted part of a message left
 # out.
 set -u
@@ -128,7 +128,8 @@ awk "$unescape_roff"'
   END { exit bad }
 ' "$page" | sort > "$work/listed" || fail "the DIAGNOSTICS section cannot be read"
 if [ "${#sources[@]}" -gt 0 ]; then
-  grep -ho 'constexpr std::string_view [A-Za-z]*Message = "[^"]*"' "${sources[@]}" |
+  # A constant may break its line after the "=".
+  cat "${sources[@]}" | tr '\n' ' ' | grep -o 'constexpr std::string_view [A-Za-z]*Message = *"[^"]*"' |
     sed 's/^[^"]*"//; s/"$//' | sort > "$work/defined"
   [ -s "$work/defined" ] || fail "no message found in the sources"
   if ! cmp -s "$work/defined" "$work/listed"; then

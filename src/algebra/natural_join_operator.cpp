@@ -1,0 +1,36 @@
+#include "algebra/natural_join_operator.h"
+
+#include <ostream>
+
+#include "algebra/shared_attributes.h"
+#include "exec/key_join.h"
+#include "exec/paired_records.h"
+
+namespace qerix {
+
+void NaturalJoinOperator::print(std::ostream& out) const { out << "Join\n"; }
+
+void NaturalJoinOperator::evaluate(AlgebraOperator* left, AlgebraOperator* right) {
+  std::shared_ptr<Relation> first = takeOperand(left);
+  std::shared_ptr<Relation> second = takeOperand(right);
+  if (!first || !second) return;
+  const SharedAttributes shared = SharedAttributes::of(first->getAttributes(), second->getAttributes());
+  AttributeList attributes = first->getAttributes();
+  for (const int position : shared.secondOthers) {
+    attributes.addAttribute(second->getAttributeType(position), second->getAttributeName(position));
+  }
+  result = std::make_unique<Relation>(std::move(attributes));
+  // The first pair is where a comparison of the shared attributes would meet their types.
+  if (first->isEmpty() || second->isEmpty()) return;
+  shared.requireSameTypes(first->getAttributes(), second->getAttributes());
+  const KeyJoin join(*second, KeyFields::at(shared.secondPositions), shared.keyTypes);
+  std::vector<std::uint32_t> partners = join.partnersOf(*first, KeyFields::at(shared.firstPositions));
+  if (partners.size() == first->getRecordCount()) return;  // only ends of lists: no pair
+  // Without a shared attribute every field of the second stays.
+  std::optional<std::vector<int>> kept;
+  if (!shared.isEmpty()) kept = shared.secondOthers;
+  result->setRecordSource(
+      std::make_shared<PairedRecords>(std::move(first), std::move(second), std::move(partners), std::move(kept)));
+}
+
+}  // namespace qerix

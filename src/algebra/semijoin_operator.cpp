@@ -1,0 +1,56 @@
+#include "algebra/semijoin_operator.h"
+
+#include <ostream>
+#include <string>
+
+#include "algebra/shared_attributes.h"
+#include "conditions/logical_operators.h"
+#include "exec/pair_selection.h"
+#include "exec/record_set.h"
+#include "exec/selection.h"
+#include "query/condition_parser.h"
+
+namespace qerix {
+
+SemijoinOperator::SemijoinOperator() = default;
+
+SemijoinOperator::~SemijoinOperator() = default;
+
+void SemijoinOperator::setCondition(std::string_view text) {
+  condition = std::make_unique<ConditionTree>(std::make_unique<DummyCondition>());
+  parseCondition(*condition, text);
+}
+
+void printFilteringJoin(std::ostream& out, std::string_view name, ConditionTree* condition) {
+  if (condition) {
+    printWithCondition(out, std::string(name) + ": ", condition);
+  } else {
+    out << name << '\n';
+  }
+}
+
+void SemijoinOperator::print(std::ostream& out) const { printFilteringJoin(out, "Semijoin", condition.get()); }
+
+void SemijoinOperator::evaluate(AlgebraOperator* left, AlgebraOperator* right) {
+  const std::unique_ptr<Relation> first = takeOperand(left);
+  const std::unique_ptr<Relation> second = takeOperand(right);
+  if (!first || !second) return;
+  std::vector<bool> matched = findMatched(*first, *second, condition.get());
+  result = std::make_unique<Relation>(first->getAttributes());
+  if (!first->isEmpty()) appendChosen(*result, *first, std::move(matched));
+}
+
+std::vector<bool> SemijoinOperator::findMatched(const Relation& first, Relation& second, ConditionTree* condition) {
+  if (condition) return findPartners(first, second, *condition);
+  const SharedAttributes shared = SharedAttributes::of(first.getAttributes(), second.getAttributes());
+  if (first.isEmpty()) return {};
+  // Without a pair there is no comparison: every record lacks a partner.
+  if (second.isEmpty()) return std::vector<bool>(first.getRecordCount(), false);
+  shared.requireSameTypes(first.getAttributes(), second.getAttributes());
+  // Without a shared attribute every record of the second matches.
+  if (shared.isEmpty()) return std::vector<bool>(first.getRecordCount(), true);
+  const RecordSet partners(second, KeyFields::at(shared.secondPositions), shared.keyTypes);
+  return partners.findEach(first, KeyFields::at(shared.firstPositions));
+}
+
+}  // namespace qerix

@@ -1,0 +1,47 @@
+#include "algebra/shared_attributes.h"
+
+#include "conditions/comparison_operator.h"
+#include "model/fatal_error.h"
+
+namespace qerix {
+
+namespace {
+
+constexpr std::string_view repeatedNameMessage = "Hibas illesztes, tobbszor szereplo kozos attributum: ";
+
+int countOf(const AttributeList& attributes, std::string_view name) {
+  int count = 0;
+  for (int position = 1; position <= attributes.getAttributeCount(); ++position) {
+    if (attributes.getAttributeName(position) == name) ++count;
+  }
+  return count;
+}
+
+}  // namespace
+
+SharedAttributes SharedAttributes::of(const AttributeList& first, const AttributeList& second) {
+  SharedAttributes shared;
+  for (int position = 1; position <= second.getAttributeCount(); ++position) {
+    const std::string_view name = second.getAttributeName(position);
+    const int firstPosition = first.getAttributeIndex(name);
+    if (firstPosition == 0) {
+      shared.secondOthers.push_back(position);
+      continue;
+    }
+    if (countOf(first, name) > 1 || countOf(second, name) > 1) fatal(repeatedNameMessage, name);
+    shared.firstPositions.push_back(firstPosition);
+    shared.secondPositions.push_back(position);
+    shared.keyTypes.addAttribute(first.getAttributeType(firstPosition), name);
+  }
+  return shared;
+}
+
+void SharedAttributes::requireSameTypes(const AttributeList& first, const AttributeList& second) const {
+  for (std::size_t index = 0; index < firstPositions.size(); ++index) {
+    if (first.getAttributeType(firstPositions[index]) != second.getAttributeType(secondPositions[index])) {
+      failTypeMismatch();
+    }
+  }
+}
+
+}  // namespace qerix
