@@ -82,18 +82,18 @@ std::string randomRelation(std::mt19937& random, const std::string& header, cons
 
 TEST_F(TextbookEqualities, HoldOnRandomInputs) {
   std::mt19937 random(15);
-  const char* conditions[] = {"EQ(a,c)", "AND(EQ(b,d),GT(a,1))", "OR(LT(a,c),EQ(b,x))", "NOT(EQ(a,1))",
-                              "EQ(a,b)", "NEQ(b,d)"};
+  const char* conditions[] = {"EQ(a,c)", "AND(EQ(b,d),GT(a,1))", "OR(LT(a,c),EQ(b,x))", "NOT(EQ(a,1))", "EQ(a,b)",
+                              "NEQ(b,d)"};
   for (int round = 0; round < 12; ++round) {
     // A and B share b (B's b may be text or a number); N is narrower than A;
     // W is wider.
     const bool bNumeric = random() % 4 == 0;
-    const std::string relations = randomRelation(random, "A(a int, b string)", {true, false}, 6) + "\n" +
-                                  randomRelation(random, "B(c int, d string)", {true, false}, 6) + "\n" +
-                                  randomRelation(random, std::string("C(b ") + (bNumeric ? "int" : "string") +
-                                                             ", c int)", {bNumeric, true}, 5) + "\n" +
-                                  randomRelation(random, "N(a int)", {true}, 3) + "\n" +
-                                  randomRelation(random, "W(a int, b string, e int)", {true, false, true}, 5);
+    const std::string relations =
+        randomRelation(random, "A(a int, b string)", {true, false}, 6) + "\n" +
+        randomRelation(random, "B(c int, d string)", {true, false}, 6) + "\n" +
+        randomRelation(random, std::string("C(b ") + (bNumeric ? "int" : "string") + ", c int)", {bNumeric, true}, 5) +
+        "\n" + randomRelation(random, "N(a int)", {true}, 3) + "\n" +
+        randomRelation(random, "W(a int, b string, e int)", {true, false, true}, 5);
     for (const char* second : {"A", "B", "N", "W", "select(A,GT(a,1))"}) {
       const std::string pair = std::string("A,") + second;
       expectSame("intersect(" + pair + ")", "minus(A,minus(" + pair + "))", relations);
@@ -101,8 +101,7 @@ TEST_F(TextbookEqualities, HoldOnRandomInputs) {
     const char* condition = conditions[round % 6];
     for (const char* second : {"B", "C", "A"}) {
       const std::string pair = std::string("A,") + second;
-      expectSame("join(" + pair + "," + condition + ")", "select(product(" + pair + ")," + condition + ")",
-                 relations);
+      expectSame("join(" + pair + "," + condition + ")", "select(product(" + pair + ")," + condition + ")", relations);
       expectSame("antijoin(" + pair + ")", "minus(A,semijoin(" + pair + "))", relations);
       expectSame("antijoin(" + pair + "," + condition + ")", "minus(A,semijoin(" + pair + "," + condition + "))",
                  relations);
