@@ -6,7 +6,9 @@ usage: generate.py RECORDS OUTPUT_DIR
 OUTPUT_DIR receives relations.txt (Emp, Old and Dept in qerix's input format,
 without a query line) and emp.csv, old.csv, dept.csv for the SQL comparison.
 Emp holds RECORDS employees; Old holds as many, half of them also in Emp,
-in another order; Dept holds 50 departments, Sales among them.
+in another order; Dept holds 50 departments, Sales among them. It also
+receives skills.txt (Has and Core) with has.csv and core.csv: Has gives each
+employee id one to four of 20 skills, Core three of them.
 """
 import os
 import random
@@ -39,7 +41,13 @@ def main():
         out.write("Emp" + header + rows(emp) + "\n")
         out.write("Old" + header + rows(old) + "\n")
         out.write("Dept(dept string, floor int)\n" + rows(dept))
-    for name, relation in (("emp", emp), ("old", old), ("dept", dept)):
+    skills = [f"skill{n:02d}" for n in range(20)]
+    has = [(ident, skill) for ident in range(1, records + 1) for skill in rng.sample(skills, rng.randint(1, 4))]
+    core = [(skill,) for skill in ("skill03", "skill07", "skill11")]
+    with open(os.path.join(out_dir, "skills.txt"), "w") as out:
+        out.write("Has(id int, skill string)\n" + rows(has) + "\n")
+        out.write("Core(skill string)\n" + rows(core))
+    for name, relation in (("emp", emp), ("old", old), ("dept", dept), ("has", has), ("core", core)):
         with open(os.path.join(out_dir, f"{name}.csv"), "w") as out:
             out.write(rows(relation))
 

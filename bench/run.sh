@@ -3,14 +3,18 @@
 # from the commit named in bench/baseline, or $BASELINE), the median wall time
 # of several runs, interleaved so that both meet the same spells of the
 # machine, and the peak resident memory; the time of copying the input file
-# (the floor); and, where sqlite3 is installed, the same query in sqlite3's
-# shell. The ratios against the baseline are what to read: this machine's
-# speed drifts by a quarter within an hour.
+# (the floor); where sqlite3 is installed, the same query in sqlite3's shell;
+# and where node and npm are, the same query in DuckDB (bench/duckdb: its own
+# time to load the CSV files, run the query and write the result, with its
+# default threads). The ratios against the baseline are what to read: this
+# machine's speed drifts by a quarter within an hour.
 #
 # usage: run.sh QERIX_BINARY [SIZES...]   (default sizes: 10000 100000 1000000 3000000)
 #   RUNS=N        runs per measurement (default 5)
 #   BASELINE=REF  the git commit to compare with; BASELINE=none skips it
 #   QUERIES="1 3" only these queries
+# Q7 to Q11 use the textbook operators (qerix -x); a baseline without them
+# shows "-".
 set -euo pipefail
 qerix=$(realpath "$1")
 shift
@@ -29,6 +33,11 @@ queries=(
   "minus(Emp,Old)"
   "select(product(Emp,rename(Dept,D(d,floor))),EQ(dept,d))"
   "project(select(Emp,LT(salary,50000)),name)"
+  "join(Emp,Dept)"
+  "intersect(Emp,Old)"
+  "semijoin(Emp,Old)"
+  "antijoin(Emp,Old)"
+  "divide(Has,Core)"
 )
 sql=(
   "SELECT * FROM Emp WHERE age > 30 AND dept = 'Sales';"
@@ -37,7 +46,15 @@ sql=(
   "SELECT * FROM Emp EXCEPT SELECT * FROM Old;"
   "SELECT * FROM Emp JOIN Dept AS D ON Emp.dept = D.dept;"
   "SELECT DISTINCT name FROM Emp WHERE salary < 50000 ORDER BY name;"
+  "SELECT * FROM Emp NATURAL JOIN Dept;"
+  "SELECT * FROM Emp INTERSECT SELECT * FROM Old;"
+  "SELECT * FROM Emp WHERE (id, name, dept, age, salary) IN (SELECT * FROM Old);"
+  "SELECT Emp.* FROM Emp LEFT JOIN Old USING (id, name, dept, age, salary) WHERE Old.id IS NULL;"
+  "SELECT id FROM Has WHERE skill IN (SELECT skill FROM Core) GROUP BY id HAVING COUNT(DISTINCT skill) = (SELECT COUNT(DISTINCT skill) FROM Core) ORDER BY id;"
 )
+# The relations each query runs on, and its options.
+inputs=(relations relations relations relations relations relations relations relations relations relations skills)
+options=("" "" "" "" "" "" -x -x -x -x -x)
 selected=(${QUERIES:-$(seq "${#queries[@]}")})
 
 # The baseline binary, built once per commit into build/bench-baseline/.
@@ -56,6 +73,16 @@ if [ "$baseline_ref" != none ]; then
   baseline="$place/build/src/qerix"
 fi
 
+# DuckDB, installed from bench/duckdb/package-lock.json on first use.
+duckdb=""
+if command -v node >/dev/null && command -v npm >/dev/null; then
+  if [ -d "$here/duckdb/node_modules/@duckdb/node-api" ] || (cd "$here/duckdb" && npm ci --no-audit --no-fund >/dev/null 2>&1); then
+    duckdb="$here/duckdb/run.mjs"
+  else
+    echo "DuckDB could not be installed (npm ci in bench/duckdb failed): its column shows -" >&2
+  fi
+fi
+
 # Median of the numbers on standard input.
 median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b + 0 > 0) printf "%.2f", a / b; else print "-" }'; }
@@ -66,33 +93,41 @@ measure() {
   tail -n 1 "$data/.time"
 }
 
-printf "%-8s %-3s %8s %8s %6s %8s %8s %6s %7s %8s %7s\n" records query "qerix s" "base s" "x base" \
-  "peak MB" "base MB" "x base" "floor s" "sqlite s" "x sqlite"
+printf "%-8s %-3s %8s %8s %6s %8s %8s %6s %7s %8s %7s %8s %7s\n" records query "qerix s" "base s" "x base" \
+  "peak MB" "base MB" "x base" "floor s" "sqlite s" "x sqlite" "duckdb s" "x duckdb"
 for size in "${sizes[@]}"; do
   [ -f "$data/$size/relations.txt" ] || python3 "$here/generate.py" "$size" "$data/$size"
   for number in "${selected[@]}"; do
     index=$((number - 1))
     input="$data/$size/input.txt"
-    { printf '%s\n\n' "${queries[$index]}"; cat "$data/$size/relations.txt"; } > "$input"
+    { printf '%s\n\n' "${queries[$index]}"; cat "$data/$size/${inputs[$index]}.txt"; } > "$input"
+    option=(${options[$index]})
     times=(); memory=(); base_times=(); base_memory=(); floors=()
+    # A baseline that does not know the query's form is left out.
+    with_baseline=""
+    if [ -n "$baseline" ] && printf '%s\n\nEmp(id int)\n\nOld(id int)\n\nDept(id int)\n\nHas(id int)\n\nCore(id int)\n' \
+        "${queries[$index]}" > "$data/.probe" && "$baseline" "${option[@]}" "$data/.probe" "$data/.probe-output" >/dev/null 2>&1 &&
+        ! grep -q 'Meg ures' <("$baseline" "${option[@]}" "$data/.probe" "$data/.probe-output" 2>/dev/null); then
+      with_baseline=yes
+    fi
     for _ in $(seq "$runs"); do
-      read -r seconds kilobytes < <(measure "$qerix" "$input" "$data/$size/output.txt")
+      read -r seconds kilobytes < <(measure "$qerix" "${option[@]}" "$input" "$data/$size/output.txt")
       times+=("$seconds"); memory+=("$kilobytes")
-      if [ -n "$baseline" ]; then
-        read -r seconds kilobytes < <(measure "$baseline" "$input" "$data/$size/base-output.txt")
+      if [ -n "$with_baseline" ]; then
+        read -r seconds kilobytes < <(measure "$baseline" "${option[@]}" "$input" "$data/$size/base-output.txt")
         base_times+=("$seconds"); base_memory+=("$kilobytes")
       fi
       read -r seconds _ < <(measure bash -c "cat '$input' > '$data/$size/floor-output.txt'")
       floors+=("$seconds")
     done
-    if [ -n "$baseline" ] && ! cmp -s "$data/$size/output.txt" "$data/$size/base-output.txt"; then
+    if [ -n "$with_baseline" ] && ! cmp -s "$data/$size/output.txt" "$data/$size/base-output.txt"; then
       echo "Q$number at $size: the output file differs from the baseline's" >&2
     fi
     qerix_time=$(printf '%s\n' "${times[@]}" | median)
     peak=$(printf '%s\n' "${memory[@]}" | sort -n | tail -n 1)
     floor=$(printf '%s\n' "${floors[@]}" | median)
     base_time="-"; base_peak=0
-    if [ -n "$baseline" ]; then
+    if [ -n "$with_baseline" ]; then
       base_time=$(printf '%s\n' "${base_times[@]}" | median)
       base_peak=$(printf '%s\n' "${base_memory[@]}" | sort -n | tail -n 1)
     fi
@@ -103,10 +138,12 @@ for size in "${sizes[@]}"; do
 CREATE TABLE Emp(id INTEGER, name TEXT, dept TEXT, age INTEGER, salary INTEGER);
 CREATE TABLE Old(id INTEGER, name TEXT, dept TEXT, age INTEGER, salary INTEGER);
 CREATE TABLE Dept(dept TEXT, floor INTEGER);
+CREATE TABLE Has(id INTEGER, skill TEXT);
+CREATE TABLE Core(skill TEXT);
 .mode csv
-.import $data/$size/emp.csv Emp
-.import $data/$size/old.csv Old
-.import $data/$size/dept.csv Dept
+$(for table in Emp Old Dept Has Core; do
+  grep -qw "$table" <<< "${sql[$index]}" && echo ".import $data/$size/$(tr '[:upper:]' '[:lower:]' <<< "$table").csv $table"
+done)
 .output $data/$size/sqlite-output.txt
 ${sql[$index]}
 SQL
@@ -117,10 +154,18 @@ SQL
       done
       sqlite_time=$(printf '%s\n' "${stimes[@]}" | median)
     fi
-    printf "%-8s Q%-2s %8s %8s %6s %8.1f %8.1f %6s %7s %8s %7s\n" "$size" "$number" "$qerix_time" "$base_time" \
-      "$(ratio "$qerix_time" "$base_time")" "$(awk -v k="$peak" 'BEGIN { print k / 1024 }')" \
+    duckdb_time="-"
+    if [ -n "$duckdb" ]; then
+      dtimes=()
+      for _ in $(seq "$runs"); do
+        dtimes+=("$(node "$duckdb" "$data/$size" "$data/$size/duckdb-output.txt" "${sql[$index]}" 2>/dev/null || echo -)")
+      done
+      duckdb_time=$(printf '%s\n' "${dtimes[@]}" | median)
+    fi
+    printf "%-8s Q%-2s %8s %8s %6s %8.1f %8.1f %6s %7s %8s %7s %8s %7s\n" "$size" "$number" "$qerix_time" \
+      "$base_time" "$(ratio "$qerix_time" "$base_time")" "$(awk -v k="$peak" 'BEGIN { print k / 1024 }')" \
       "$(awk -v k="$base_peak" 'BEGIN { print k / 1024 }')" "$(ratio "$peak" "$base_peak")" "$floor" \
-      "$sqlite_time" "$(ratio "$qerix_time" "$sqlite_time")"
-    rm -f "$input" "$data/$size/"{output,base-output,floor-output,sqlite-output}.txt
+      "$sqlite_time" "$(ratio "$qerix_time" "$sqlite_time")" "$duckdb_time" "$(ratio "$qerix_time" "$duckdb_time")"
+    rm -f "$input" "$data/$size/"{output,base-output,floor-output,sqlite-output,duckdb-output}.txt
   done
 done
