@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "algebra/operator_tree.h"
+#include "conditions/condition_tree.h"
 #include "model/relation.h"
 
 namespace qerix {
@@ -31,6 +32,8 @@ class AlgebraOperator {
 
   // The keyword of the form the node stands for ("select", "table", ...).
   virtual std::string_view getKeyword() const = 0;
+  // The condition the node tests, if it has one; for views of the tree.
+  virtual ConditionTree* getCondition() { return nullptr; }
 
   // Hands the result over to the caller; the node keeps none.
   std::unique_ptr<Relation> takeResult() { return std::move(result); }

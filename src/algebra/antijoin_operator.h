@@ -17,7 +17,10 @@ class AntijoinOperator : public AlgebraOperator {
   AntijoinOperator();
   ~AntijoinOperator() override;
 
-  void setCondition(std::string_view text);  // the form with a condition; see condition_parser.h
+  void setCondition(std::string_view text);
+  ConditionTree* getCondition() override {
+    return condition.get();
+  }  // the form with a condition; see condition_parser.h
   void print(std::ostream& out) const override;
   void evaluate(AlgebraOperator* left, AlgebraOperator* right) override;
   std::string_view getKeyword() const override { return "antijoin"; }

@@ -24,7 +24,7 @@ class SelectOperator : public AlgebraOperator {
   std::string_view getKeyword() const override { return "select"; }
 
   // For the planner, which may test the condition elsewhere instead.
-  ConditionTree& getCondition() { return *condition; }
+  ConditionTree* getCondition() override { return condition.get(); }
   std::unique_ptr<ConditionTree> takeCondition() { return std::move(condition); }
 
   // The selection of `input`'s records, the condition being evaluated for

@@ -19,7 +19,10 @@ class SemijoinOperator : public AlgebraOperator {
   SemijoinOperator();
   ~SemijoinOperator() override;
 
-  void setCondition(std::string_view text);  // the form with a condition; see condition_parser.h
+  void setCondition(std::string_view text);
+  ConditionTree* getCondition() override {
+    return condition.get();
+  }  // the form with a condition; see condition_parser.h
   void print(std::ostream& out) const override;
   void evaluate(AlgebraOperator* left, AlgebraOperator* right) override;
   std::string_view getKeyword() const override { return "semijoin"; }

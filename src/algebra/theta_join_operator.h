@@ -18,7 +18,8 @@ class ThetaJoinOperator : public AlgebraOperator {
   explicit ThetaJoinOperator(std::unique_ptr<ConditionTree> joinCondition);
   ~ThetaJoinOperator() override;
 
-  void setCondition(std::string_view text);  // parses it; see condition_parser.h
+  void setCondition(std::string_view text);
+  ConditionTree* getCondition() override { return condition.get(); }  // parses it; see condition_parser.h
   void print(std::ostream& out) const override;
   void evaluate(AlgebraOperator* left, AlgebraOperator* right) override;
   std::string_view getKeyword() const override { return "join"; }

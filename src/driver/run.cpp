@@ -27,7 +27,6 @@ constexpr std::string_view sameFileMessage = "Az output file nem lehet azonos az
 constexpr std::string_view cannotOpenOutputMessage = "Nem sikerult irasra megnyitni az output file-t: ";
 constexpr std::string_view writeFailedMessage = "Nem sikerult kiirni az output file-t: ";
 constexpr std::string_view consoleFailedMessage = "Nem sikerult kiirni az eredmenyt a standard kimenetre.";
-constexpr std::string_view outOfMemoryMessage = "Nincs eleg memoria a lekerdezes vegrehajtasahoz.";
 constexpr std::string_view emptyResultMessage = "Meg ures az eredmeny...";
 
 // Writes everything to two streams, so that the result is formatted once for

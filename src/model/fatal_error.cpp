@@ -14,17 +14,17 @@ void fatal(std::string_view message, std::string_view offendingText) {
   fatal(std::string(message) + quotedText(offendingText));
 }
 
-std::optional<std::string> failureOf(const std::function<void()>& body, std::string_view outOfMemoryMessage) {
+std::optional<std::string> failureOf(const std::function<void()>& body, std::string_view memoryMessage) {
   try {
     body();
     return std::nullopt;
   } catch (const FatalError& error) {
     return error.what();
   } catch (const std::bad_alloc&) {
-    return std::string(outOfMemoryMessage);
+    return std::string(memoryMessage);
   } catch (const std::length_error&) {
     // A size beyond what any container can hold: memory ran out in effect.
-    return std::string(outOfMemoryMessage);
+    return std::string(memoryMessage);
   }
 }
 

@@ -19,6 +19,9 @@ class FatalError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// What a run that found too little memory to evaluate its query reports.
+inline constexpr std::string_view outOfMemoryMessage = "Nincs eleg memoria a lekerdezes vegrehajtasahoz.";
+
 [[noreturn]] void fatal(std::string_view message);
 // The message followed by the offending text, quoted as below.
 [[noreturn]] void fatal(std::string_view message, std::string_view offendingText);

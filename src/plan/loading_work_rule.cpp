@@ -15,13 +15,13 @@ namespace {
 // The work a node over a loaded relation may do while it is loaded, if any.
 std::unique_ptr<LoadingWork> workWhileLoading(AlgebraOperator& node) {
   if (auto* select = dynamic_cast<SelectOperator*>(&node)) {
-    return std::make_unique<SelectionWhileLoading>(select->getCondition());
+    return std::make_unique<SelectionWhileLoading>(*select->getCondition());
   }
   if (auto* project = dynamic_cast<ProjectOperator*>(&node)) {
     return std::make_unique<ProjectionWhileLoading>(project->getAttributeNames(), nullptr);
   }
   if (auto* fused = dynamic_cast<SelectionProjectionOperator*>(&node)) {
-    return std::make_unique<ProjectionWhileLoading>(fused->getAttributeNames(), &fused->getCondition());
+    return std::make_unique<ProjectionWhileLoading>(fused->getAttributeNames(), fused->getCondition());
   }
   return nullptr;
 }

@@ -19,7 +19,7 @@ class SelectionProjectionOperator : public AlgebraOperator {
   SelectionProjectionOperator(std::unique_ptr<ConditionTree> condition, std::vector<std::string> attributeNames);
   ~SelectionProjectionOperator() override;
 
-  ConditionTree& getCondition() { return *condition; }
+  ConditionTree* getCondition() override { return condition.get(); }
   const std::vector<std::string>& getAttributeNames() const { return attributeNames; }
 
   void print(std::ostream& out) const override;

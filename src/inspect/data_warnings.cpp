@@ -1,0 +1,210 @@
+#include "inspect/data_warnings.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <set>
+#include <tuple>
+
+#include "algebra/dummy_operator.h"
+#include "algebra/table_operator.h"
+#include "conditions/comparison_operator.h"
+#include "inspect/edit_distance.h"
+#include "model/fatal_error.h"
+#include "model/record_values.h"
+
+namespace qerix {
+
+namespace {
+
+constexpr std::string_view prefix = "Figyelmeztetes: ";
+constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+constexpr std::array numberTypes = {
+    std::string_view("int"),      std::string_view("integer"), std::string_view("number"),  std::string_view("numeric"),
+    std::string_view("smallint"), std::string_view("bigint"),  std::string_view("decimal"), std::string_view("float"),
+    std::string_view("double"),   std::string_view("real")};
+
+std::string lowered(std::string_view text) {
+  std::string result;
+  for (const char character : text) {
+    if (character != ' ') result += static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
+  }
+  return result;
+}
+
+// Whether a text reads as a whole number: blanks, a sign, digits, nothing else.
+bool isNumberText(std::string_view text) {
+  std::size_t position = text.find_first_not_of(' ');
+  if (position == std::string_view::npos) return false;
+  if (text[position] == '+' || text[position] == '-') ++position;
+  const std::size_t digits = position;
+  while (position < text.size() && text[position] >= '0' && text[position] <= '9') ++position;
+  return position > digits && position == text.size();
+}
+
+// The table references below a node, as the relations they name.
+void collectTables(const TreeNode<AlgebraOperator>& node, const RelationList& relations,
+                   std::vector<const Relation*>& tables) {
+  if (const auto* table = dynamic_cast<const TableOperator*>(node.payload.get())) {
+    for (auto loaded = relations.rbegin(); loaded != relations.rend(); ++loaded) {
+      if ((*loaded)->getName() == table->getName()) {
+        tables.push_back(loaded->get());
+        break;
+      }
+    }
+  }
+  if (node.left) collectTables(*node.left, relations, tables);
+  if (node.right) collectTables(*node.right, relations, tables);
+}
+
+}  // namespace
+
+DataWarnings::DataWarnings(const LoadedInput& loaded, QueryLanguage queryLanguage, std::vector<std::string>& warnings)
+    : input(loaded), language(queryLanguage), out(warnings) {}
+
+void DataWarnings::checkFile() {
+  if (std::string_view(input.query).starts_with(byteOrderMark)) {
+    out.push_back(std::string(prefix) +
+                  "az input file UTF-8 bajtsorrend-jelzovel (BOM) kezdodik, amit a lekerdezes elso karaktereinek "
+                  "olvasott: mentse BOM nelkul.");
+  }
+  for (const auto& relation : input.relations) {
+    for (int position = 1; position <= relation->getAttributeCount(); ++position) {
+      const std::string_view type = relation->getAttributeType(position);
+      if (type == "int" || std::find(numberTypes.begin(), numberTypes.end(), lowered(type)) == numberTypes.end()) {
+        continue;
+      }
+      out.push_back(std::string(prefix) + "a " + quotedText(relation->getName()) + " relacio " +
+                    quotedText(relation->getAttributeName(position)) + " attributumanak tipusa " + quotedText(type) +
+                    ", nem \"int\": szovegkent hasonlitja.");
+    }
+    for (RecordScanner scanner(*relation); scanner.next();) {
+      std::string_view line = scanner.getCurrent().getValues();
+      while (line.ends_with(',')) line.remove_suffix(1);  // the empty values a short line was given
+      const std::size_t open = line.find('(');
+      if (open == 0 || open == std::string_view::npos || !line.ends_with(')') ||
+          line.substr(0, open).find(',') != std::string_view::npos) {
+        continue;
+      }
+      out.push_back(std::string(prefix) + "a " + quotedText(line) + " sor relacio fejlecnek latszik, de a " +
+                    quotedText(relation->getName()) +
+                    " relacio rekordjanak olvasta: a fejlec elott ures sornak kell allnia.");
+    }
+  }
+}
+
+void DataWarnings::checkConditions() {
+  // Copies without records: every node finds its attributes, and nothing
+  // that needs a record can end the evaluation.
+  RelationList empty;
+  for (const auto& relation : input.relations) {
+    empty.push_back(std::make_unique<Relation>(relation->getAttributes()));
+    empty.back()->setName(relation->getName());
+  }
+  AlgebraTree tree(std::make_unique<DummyOperator>());
+  try {
+    parseExpression(tree, input.query, empty, language);
+  } catch (const FatalError&) {
+    return;
+  }
+  auto visit = [&](auto& self, TreeNode<AlgebraOperator>& node) -> bool {
+    if (node.left && !self(self, *node.left)) return false;
+    if (node.right && !self(self, *node.right)) return false;
+    if (ConditionTree* condition = node.payload->getCondition()) {
+      const Relation* left = node.left ? node.left->payload->getResult() : nullptr;
+      const Relation* right = node.right ? node.right->payload->getResult() : nullptr;
+      if (left && (right || !node.right)) {
+        AttributeList attributes = left->getAttributes();
+        if (right) attributes.addAttributes(right->getAttributes());
+        std::vector<const Relation*> tables;
+        collectTables(node, input.relations, tables);
+        checkCondition(*condition, attributes, tables);
+      }
+    }
+    try {
+      node.payload->evaluate(node.leftPayload(), node.rightPayload());
+    } catch (const FatalError&) {
+      return false;  // what is above it has no attributes to find
+    }
+    return true;
+  };
+  visit(visit, tree.getRoot());
+}
+
+void DataWarnings::checkCondition(ConditionTree& condition, const AttributeList& attributes,
+                                  const std::vector<const Relation*>& tables) {
+  if (!tryBindCondition(condition, attributes)) return;
+  std::set<std::string> blankValuesShown;
+  auto visit = [&](auto& self, const TreeNode<LogicalOperator>& node) -> void {
+    if (node.payload->getKind() == ConditionKind::comparison) {
+      const auto& comparison = static_cast<const ComparisonOperator&>(*node.payload);
+      const std::string& operand1 = comparison.getOperand1();
+      const std::string& operand2 = comparison.getOperand2();
+      const int position1 = comparison.getPosition1();
+      const int position2 = comparison.getPosition2();
+      const std::string compared = std::string(comparison.getName()) + "(" + operand1 + "," + operand2 + ")";
+      // Texts already taken apart wrongly are for the text warnings.
+      const bool misread = compared.find_first_of("()", compared.find('(') + 1) != compared.size() - 1 ||
+                           std::count(compared.begin(), compared.end(), ',') > 1;
+      if (misread) {
+        if (node.left) self(self, *node.left);
+        if (node.right) self(self, *node.right);
+        return;
+      }
+      // A literal where an attribute was meant: on the left, or on either side of two literals.
+      for (const auto& [operand, position, meantAsAttribute] :
+           {std::tuple(operand1, position1, true), std::tuple(operand2, position2, position1 == 0)}) {
+        if (position != 0 || !meantAsAttribute || operand.empty() || isNumberText(operand)) continue;
+        // Within two edits, and fewer than the operand has letters.
+        std::string closest;
+        std::size_t best = std::min<std::size_t>(3, operand.size());
+        for (int candidate = 1; candidate <= attributes.getAttributeCount(); ++candidate) {
+          const std::string_view name = attributes.getAttributeName(candidate);
+          const std::size_t distance = lowered(name) == lowered(operand) ? 1 : editDistance(name, operand);
+          if (distance < best) {
+            best = distance;
+            closest = name;
+          }
+        }
+        if (!closest.empty()) {
+          out.push_back(std::string(prefix) + quotedText(operand) +
+                        " nem attributum, ezert szovegkent hasonlitja; erre gondolt: " + quotedText(closest) + "?");
+        }
+      }
+      // An "int" attribute against a literal that is no number.
+      if ((position1 > 0) != (position2 > 0)) {
+        const int attribute = position1 > 0 ? position1 : position2;
+        const std::string& literal = position1 > 0 ? operand2 : operand1;
+        if (attributes.isNumeric(attribute) && !isNumberText(literal)) {
+          out.push_back(std::string(prefix) + "a " + quotedText(compared) + " az \"int\" tipusu " +
+                        quotedText(attributes.getAttributeName(attribute)) + " attributumot a " + quotedText(literal) +
+                        " szoveggel hasonlitja, amit " + std::to_string(toInt32(literal)) + " szamnak vesz.");
+        }
+        // Text values with a blank in front, as "a, b" writes them, against a literal without one.
+        const std::string_view name = attributes.getAttributeName(attribute);
+        for (const Relation* table : attributes.isNumeric(attribute) ? std::vector<const Relation*>() : tables) {
+          const int field = table->getAttributeIndex(name);
+          if (field == 0 || literal.starts_with(' ') ||
+              blankValuesShown.count(table->getName() + "." + std::string(name))) {
+            continue;
+          }
+          for (RecordScanner scanner(*table); scanner.next();) {
+            const std::string_view value = valueAt(scanner.getCurrent().getValues(), field);
+            if (!value.starts_with(' ')) continue;
+            blankValuesShown.insert(table->getName() + "." + std::string(name));
+            out.push_back(std::string(prefix) + "a " + quotedText(table->getName()) + " relacio " + quotedText(name) +
+                          " ertekei kozott szokozzel kezdodo is van (" + quotedText(value) + "), amit a " +
+                          quotedText(compared) +
+                          " az ertek reszenek vesz: a rekord soraiban a vesszok utan ne alljon szokoz.");
+            break;
+          }
+        }
+      }
+    }
+    if (node.left) self(self, *node.left);
+    if (node.right) self(self, *node.right);
+  };
+  visit(visit, condition.getRoot());
+}
+
+}  // namespace qerix

@@ -1,0 +1,41 @@
+#ifndef QERIX_INSPECT_DATA_WARNINGS_H
+#define QERIX_INSPECT_DATA_WARNINGS_H
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "driver/relation_loader.h"
+#include "query/expression_parser.h"
+
+namespace qerix {
+
+// Texts of an input file, and conditions over its relations, that qerix
+// reads as defined but that were most likely meant otherwise: a byte order
+// mark before the query, a type that spells a number but is not "int", a
+// record line that looks like a header, and, in each condition, an operand
+// that is not an attribute but nearly the name of one, an "int" attribute
+// compared with a text that is no number, and values with blanks in front
+// (written after a comma) where a condition compares them.
+//
+// The conditions are bound to the attributes their inputs have, which the
+// query's nodes find over records-free copies of the loaded relations.
+class DataWarnings {
+ public:
+  DataWarnings(const LoadedInput& input, QueryLanguage language, std::vector<std::string>& warnings);
+
+  void checkFile();
+  void checkConditions();
+
+ private:
+  void checkCondition(ConditionTree& condition, const AttributeList& attributes,
+                      const std::vector<const Relation*>& tables);
+
+  const LoadedInput& input;
+  QueryLanguage language;
+  std::vector<std::string>& out;
+};
+
+}  // namespace qerix
+
+#endif  // QERIX_INSPECT_DATA_WARNINGS_H

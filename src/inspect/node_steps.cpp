@@ -1,0 +1,75 @@
+#include "inspect/node_steps.h"
+
+#include <new>
+#include <sstream>
+#include <stdexcept>
+
+#include "model/fatal_error.h"
+
+namespace qerix {
+
+NodeStep describeResult(const Relation& result, std::size_t rows) {
+  NodeStep step;
+  step.outcome = NodeStep::Outcome::result;
+  step.recordCount = result.getRecordCount();
+  // The records as printTo formats them, of a copy that holds only those shown.
+  Relation shown(result.getAttributes());
+  shown.setName(result.getName());
+  for (RecordScanner scanner(result); scanner.next() && shown.getRecordCount() < rows;) {
+    shown.appendNewRecord(scanner.getCurrent().getValues());
+  }
+  std::ostringstream printed;
+  shown.printTo(printed);
+  std::istringstream lines(printed.str());
+  std::getline(lines, step.header);
+  for (std::string line; std::getline(lines, line);) step.firstRecords.push_back(line);
+  // The header's columns: what stands between its parentheses, split at ", ".
+  const std::size_t open = step.header.find('(');
+  const std::string inside = step.header.substr(open + 1, step.header.size() - open - 2);
+  for (std::size_t start = 0; !inside.empty() && start <= inside.size();) {
+    const std::size_t separator = inside.find(", ", start);
+    step.columns.push_back(inside.substr(start, separator - start));
+    if (separator == std::string::npos) break;
+    start = separator + 2;
+  }
+  return step;
+}
+
+std::string NodeSteps::evaluate(AlgebraTree& tree) {
+  const auto failure = failureOf([&] { evaluateBelow(tree.getRoot()); }, outOfMemoryMessage);
+  return failure.value_or("");
+}
+
+void NodeSteps::evaluateBelow(TreeNode<AlgebraOperator>& node) {
+  if (node.left) evaluateBelow(*node.left);
+  if (node.right) evaluateBelow(*node.right);
+  NodeStep& step = steps[&node];
+  try {
+    node.payload->evaluate(node.leftPayload(), node.rightPayload());
+  } catch (const FatalError& error) {
+    step.outcome = NodeStep::Outcome::failed;
+    step.message = error.what();
+    throw;
+  } catch (const std::bad_alloc&) {
+    step.outcome = NodeStep::Outcome::failed;
+    step.message = outOfMemoryMessage;
+    throw;
+  } catch (const std::length_error&) {
+    step.outcome = NodeStep::Outcome::failed;
+    step.message = outOfMemoryMessage;
+    throw;
+  }
+  const Relation* result = node.payload->getResult();
+  if (!result) {
+    step.outcome = NodeStep::Outcome::noResult;
+    return;
+  }
+  step = describeResult(*result, rows);
+}
+
+const NodeStep& NodeSteps::of(const TreeNode<AlgebraOperator>& node) const {
+  const auto found = steps.find(&node);
+  return found == steps.end() ? notEvaluated : found->second;
+}
+
+}  // namespace qerix

@@ -1,0 +1,212 @@
+#include "inspect/text_warnings.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+#include "inspect/edit_distance.h"
+#include "model/fatal_error.h"
+#include "query/text_helpers.h"
+
+namespace qerix {
+
+namespace {
+
+constexpr std::string_view prefix = "Figyelmeztetes: ";
+
+constexpr std::array basicKeywords = {std::string_view("union"),   std::string_view("minus"),
+                                      std::string_view("product"), std::string_view("select"),
+                                      std::string_view("project"), std::string_view("rename")};
+constexpr std::array textbookKeywords = {std::string_view("intersect"), std::string_view("join"),
+                                         std::string_view("semijoin"), std::string_view("antijoin"),
+                                         std::string_view("divide")};
+constexpr std::array conditionKeywords = {std::string_view("EQ"),  std::string_view("NEQ"), std::string_view("LT"),
+                                          std::string_view("LTE"), std::string_view("GT"),  std::string_view("GTE"),
+                                          std::string_view("AND"), std::string_view("OR"),  std::string_view("NOT")};
+
+template <std::size_t count>
+bool isOneOf(std::string_view word, const std::array<std::string_view, count>& words) {
+  return std::find(words.begin(), words.end(), word) != words.end();
+}
+
+std::string lowered(std::string_view text) {
+  std::string result(text);
+  for (char& character : result) character = static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
+  return result;
+}
+
+std::string raised(std::string_view text) {
+  std::string result(text);
+  for (char& character : result) character = static_cast<char>(std::toupper(static_cast<unsigned char>(character)));
+  return result;
+}
+
+// The position of the ")" that closes the "(" at `open`, npos when none does.
+std::size_t closingParenthesis(std::string_view text, std::size_t open) {
+  long depth = 0;
+  for (std::size_t position = open; position < text.size(); ++position) {
+    if (text[position] == '(') ++depth;
+    if (text[position] == ')' && --depth == 0) return position;
+  }
+  return std::string_view::npos;
+}
+
+// The text up to its first comma outside parentheses: the argument meant.
+std::string_view firstArgument(std::string_view text) { return text.substr(0, findTopLevelComma(text)); }
+
+}  // namespace
+
+TextWarnings::TextWarnings(const RelationList& loaded, QueryLanguage queryLanguage, std::vector<std::string>& warnings)
+    : relations(loaded), language(queryLanguage), out(warnings) {}
+
+void TextWarnings::checkQuery(std::string_view query) {
+  trim(query);
+  if (!query.empty()) checkExpression(query);
+}
+
+void TextWarnings::checkEnding(std::string_view form) {
+  const std::size_t open = form.find('(');
+  const std::size_t close = closingParenthesis(form, open);
+  if (close == std::string_view::npos) {
+    if (form.back() != ')') {
+      out.push_back(std::string(prefix) + "a " + quotedText(form) + " forma utolso karaktere nem \")\": a " +
+                    quotedText(form.substr(form.size() - 1)) + " karaktert olvasas nelkul elhagyta.");
+    }
+  } else if (close + 1 < form.size()) {
+    out.push_back(std::string(prefix) + "a " + quotedText(form) + " forma zaro \")\" utani szoveget (" +
+                  quotedText(form.substr(close + 1)) + ") a forma utolso argumentumaba olvasta.");
+  }
+}
+
+void TextWarnings::checkExpression(std::string_view text) {
+  trim(text);
+  if (text.empty()) return;
+  const KeywordForm form = splitKeywordForm(text);
+  const bool textbook = isOneOf(form.head, textbookKeywords);
+  const bool keyword = isOneOf(form.head, basicKeywords) || (textbook && language == QueryLanguage::extended);
+  if (!keyword || !form.hasParenthesis) {
+    std::string_view head = form.head;
+    trim(head);
+    if (form.hasParenthesis && textbook) {
+      out.push_back(std::string(prefix) + "a " + quotedText(form.head) +
+                    " csak a -x kapcsoloval muvelet; nelkule relacionevnek olvasta: " + quotedText(text));
+    } else if (form.hasParenthesis && head != form.head &&
+               (isOneOf(head, basicKeywords) || isOneOf(head, textbookKeywords))) {
+      out.push_back(std::string(prefix) + "a " + quotedText(head) +
+                    " kulcsszo es a \"(\" kozott szokoz all, ezert relacionevnek olvasta: " + quotedText(text));
+    } else if (form.hasParenthesis && (isOneOf(std::string_view(lowered(head)), basicKeywords) ||
+                                       isOneOf(std::string_view(lowered(head)), textbookKeywords))) {
+      out.push_back(std::string(prefix) + "a " + quotedText(head) + " kulcsszot kisbetuvel kell irni (" +
+                    quotedText(lowered(head)) + "), ezert relacionevnek olvasta: " + quotedText(text));
+    } else if (!keyword) {
+      const bool found = std::any_of(relations.begin(), relations.end(),
+                                     [&](const auto& relation) { return relation->getName() == text; });
+      if (!found) {
+        const std::string closest = closestRelation(text);
+        out.push_back(std::string(prefix) + "nincs " + quotedText(text) + " nevu relacio, ezert nincs eredmeny" +
+                      (closest.empty() ? "." : "; erre gondolt: " + quotedText(closest) + "?"));
+      }
+    }
+    return;
+  }
+  checkEnding(text);
+  const std::size_t comma = findTopLevelComma(form.inner);
+  if (comma == std::string_view::npos) return;
+  const std::string_view first = form.inner.substr(0, comma);
+  const std::string_view rest = form.inner.substr(comma + 1);
+  checkExpression(first);
+  if (form.head == "select") {
+    if (findTopLevelComma(rest) != std::string_view::npos) {
+      out.push_back(std::string(prefix) + "a select egy feltetelt var; az elso utan allo szoveget (" +
+                    quotedText(rest.substr(findTopLevelComma(rest) + 1)) +
+                    ") az elso feltetelbe olvasta: " + quotedText(text));
+    }
+    checkCondition(firstArgument(rest));
+  } else if (form.head == "project") {
+    if (rest.find('(') != std::string_view::npos) {
+      out.push_back(std::string(prefix) +
+                    "a project attributumneveket var; a zarojeles szoveget is annak olvasta: " + quotedText(rest));
+    }
+  } else if (form.head == "rename") {
+    return;
+  } else if (textbook && form.head != "intersect" && form.head != "divide") {
+    const std::size_t second = findTopLevelComma(rest);
+    checkExpression(rest.substr(0, second));
+    if (second != std::string_view::npos) checkCondition(rest.substr(second + 1));
+  } else {
+    checkExpression(rest);
+  }
+}
+
+void TextWarnings::checkCondition(std::string_view text) {
+  trim(text);
+  if (text.empty()) return;
+  const KeywordForm form = splitKeywordForm(text);
+  if (!isOneOf(form.head, conditionKeywords) || !form.hasParenthesis) {
+    checkOperand(text);
+    return;
+  }
+  checkEnding(text);
+  const std::size_t comma = findTopLevelComma(form.inner);
+  const bool logical = form.head == "AND" || form.head == "OR" || form.head == "NOT";
+  if (comma == std::string_view::npos) {
+    if (logical) checkCondition(form.inner);
+    return;
+  }
+  const std::string_view first = form.inner.substr(0, comma);
+  const std::string_view second = form.inner.substr(comma + 1);
+  const std::size_t extra = findTopLevelComma(second);
+  if (form.head == "NOT") {
+    out.push_back(std::string(prefix) + "a NOT egy feltetelt hasznal; a masodik argumentumat (" + quotedText(second) +
+                  ") figyelmen kivul hagyja: " + quotedText(text));
+  } else if (extra != std::string_view::npos) {
+    out.push_back(std::string(prefix) + "a " + quotedText(text) +
+                  " ket argumentumot hasznal; a masodik argumentuma ez lett: " + quotedText(second));
+  }
+  if (logical) {
+    checkCondition(first);
+    if (form.head != "NOT") checkCondition(firstArgument(second));
+  } else {
+    checkOperand(first);
+    checkOperand(firstArgument(second));
+  }
+}
+
+void TextWarnings::checkOperand(std::string_view operand) {
+  trim(operand);
+  if (operand.empty()) return;
+  const bool quoted =
+      operand.front() == '\'' || operand.front() == '"' || operand.back() == '\'' || operand.back() == '"';
+  if (quoted) {
+    out.push_back(std::string(prefix) + "a " + quotedText(operand) +
+                  " operandus idezojeleit is az ertek reszenek veszi: idezojel nelkul irja.");
+    return;
+  }
+  const std::size_t open = operand.find('(');
+  if (open == std::string_view::npos) return;
+  std::string_view head = operand.substr(0, open);
+  trim(head);
+  if (head != operand.substr(0, open) && isOneOf(head, conditionKeywords)) {
+    out.push_back(std::string(prefix) + "a " + quotedText(head) +
+                  " kulcsszo es a \"(\" kozott szokoz all, ezert szovegnek olvasta: " + quotedText(operand));
+  } else if (head != raised(head) && isOneOf(std::string_view(raised(head)), conditionKeywords)) {
+    out.push_back(std::string(prefix) + "a " + quotedText(head) + " kulcsszot nagybetuvel kell irni (" +
+                  quotedText(raised(head)) + "), ezert szovegnek olvasta: " + quotedText(operand));
+  }
+}
+
+std::string TextWarnings::closestRelation(std::string_view name) const {
+  std::string closest;
+  std::size_t best = std::string_view::npos;
+  for (const auto& relation : relations) {
+    const std::string& candidate = relation->getName();
+    const std::size_t distance = lowered(candidate) == lowered(name) ? 0 : editDistance(candidate, name);
+    if (distance < best) {
+      best = distance;
+      closest = candidate;
+    }
+  }
+  return closest;
+}
+
+}  // namespace qerix

@@ -1,0 +1,42 @@
+#ifndef QERIX_INSPECT_TEXT_WARNINGS_H
+#define QERIX_INSPECT_TEXT_WARNINGS_H
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/relation.h"
+#include "query/expression_parser.h"
+
+namespace qerix {
+
+// Texts of a query that qerix reads as the language defines, but that were
+// most likely meant otherwise: a form whose last character is not its ")",
+// text after a form's ")", a form with more arguments than it uses, a select
+// or project given more than it uses, quotes around a literal, a keyword in
+// the wrong case or with a blank before its "(", a relation name that
+// matches no loaded relation. The query is walked as the parsers walk it.
+class TextWarnings {
+ public:
+  TextWarnings(const RelationList& loaded, QueryLanguage language, std::vector<std::string>& warnings);
+
+  void checkQuery(std::string_view query);
+
+ private:
+  void checkExpression(std::string_view text);
+  void checkCondition(std::string_view text);
+  void checkOperand(std::string_view operand);
+  // The ")" that closes a form's first "(", or text after it.
+  void checkEnding(std::string_view form);
+  // The loaded relation name most like `name` (the same letters in another
+  // case first), or "" when nothing is loaded.
+  std::string closestRelation(std::string_view name) const;
+
+  const RelationList& relations;
+  QueryLanguage language;
+  std::vector<std::string>& out;
+};
+
+}  // namespace qerix
+
+#endif  // QERIX_INSPECT_TEXT_WARNINGS_H
