@@ -6,12 +6,12 @@ include(GNUInstallDirs)
 # first. So a package test never starts a second build inside the test run.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
-install(TARGETS qerix qerix-tree RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS qerix qerix-tree qerix-check RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # Manual pages go out compressed, as Debian installs them.
 find_program(QERIX_GZIP gzip)
 set(man_pages)
-foreach(page qerix.1 qerix-tree.1)
+foreach(page qerix.1 qerix-tree.1 qerix-check.1)
   set(source_page ${PROJECT_SOURCE_DIR}/man/${page})
   if(QERIX_GZIP)
     set(built_page ${PROJECT_BINARY_DIR}/man/${page})
@@ -46,9 +46,12 @@ result. The query language is relational algebra itself: union, minus,
 product, select, project and rename, nested freely, with conditions
 built from comparisons, AND, OR and NOT.
 
-qerix-tree shows how a query was read, as an indented tree or as a
-Graphviz drawing. A guide for students and example data sets with their
-expected outputs are in /usr/share/doc/qerix.")
+qerix-tree shows how a query was read and, step by step, how it was
+evaluated, as an indented tree, a Graphviz drawing or JSON, with
+warnings about texts that were most likely meant otherwise. qerix-check
+grades answers against a model answer, also on data the student has not
+seen. A guide for students and example data sets with their expected
+outputs are in /usr/share/doc/qerix.")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS graphviz)

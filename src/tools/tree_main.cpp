@@ -2,7 +2,7 @@
 #include <string_view>
 #include <vector>
 
-#include "driver/query_tree.h"
+#include "tools/tree_command.h"
 
 int main(int argc, char* argv[]) {
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);

@@ -1,0 +1,174 @@
+#include "tools/answer_check.h"
+
+#include <algorithm>
+#include <map>
+#include <sstream>
+
+#include "algebra/dummy_operator.h"
+#include "model/fatal_error.h"
+#include "plan/planner.h"
+
+namespace qerix {
+
+namespace {
+
+constexpr std::size_t shownRecords = 10;
+
+// What stands inside a header's parentheses: the attributes, without the name.
+std::string_view attributesOf(std::string_view header) {
+  const std::size_t open = header.find('(');
+  return open == std::string_view::npos ? header : header.substr(open);
+}
+
+}  // namespace
+
+QueryOutcome evaluateQuery(std::string_view query, const RelationList& relations, QueryLanguage language) {
+  QueryOutcome outcome;
+  const auto failure = failureOf(
+      [&] {
+        AlgebraTree tree(std::make_unique<DummyOperator>());
+        parseExpression(tree, query, relations, language);
+        Planner::plan(tree);
+        EvaluateVisitor evaluator;
+        tree.walkPostOrder(evaluator);
+        const Relation* result = tree.getRoot().payload->getResult();
+        if (!result) return;
+        outcome.hasResult = true;
+        std::ostringstream printed;
+        result->printTo(printed);
+        std::istringstream lines(printed.str());
+        std::getline(lines, outcome.header);
+        for (std::string line; std::getline(lines, line);) outcome.records.push_back(line);
+      },
+      outOfMemoryMessage);
+  if (failure) {
+    outcome = {};
+    outcome.failed = true;
+    outcome.message = *failure;
+  }
+  return outcome;
+}
+
+Verdict judge(const QueryOutcome& model, const QueryOutcome& answer) {
+  Verdict verdict;
+  if (model.failed) {
+    verdict.kind = Verdict::Kind::modelFailed;
+    verdict.message = model.message;
+    return verdict;
+  }
+  if (answer.failed) {
+    verdict.kind = Verdict::Kind::answerFailed;
+    verdict.message = answer.message;
+    return verdict;
+  }
+  if (!model.hasResult || !answer.hasResult) {
+    if (model.hasResult) verdict.kind = Verdict::Kind::noResult;
+    if (answer.hasResult) verdict.kind = Verdict::Kind::unexpectedResult;
+    return verdict;
+  }
+  if (attributesOf(model.header) != attributesOf(answer.header)) {
+    verdict.kind = Verdict::Kind::otherAttributes;
+    verdict.expectedHeader = model.header;
+    verdict.actualHeader = answer.header;
+    return verdict;
+  }
+  if (model.records == answer.records) {
+    verdict.kind = model.header == answer.header ? Verdict::Kind::same : Verdict::Kind::otherName;
+    verdict.expectedHeader = model.header;
+    verdict.actualHeader = answer.header;
+    return verdict;
+  }
+  // The records as multisets: how often each stands in the model and in the answer.
+  std::map<std::string_view, std::pair<std::size_t, std::size_t>> counts;
+  for (const std::string& record : model.records) ++counts[record].first;
+  for (const std::string& record : answer.records) ++counts[record].second;
+  bool sameCounts = true;
+  bool sameSet = true;
+  for (const auto& [record, count] : counts) {
+    sameCounts = sameCounts && count.first == count.second;
+    sameSet = sameSet && (count.first > 0) == (count.second > 0);
+  }
+  if (sameCounts) {
+    verdict.kind = Verdict::Kind::otherOrder;
+    return verdict;
+  }
+  if (sameSet) {
+    verdict.kind = Verdict::Kind::otherDuplicates;
+    return verdict;
+  }
+  verdict.kind = Verdict::Kind::otherRecords;
+  // Missing and surplus records in the order they stand, each as often as it is missing or surplus.
+  std::map<std::string_view, std::size_t> left;
+  for (const auto& [record, count] : counts) left[record] = count.first > count.second ? count.first - count.second : 0;
+  for (const std::string& record : model.records) {
+    if (left[record] == 0) continue;
+    --left[record];
+    ++verdict.missingCount;
+    if (verdict.missing.size() < shownRecords) verdict.missing.push_back(record);
+  }
+  for (const auto& [record, count] : counts) left[record] = count.second > count.first ? count.second - count.first : 0;
+  for (const std::string& record : answer.records) {
+    if (left[record] == 0) continue;
+    --left[record];
+    ++verdict.surplusCount;
+    if (verdict.surplus.size() < shownRecords) verdict.surplus.push_back(record);
+  }
+  return verdict;
+}
+
+std::string describe(const Verdict& verdict) {
+  switch (verdict.kind) {
+    case Verdict::Kind::same:
+      return "azonos eredmeny";
+    case Verdict::Kind::otherOrder:
+      return "ugyanazok a rekordok, mas sorrendben";
+    case Verdict::Kind::otherDuplicates:
+      return "ugyanazok a rekordok, mas ismetlodesekkel";
+    case Verdict::Kind::otherName:
+      return "ugyanazok a rekordok, mas relacionevvel: vart " + quotedText(verdict.expectedHeader) + ", kapott " +
+             quotedText(verdict.actualHeader);
+    case Verdict::Kind::otherAttributes:
+      return "mas attributumok: vart " + quotedText(verdict.expectedHeader) + ", kapott " +
+             quotedText(verdict.actualHeader);
+    case Verdict::Kind::otherRecords:
+      return "hianyzik " + std::to_string(verdict.missingCount) + " rekord, folosleges " +
+             std::to_string(verdict.surplusCount) + " rekord";
+    case Verdict::Kind::answerFailed:
+      return "a valasz hibaval ert veget: " + verdict.message;
+    case Verdict::Kind::noResult:
+      return "a valasznak nincs eredmenye (Meg ures az eredmeny...)";
+    case Verdict::Kind::unexpectedResult:
+      return "a valasznak van eredmenye, a modell valasznak nincs";
+    case Verdict::Kind::modelFailed:
+      return "a modell valasz hibaval ert veget: " + verdict.message;
+  }
+  return "";
+}
+
+std::string_view shortName(Verdict::Kind kind) {
+  switch (kind) {
+    case Verdict::Kind::same:
+      return "azonos";
+    case Verdict::Kind::otherOrder:
+      return "sorrend";
+    case Verdict::Kind::otherDuplicates:
+      return "ismetlodes";
+    case Verdict::Kind::otherName:
+      return "nev";
+    case Verdict::Kind::otherAttributes:
+      return "attributumok";
+    case Verdict::Kind::otherRecords:
+      return "rekordok";
+    case Verdict::Kind::answerFailed:
+      return "hiba";
+    case Verdict::Kind::noResult:
+      return "nincs";
+    case Verdict::Kind::unexpectedResult:
+      return "van";
+    case Verdict::Kind::modelFailed:
+      return "modellhiba";
+  }
+  return "";
+}
+
+}  // namespace qerix

@@ -1,0 +1,200 @@
+#include "tools/check_command.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "driver/input_file.h"
+#include "driver/line_reader.h"
+#include "driver/relation_loader.h"
+#include "model/fatal_error.h"
+#include "tools/answer_check.h"
+
+namespace qerix {
+
+namespace {
+
+constexpr std::string_view usageMessage =
+    "Hasznalat: qerix-check [-x] [--tsv] <model_input> <answer>... [--data <input_file>]...";
+constexpr std::string_view unreadableMessage = "Nem olvashato a file: ";
+constexpr std::string_view writeFailedMessage = "Nem sikerult kiirni az ellenorzest a standard outputra.";
+constexpr std::string_view checkOutOfMemoryMessage = "Nincs eleg memoria az ellenorzeshez.";
+
+struct CheckRequest {
+  QueryLanguage language = QueryLanguage::basic;
+  bool tsv = false;
+  std::string_view model;
+  std::vector<std::string_view> answers;
+  std::vector<std::string_view> data;
+};
+
+CheckRequest readArguments(std::span<const std::string_view> arguments) {
+  CheckRequest request;
+  std::size_t index = 0;
+  for (bool extendedGiven = false; index < arguments.size(); ++index) {
+    if ((arguments[index] == "-x" || arguments[index] == "--extended") && !extendedGiven) {
+      extendedGiven = true;
+      request.language = QueryLanguage::extended;
+    } else if (arguments[index] == "--tsv" && !request.tsv) {
+      request.tsv = true;
+    } else {
+      break;
+    }
+  }
+  if (index == arguments.size() || arguments[index].starts_with("-")) fatal(usageMessage);
+  request.model = arguments[index++];
+  for (; index < arguments.size(); ++index) {
+    if (arguments[index] == "--data") {
+      if (++index == arguments.size()) fatal(usageMessage);
+      request.data.push_back(arguments[index]);
+    } else if (arguments[index].starts_with("-") || !request.data.empty()) {
+      fatal(usageMessage);
+    } else {
+      request.answers.push_back(arguments[index]);
+    }
+  }
+  if (request.answers.empty()) fatal(usageMessage);
+  return request;
+}
+
+// The query and relations of an input file, read without echo; a file that
+// cannot be read is named in the message.
+LoadedInput loadFile(std::string_view path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(std::filesystem::path(path), error)) fatal(unreadableMessage, path);
+  InputFile file(path);
+  std::ostream discard(nullptr);
+  LineReader reader(file.stream(), discard);
+  return loadInput(reader, file);
+}
+
+// An answer file's query: its first non-empty line; nothing when it cannot be read.
+std::optional<std::string> readAnswer(std::string_view path) {
+  std::optional<std::string> query;
+  const auto failure = failureOf(
+      [&] {
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(std::filesystem::path(path), error)) return;
+        InputFile file(path);
+        std::ostream discard(nullptr);
+        LineReader reader(file.stream(), discard);
+        query = readQuery(reader);
+      },
+      checkOutOfMemoryMessage);
+  return failure ? std::nullopt : query;
+}
+
+struct DataSet {
+  std::string name;
+  LoadedInput input;
+  QueryOutcome model;
+};
+
+struct AnswerRow {
+  std::string_view path;
+  bool readable = true;
+  std::vector<Verdict> verdicts;  // one per data set
+
+  bool matches() const {
+    return readable &&
+           std::all_of(verdicts.begin(), verdicts.end(), [](const Verdict& each) { return each.matches(); });
+  }
+};
+
+void writeReport(const std::vector<DataSet>& sets, const std::vector<AnswerRow>& rows, std::ostream& out) {
+  for (const AnswerRow& row : rows) {
+    out << row.path << '\n';
+    if (!row.readable) {
+      out << "  nem olvashato valasz file\n";
+      continue;
+    }
+    for (std::size_t set = 0; set < sets.size(); ++set) {
+      const Verdict& verdict = row.verdicts[set];
+      out << "  " << sets[set].name << ": " << describe(verdict) << '\n';
+      for (const std::string& record : verdict.missing) out << "    hianyzik: " << record << '\n';
+      for (const std::string& record : verdict.surplus) out << "    folosleges: " << record << '\n';
+    }
+  }
+  // The summary: a row per answer, a column per data set, each as wide as its widest cell.
+  auto cellOf = [](const AnswerRow& row, std::size_t set) {
+    return row.readable ? shortName(row.verdicts[set].kind) : std::string_view("olvashatatlan");
+  };
+  std::vector<std::size_t> widths{std::string_view("valasz").size()};
+  for (const AnswerRow& row : rows) widths[0] = std::max(widths[0], row.path.size());
+  for (std::size_t set = 0; set < sets.size(); ++set) {
+    widths.push_back(sets[set].name.size());
+    for (const AnswerRow& row : rows) widths.back() = std::max(widths.back(), cellOf(row, set).size());
+  }
+  auto writeCell = [&out](std::string_view text, std::size_t width) {
+    out << text << std::string(width - text.size() + 2, ' ');
+  };
+  out << "\nOsszesites:\n";
+  writeCell("valasz", widths[0]);
+  for (std::size_t set = 0; set < sets.size(); ++set) writeCell(sets[set].name, widths[set + 1]);
+  out << "helyes\n";
+  std::size_t matching = 0;
+  for (const AnswerRow& row : rows) {
+    writeCell(row.path, widths[0]);
+    for (std::size_t set = 0; set < sets.size(); ++set) writeCell(cellOf(row, set), widths[set + 1]);
+    out << (row.matches() ? "igen" : "nem") << '\n';
+    if (row.matches()) ++matching;
+  }
+  out << matching << " / " << rows.size() << " valasz helyes.\n";
+}
+
+void writeTsv(const std::vector<DataSet>& sets, const std::vector<AnswerRow>& rows, std::ostream& out) {
+  out << "valasz";
+  for (const DataSet& set : sets) out << '\t' << set.name;
+  out << "\thelyes\n";
+  for (const AnswerRow& row : rows) {
+    out << row.path;
+    for (std::size_t set = 0; set < sets.size(); ++set) {
+      out << '\t' << (row.readable ? shortName(row.verdicts[set].kind) : "olvashatatlan");
+    }
+    out << '\t' << (row.matches() ? "igen" : "nem") << '\n';
+  }
+}
+
+bool check(const CheckRequest& request, std::ostream& console) {
+  std::vector<DataSet> sets;
+  sets.push_back({std::string(request.model), loadFile(request.model), {}});
+  const std::string modelQuery = sets[0].input.query;
+  for (const std::string_view path : request.data) sets.push_back({std::string(path), loadFile(path), {}});
+  for (DataSet& set : sets) set.model = evaluateQuery(modelQuery, set.input.relations, request.language);
+
+  std::vector<AnswerRow> rows;
+  for (const std::string_view path : request.answers) {
+    AnswerRow& row = rows.emplace_back();
+    row.path = path;
+    const std::optional<std::string> query = readAnswer(path);
+    row.readable = query.has_value();
+    if (!query) continue;
+    for (const DataSet& set : sets) {
+      row.verdicts.push_back(judge(set.model, evaluateQuery(*query, set.input.relations, request.language)));
+    }
+  }
+  if (request.tsv) {
+    writeTsv(sets, rows, console);
+  } else {
+    writeReport(sets, rows, console);
+  }
+  console.flush();
+  if (!console) fatal(writeFailedMessage);
+  return std::all_of(rows.begin(), rows.end(), [](const AnswerRow& row) { return row.matches(); });
+}
+
+}  // namespace
+
+int runCheck(std::span<const std::string_view> arguments, std::ostream& console, std::ostream& errors) {
+  bool allMatch = false;
+  const auto failure = failureOf([&] { allMatch = check(readArguments(arguments), console); }, checkOutOfMemoryMessage);
+  console.flush();
+  if (!failure) return allMatch ? 0 : 1;
+  errors << *failure << '\n' << std::flush;
+  return 1;
+}
+
+}  // namespace qerix

@@ -1,0 +1,136 @@
+#include "tools/tree_command.h"
+
+#include <charconv>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "inspect/inspected_query.h"
+#include "model/fatal_error.h"
+#include "tools/tree_json.h"
+#include "tools/tree_views.h"
+
+namespace qerix {
+
+namespace {
+
+constexpr std::string_view usageMessage =
+    "Hasznalat: qerix-tree [-x] [--dot | --json] [--steps [--rows N]] <input_file>";
+constexpr std::string_view badRowsMessage = "Hibas --rows ertek, nemnegativ egesz szam kell: ";
+constexpr std::string_view writeFailedMessage = "Nem sikerult kiirni a fat a standard outputra.";
+constexpr std::string_view readingOutOfMemoryMessage = "Nincs eleg memoria a lekerdezes beolvasasahoz.";
+constexpr std::size_t defaultRows = 10;
+
+struct TreeRequest {
+  std::string_view inputPath;
+  enum class Format { text, dot, json } format = Format::text;
+  QueryLanguage language = QueryLanguage::basic;
+  bool steps = false;
+  std::size_t rows = defaultRows;
+};
+
+// Options come first, each once, the input file last. An input file whose
+// name begins with "-" is written as ./-name, so that a mistyped option is
+// never taken for a file.
+TreeRequest readArguments(std::span<const std::string_view> arguments) {
+  TreeRequest request;
+  if (arguments.empty() || arguments.back().starts_with("-")) fatal(usageMessage);
+  request.inputPath = arguments.back();
+  bool formatGiven = false;
+  bool extendedGiven = false;
+  std::optional<std::string_view> rows;
+  const auto options = arguments.first(arguments.size() - 1);
+  for (std::size_t index = 0; index < options.size(); ++index) {
+    const std::string_view option = options[index];
+    if ((option == "--dot" || option == "--json") && !formatGiven) {
+      formatGiven = true;
+      request.format = option == "--dot" ? TreeRequest::Format::dot : TreeRequest::Format::json;
+    } else if ((option == "-x" || option == "--extended") && !extendedGiven) {
+      extendedGiven = true;
+      request.language = QueryLanguage::extended;
+    } else if (option == "--steps" && !request.steps) {
+      request.steps = true;
+    } else if (option == "--rows" && !rows && index + 1 < options.size()) {
+      rows = options[++index];
+    } else {
+      fatal(usageMessage);
+    }
+  }
+  if (rows) {
+    if (!request.steps) fatal(usageMessage);
+    const char* end = rows->data() + rows->size();
+    const auto [stop, error] = std::from_chars(rows->data(), end, request.rows);
+    if (rows->empty() || error != std::errc() || stop != end) fatal(badRowsMessage, *rows);
+  }
+  return request;
+}
+
+// Writes what was asked; the message that ended the evaluation, or "".
+// `jsonWritten` tells whether JSON went out, also when the query was refused.
+std::string writeTree(const TreeRequest& request, std::ostream& console, bool& jsonWritten) {
+  InspectedQuery query(request.inputPath, request.language);
+  try {
+    query.parse();
+  } catch (const FatalError& error) {
+    // What the texts show may say why the query was refused.
+    const std::vector<std::string> warnings = query.findWarnings();
+    if (request.format == TreeRequest::Format::json) {
+      writeTreeJson({query.getInput().query, request.language == QueryLanguage::extended, nullptr, nullptr, warnings,
+                     error.what(), 1},
+                    console);
+      jsonWritten = true;
+    } else {
+      for (const std::string& warning : warnings) console << warning << '\n';
+    }
+    throw;
+  }
+  const std::string failure = request.steps ? query.evaluateSteps(request.rows) : "";
+  const NodeSteps* steps = request.steps ? &query.getSteps() : nullptr;
+  const std::vector<std::string> warnings = query.findWarnings();
+  switch (request.format) {
+    case TreeRequest::Format::json:
+      writeTreeJson({query.getInput().query, request.language == QueryLanguage::extended, &query.getTree(), steps,
+                     warnings, failure, failure.empty() ? 0 : 1},
+                    console);
+      jsonWritten = true;
+      break;
+    case TreeRequest::Format::dot:
+      writeTreeDot(query.getTree(), steps, console);
+      // Comments, so that the file still draws.
+      for (const std::string& warning : warnings) console << "// " << warning << '\n';
+      break;
+    case TreeRequest::Format::text:
+      writeTreeText(query.getTree(), steps, console);
+      for (const std::string& warning : warnings) console << warning << '\n';
+      break;
+  }
+  console.flush();
+  if (!console) fatal(writeFailedMessage);
+  return failure;
+}
+
+}  // namespace
+
+int runTree(std::span<const std::string_view> arguments, std::ostream& console, std::ostream& errors) {
+  std::optional<TreeRequest> request;
+  std::string evaluationFailure;
+  bool jsonWritten = false;
+  auto failure = failureOf(
+      [&] {
+        request = readArguments(arguments);
+        evaluationFailure = writeTree(*request, console, jsonWritten);
+      },
+      readingOutOfMemoryMessage);
+  console.flush();
+  // A refused input still gives JSON, for the page that reads it.
+  if (failure && !jsonWritten && request && request->format == TreeRequest::Format::json) {
+    writeTreeJson({"", request->language == QueryLanguage::extended, nullptr, nullptr, {}, *failure, 1}, console);
+    console.flush();
+  }
+  if (!failure && !evaluationFailure.empty()) failure = evaluationFailure;
+  if (!failure) return 0;
+  errors << *failure << '\n' << std::flush;
+  return 1;
+}
+
+}  // namespace qerix

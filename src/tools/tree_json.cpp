@@ -1,0 +1,95 @@
+#include "tools/tree_json.h"
+
+#include <nlohmann/json.hpp>
+#include <ostream>
+#include <sstream>
+
+namespace qerix {
+
+namespace {
+
+using nlohmann::ordered_json;
+
+// Bytes that are not UTF-8 would stop the JSON writer: those, and every byte
+// outside printable ASCII, are written as \xNN, as the messages write them.
+std::string jsonText(std::string_view text) {
+  static constexpr char hexDigits[] = "0123456789ABCDEF";
+  std::string result;
+  for (const char character : text) {
+    const auto byte = static_cast<unsigned char>(character);
+    if ((byte >= 0x20 && byte < 0x7F) || character == '\n') {
+      result += character;
+    } else {
+      result += "\\x";
+      result += hexDigits[byte >> 4];
+      result += hexDigits[byte & 0x0F];
+    }
+  }
+  return result;
+}
+
+const char* outcomeName(NodeStep::Outcome outcome) {
+  switch (outcome) {
+    case NodeStep::Outcome::notEvaluated:
+      return "not evaluated";
+    case NodeStep::Outcome::noResult:
+      return "no result";
+    case NodeStep::Outcome::result:
+      return "result";
+    case NodeStep::Outcome::failed:
+      return "error";
+  }
+  return "";
+}
+
+ordered_json stepJson(const NodeStep& step) {
+  ordered_json json;
+  json["outcome"] = outcomeName(step.outcome);
+  if (step.outcome == NodeStep::Outcome::result) {
+    json["header"] = jsonText(step.header);
+    ordered_json attributes = ordered_json::array();
+    for (const std::string& column : step.columns) {
+      const std::size_t blank = column.find(' ');
+      attributes.push_back({{"name", jsonText(column.substr(0, blank))},
+                            {"type", jsonText(blank == std::string::npos ? "" : column.substr(blank + 1))}});
+    }
+    json["attributes"] = attributes;
+    json["count"] = step.recordCount;
+    ordered_json records = ordered_json::array();
+    for (const std::string& record : step.firstRecords) records.push_back(jsonText(record));
+    json["records"] = records;
+  }
+  if (step.outcome == NodeStep::Outcome::failed) json["message"] = jsonText(step.message);
+  return json;
+}
+
+ordered_json nodeJson(TreeNode<AlgebraOperator>& node, const NodeSteps* steps) {
+  std::ostringstream printed;
+  node.payload->print(printed);
+  ordered_json json;
+  json["keyword"] = std::string(node.payload->getKeyword());
+  json["text"] = jsonText(printed.str());
+  if (steps) json["step"] = stepJson(steps->of(node));
+  ordered_json children = ordered_json::array();
+  if (node.left) children.push_back(nodeJson(*node.left, steps));
+  if (node.right) children.push_back(nodeJson(*node.right, steps));
+  json["children"] = children;
+  return json;
+}
+
+}  // namespace
+
+void writeTreeJson(const TreeReport& report, std::ostream& out) {
+  ordered_json json;
+  json["query"] = jsonText(report.query);
+  json["extended"] = report.extended;
+  json["tree"] = report.tree ? nodeJson(report.tree->getRoot(), report.steps) : ordered_json();
+  ordered_json warnings = ordered_json::array();
+  for (const std::string& warning : report.warnings) warnings.push_back(jsonText(warning));
+  json["warnings"] = warnings;
+  json["error"] = report.error.empty() ? ordered_json() : ordered_json(jsonText(report.error));
+  json["status"] = report.status;
+  out << json.dump(2) << '\n';
+}
+
+}  // namespace qerix

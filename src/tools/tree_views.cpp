@@ -1,0 +1,106 @@
+#include "tools/tree_views.h"
+
+#include <ostream>
+#include <sstream>
+#include <unordered_map>
+
+namespace qerix {
+
+namespace {
+
+// Each node before its children, left before right, with its depth from 1.
+template <class Visit>
+void walkPreOrder(TreeNode<AlgebraOperator>& node, int depth, Visit& visit) {
+  visit(node, depth);
+  if (node.left) walkPreOrder(*node.left, depth + 1, visit);
+  if (node.right) walkPreOrder(*node.right, depth + 1, visit);
+}
+
+std::string printedText(const AlgebraOperator& node) {
+  std::ostringstream printed;
+  node.print(printed);
+  return printed.str();
+}
+
+}  // namespace
+
+std::string dotLabel(std::string_view printed) {
+  static constexpr char hexDigits[] = "0123456789ABCDEF";
+  std::string label;
+  for (const char character : printed) {
+    const auto byte = static_cast<unsigned char>(character);
+    if (character == '\n') {
+      label += "\\l";
+    } else if (character == '"' || character == '\\') {
+      label += '\\';
+      label += character;
+    } else if (character == '&') {
+      // Graphviz reads "&name;" as a character entity in any label.
+      label += "&amp;";
+    } else if (byte >= 0x20 && byte < 0x7F) {
+      label += character;
+    } else {
+      // An escaped backslash: Graphviz shows the four characters \xNN.
+      label += "\\\\x";
+      label += hexDigits[byte >> 4];
+      label += hexDigits[byte & 0x0F];
+    }
+  }
+  return label;
+}
+
+std::vector<std::string> stepLines(const NodeStep& step) {
+  std::vector<std::string> lines;
+  switch (step.outcome) {
+    case NodeStep::Outcome::notEvaluated:
+      lines.push_back("nem ertekelte: a futas elobb veget ert");
+      break;
+    case NodeStep::Outcome::noResult:
+      lines.push_back("nincs eredmeny");
+      break;
+    case NodeStep::Outcome::failed:
+      lines.push_back("hiba: " + step.message);
+      break;
+    case NodeStep::Outcome::result:
+      lines.push_back(step.header + ": " + std::to_string(step.recordCount) + " rekord");
+      for (const std::string& record : step.firstRecords) lines.push_back(record);
+      // With no record asked for, the count says it all.
+      if (!step.firstRecords.empty() && step.firstRecords.size() < step.recordCount) {
+        lines.push_back("... (meg " + std::to_string(step.recordCount - step.firstRecords.size()) + " rekord)");
+      }
+      break;
+  }
+  return lines;
+}
+
+void writeTreeText(AlgebraTree& tree, const NodeSteps* steps, std::ostream& out) {
+  auto visit = [&](TreeNode<AlgebraOperator>& node, int depth) {
+    const std::string indentation(static_cast<std::size_t>(3 * (depth - 1)), ' ');
+    out << indentation << printedText(*node.payload);
+    if (!steps) return;
+    for (const std::string& line : stepLines(steps->of(node))) out << indentation << "=> " << line << '\n';
+  };
+  walkPreOrder(tree.getRoot(), 1, visit);
+}
+
+void writeTreeDot(AlgebraTree& tree, const NodeSteps* steps, std::ostream& out) {
+  out << "digraph query {\n"
+         "  ordering=out;\n"
+         "  node [shape=box, fontname=\"Courier\"];\n";
+  std::unordered_map<const TreeNode<AlgebraOperator>*, int> ids;
+  auto visit = [&](TreeNode<AlgebraOperator>& node, int /*depth*/) {
+    const int id = static_cast<int>(ids.size()) + 1;
+    ids.emplace(&node, id);
+    std::string label = printedText(*node.payload);
+    if (steps) {
+      for (const std::string& line : stepLines(steps->of(node))) label += "=> " + line + "\n";
+    }
+    out << "  n" << id << " [label=\"" << dotLabel(label) << "\"];\n";
+    // The walk has met the parent already.
+    if (node.parent) out << "  n" << ids.at(node.parent) << " -> n" << id << ";\n";
+  };
+  walkPreOrder(tree.getRoot(), 1, visit);
+  out << "}\n";
+}
+
+}  // namespace qerix
