@@ -4,7 +4,8 @@
 // nothing on standard error, or status 1 with one plain-ASCII message line.
 // The input file must come out of the run unchanged. The same run with every
 // rewrite and all parallel work off, the plain evaluation, must give the same
-// bytes on every channel.
+// bytes on every channel. qerix-tree --steps (as text and as JSON) must end
+// as qerix does, with one message line where it fails.
 
 #include <cstddef>
 #include <cstdint>
@@ -21,6 +22,7 @@
 
 #include "driver/run.h"
 #include "fuzz_budget.h"
+#include "tools/tree_command.h"
 
 namespace {
 
@@ -94,6 +96,18 @@ Outcome runOn(const std::string& input, const std::string& output, bool extended
   return {status, console.str(), errors.str(), readFile(output)};
 }
 
+// Status 0 with nothing on standard error, or 1 with one message line.
+void expectOneWayOut(int status, const std::string& message, std::string_view program) {
+  if (status == 0) {
+    if (!message.empty()) fail(std::string(program) + ": status 0 with a message", message);
+  } else if (status == 1) {
+    if (!isOneMessageLine(message))
+      fail(std::string(program) + ": status 1 without one plain-ASCII message line", message);
+  } else {
+    fail(std::string(program) + ": unexpected status", std::to_string(status));
+  }
+}
+
 bool namesTextbookOperator(std::string_view query) {
   for (const std::string_view keyword : {"intersect(", "join(", "divide("}) {
     if (query.find(keyword) != std::string_view::npos) return true;
@@ -121,14 +135,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (plain.errors != planned.errors) fail("the plain evaluation gives another message", plain.errors);
     if (plain.output != planned.output) fail("the plain evaluation gives another output file", plain.output);
 
-    const int status = planned.status;
-    const std::string& message = planned.errors;
-    if (status == 0) {
-      if (!message.empty()) fail("status 0 with a message", message);
-    } else if (status == 1) {
-      if (!isOneMessageLine(message)) fail("status 1 without one plain-ASCII message line", message);
-    } else {
-      fail("unexpected status", std::to_string(status));
+    expectOneWayOut(planned.status, planned.errors, "qerix");
+
+    for (const bool json : {false, true}) {
+      std::vector<std::string_view> treeArguments{"--steps", "--rows", "3"};
+      if (json) treeArguments.push_back("--json");
+      if (extended) treeArguments.push_back("-x");
+      treeArguments.push_back(work.input);
+      std::ostringstream treeConsole;
+      std::ostringstream treeErrors;
+      const int treeStatus = qerix::runTree(treeArguments, treeConsole, treeErrors);
+      expectOneWayOut(treeStatus, treeErrors.str(), "qerix-tree");
+      if (treeStatus != planned.status) fail("qerix-tree --steps ends otherwise than qerix", treeErrors.str());
     }
   }
   if (readFile(work.input) != input) fail("the input file changed", work.input);

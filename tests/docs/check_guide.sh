@@ -11,7 +11,8 @@
 #   ```input       a whole input file
 #   ```output      what qerix prints for the latest input (exit status 0)
 #   ```error       what qerix writes to standard error for it (exit status 1)
-#   ```tree        what qerix-tree prints for it
+#   ```tree        what qerix-tree prints for it; options of qerix-tree may
+#                  follow, as in ```tree --steps
 # A block of any other kind fails the check: nothing is shown unchecked. A
 # query or input block marked -x (```query -x) uses the textbook operators:
 # the blocks after it run qerix -x and qerix-tree -x.
@@ -64,7 +65,11 @@ for kind_file in "$work"/blocks/*.kind; do
   kind=$(cat "$kind_file")
   line=$(cat "$base.line")
   marked=""
-  if [[ $kind == *" -x" ]]; then
+  tree_options=()
+  if [[ $kind == tree\ * ]]; then
+    read -ra tree_options <<< "${kind#tree }"
+    kind=tree
+  elif [[ $kind == *" -x" ]]; then
     kind=${kind% -x}
     marked=-x
   fi
@@ -97,7 +102,7 @@ for kind_file in "$work"/blocks/*.kind; do
       fi
       rm -f output.txt
       if [ "$kind" = tree ]; then
-        "$tree" "${options[@]}" input.txt > stdout 2> stderr < /dev/null
+        "$tree" "${options[@]}" "${tree_options[@]}" input.txt > stdout 2> stderr < /dev/null
       else
         "$qerix" "${options[@]}" input.txt output.txt > stdout 2> stderr < /dev/null
       fi

@@ -24,10 +24,10 @@ if ! cmake --install "$build" --prefix "$prefix" > "$prefix.log" 2>&1; then
 fi
 rm -f "$prefix.log"
 
-for file in bin/qerix bin/qerix-tree; do
+for file in bin/qerix bin/qerix-tree bin/qerix-check; do
   [ -x "$prefix/$file" ] || fail "$file is not installed as a program"
 done
-for page in qerix qerix-tree; do
+for page in qerix qerix-tree qerix-check; do
   installed=$(ls "$prefix/share/man/man1/$page.1"* 2> /dev/null | head -n 1)
   if [ -z "$installed" ]; then
     fail "the manual page $page.1 is not installed"
@@ -46,6 +46,9 @@ else
   cmp -s "$expected" "$prefix/stdout" || fail "the installed qerix printed something else for the company example"
   (cd "$prefix" && ./bin/qerix-tree "$example/input.txt" > tree 2>&1) || fail "the installed qerix-tree failed"
   [ "$(head -n 1 "$prefix/tree")" = Dummy ] || fail "the installed qerix-tree printed no tree"
+  # The example's first query as its own model answer.
+  (cd "$prefix" && ./bin/qerix-check "$example/input.txt" "$example/input.txt" > check 2>&1) ||
+    fail "the installed qerix-check did not find the model answer right"
 fi
 
 # `man qerix` finds the installed page once the prefix's manual folder is searched.

@@ -58,8 +58,10 @@ listed() {  # listed MODE OWNER PATH
 }
 listed -rwxr-xr-x root/root usr/bin/qerix
 listed -rwxr-xr-x root/root usr/bin/qerix-tree
+listed -rwxr-xr-x root/root usr/bin/qerix-check
 listed -rw-r--r-- root/root usr/share/man/man1/qerix.1.gz
 listed -rw-r--r-- root/root usr/share/man/man1/qerix-tree.1.gz
+listed -rw-r--r-- root/root usr/share/man/man1/qerix-check.1.gz
 listed -rw-r--r-- root/root usr/share/doc/qerix/query-language.md
 listed -rw-r--r-- root/root usr/share/doc/qerix/examples/company/input.txt
 if grep -v -e ' \./usr/$' -e ' \./$' -e ' \./usr/bin/' -e ' \./usr/share/' "$work/contents" | grep -q .; then
@@ -69,7 +71,7 @@ fi
 
 root="$work/root"
 dpkg-deb -x "$package" "$root"
-for page in qerix qerix-tree; do
+for page in qerix qerix-tree qerix-check; do
   cmp -s <(zcat "$root/usr/share/man/man1/$page.1.gz") "$source/man/$page.1" ||
     fail "the packaged manual page $page.1 differs from man/$page.1"
 done
@@ -79,6 +81,8 @@ expected=$(ls "$example"/expected/01-*.out | head -n 1)
 cmp -s "$expected" "$work/stdout" || fail "the packaged qerix printed something else for the company example"
 (cd "$work" && "$root/usr/bin/qerix-tree" "$example/input.txt" > tree 2>&1)
 [ "$(head -n 1 "$work/tree")" = Dummy ] || fail "the packaged qerix-tree printed no tree"
+(cd "$work" && "$root/usr/bin/qerix-check" "$example/input.txt" "$example/input.txt" > check 2>&1) ||
+  fail "the packaged qerix-check did not find the model answer right"
 
 [ "$failed" = 0 ] && echo "package: $(basename "$package") ok"
 exit "$failed"

@@ -1,0 +1,2 @@
+echo 'minus(Emps,Emp)' > same.txt
+echo 'Emp' > other.txt

@@ -1,0 +1,1 @@
+echo Emp > a.txt
