@@ -169,3 +169,33 @@ SQL
     rm -f "$input" "$data/$size/"{output,base-output,floor-output,sqlite-output,duckdb-output}.txt
   done
 done
+
+# Grading: a hundred answers against a model answer over 10^4 records, with
+# qerix-check from the same build.
+checker="$(dirname "$qerix")/qerix-check"
+if [ -x "$checker" ] && [ -z "${SKIP_CHECK:-}" ]; then
+  size=10000
+  [ -f "$data/$size/relations.txt" ] || python3 "$here/generate.py" "$size" "$data/$size"
+  answers="$data/$size/answers"
+  rm -rf "$answers" && mkdir -p "$answers"
+  { printf 'project(select(Emp,AND(GT(age,30),EQ(dept,Sales))),name)\n\n'; cat "$data/$size/relations.txt"; } > "$answers/model.txt"
+  variants=(
+    "project(select(Emp,AND(GT(age,30),EQ(dept,Sales))),name)"
+    "project(select(Emp,AND(GTE(age,31),EQ(dept,Sales))),name)"
+    "project(select(select(Emp,GT(age,30)),EQ(dept,Sales)),name)"
+    "project(select(Emp,GT(age,30)),name)"
+    "project(select(Emp,AND(GT(age,30),EQ(dept,IT))),name)"
+    "select(Emp,AND(GT(age,30),EQ(dept,Sales)))"
+    "project(minus(select(Emp,EQ(dept,Sales)),select(Emp,LTE(age,30))),name)"
+    "project(select(product(Emp,rename(Dept,D(d,floor))),AND(EQ(dept,d),AND(GT(age,30),EQ(d,Sales)))),name)"
+    "project(select(Emp,AND(GT(age,30),EQ(dept,sales))),name)"
+    "project(select(Emps,GT(age,30)),name)"
+  )
+  for number in $(seq 100); do
+    echo "${variants[$((number % ${#variants[@]}))]}" > "$answers/answer-$number.txt"
+  done
+  read -r seconds kilobytes < <(measure "$checker" "$answers/model.txt" "$answers"/answer-*.txt)
+  printf "\nqerix-check: 100 answers over %s records: %s s, peak %.1f MB\n" "$size" "$seconds" \
+    "$(awk -v k="$kilobytes" 'BEGIN { print k / 1024 }')"
+  rm -rf "$answers"
+fi
