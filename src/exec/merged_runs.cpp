@@ -50,7 +50,7 @@ class MergedRuns::Stream : public RecordStream {
   };
 
   std::weak_ordering compare(std::string_view left, std::string_view right) const {
-    return bytesOrder ? left <=> right
+    return bytesOrder ? compareValue(left, right, false)
                       : compareValues(merged.types, merged.types.getAttributeCount(), left, right);
   }
 

@@ -10,10 +10,6 @@ namespace qerix {
 
 namespace {
 
-// The machine this is tuned for has two cores, and fresh memory comes twice
-// as fast to two threads as to one; more pieces than cores only add work.
-constexpr std::size_t coreCount = 2;
-
 std::atomic<bool> parallelWork{true};
 
 // A thread for `body`, or none when the platform has none to give.
@@ -34,8 +30,12 @@ std::thread startedThread(std::function<void()> body) {
 
 std::size_t Scheduler::pieceCount() {
 #ifdef __EMSCRIPTEN__
+  // A page has one thread to give.
   return 1;
 #else
+  // The machine this is tuned for has two cores, and fresh memory comes
+  // twice as fast to two threads as to one; more pieces than cores only add work.
+  constexpr std::size_t coreCount = 2;
   return parallelWork ? coreCount : 1;
 #endif
 }
