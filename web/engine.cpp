@@ -1,0 +1,107 @@
+// The engine of the browser page: qerix, qerix-tree --json and qerix-check,
+// each run on texts the page hands over, through files of the module's own
+// memory file system, as the programs run on files of a disk. Each returns
+// one JSON text, valid until the next call.
+
+#include <emscripten.h>
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "driver/run.h"
+#include "tools/check_command.h"
+#include "tools/tree_command.h"
+
+namespace {
+
+const std::string folder = "/qerix";
+const std::string inputPath = "input.txt";
+const std::string outputPath = "output.txt";
+
+std::string& lastAnswer() {
+  static std::string answer;
+  return answer;
+}
+
+// The files live in one folder, the current one, so that messages and
+// reports name them by their own names.
+void writeFile(const std::string& path, std::string_view text) {
+  std::filesystem::create_directories(folder);
+  std::filesystem::current_path(folder);
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
+// Texts that are not UTF-8 show the replacement character; the page reads
+// the output file's bytes themselves from the file system.
+const char* answer(const nlohmann::json& json) {
+  lastAnswer() = json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+  return lastAnswer().c_str();
+}
+
+}  // namespace
+
+extern "C" {
+
+// qerix [-x] input.txt output.txt: the exit status and the console's two
+// streams. The output file stays at /qerix/output.txt, for the page to read
+// when it is asked for: it holds the whole input again.
+EMSCRIPTEN_KEEPALIVE const char* qerixRun(const char* input, int extended) {
+  writeFile(inputPath, input);
+  std::filesystem::remove(outputPath);
+  std::vector<std::string_view> arguments{inputPath, outputPath};
+  if (extended) arguments.insert(arguments.begin(), "-x");
+  std::ostringstream console;
+  std::ostringstream errors;
+  const int status = qerix::run(arguments, console, errors);
+  return answer({{"status", status}, {"stdout", console.str()}, {"stderr", errors.str()}});
+}
+
+// qerix-tree [-x] --json --steps --rows N input: its JSON, the exit status
+// and the message on standard error.
+EMSCRIPTEN_KEEPALIVE const char* qerixTree(const char* input, int extended, int rows) {
+  writeFile(inputPath, input);
+  const std::string rowText = std::to_string(rows);
+  std::vector<std::string_view> arguments{"--json", "--steps", "--rows", rowText, inputPath};
+  if (extended) arguments.insert(arguments.begin(), "-x");
+  std::ostringstream console;
+  std::ostringstream errors;
+  const int status = qerix::runTree(arguments, console, errors);
+  nlohmann::json tree;
+  try {
+    tree = nlohmann::json::parse(console.str());
+  } catch (const nlohmann::json::exception&) {
+    tree = nullptr;
+  }
+  return answer({{"status", status}, {"tree", tree}, {"stderr", errors.str()}});
+}
+
+// qerix-check [-x] model answer: the report, the gradebook line and the exit
+// status. The model is a whole input file, the answer a query.
+EMSCRIPTEN_KEEPALIVE const char* qerixCheck(const char* model, const char* answerQuery, int extended) {
+  const std::string modelPath = "model.txt";
+  const std::string answerPath = "answer.txt";
+  writeFile(modelPath, model);
+  writeFile(answerPath, answerQuery);
+  nlohmann::json result;
+  for (const bool tsv : {false, true}) {
+    std::vector<std::string_view> arguments{modelPath, answerPath};
+    if (tsv) arguments.insert(arguments.begin(), "--tsv");
+    if (extended) arguments.insert(arguments.begin(), "-x");
+    std::ostringstream console;
+    std::ostringstream errors;
+    const int status = qerix::runCheck(arguments, console, errors);
+    result[tsv ? "tsv" : "report"] = console.str();
+    result["status"] = status;
+    result["stderr"] = errors.str();
+  }
+  return answer(result);
+}
+
+}  // extern "C"

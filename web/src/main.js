@@ -1,0 +1,197 @@
+// The page: the input file in an editor; Run gives the result as a table,
+// the output file, the warnings, and the tree with each node's own result;
+// Check grades the editor's query against a model answer.
+import { createEditor, markQuotedText, setText } from './editor.js';
+import { checkAnswer, inspectQuery, loadEngine, outputFileBytes, runQuery } from './engine.js';
+
+// The output file as text, read when it is shown, since it holds the whole input again.
+function showOutputFile() {
+  byId('output-file').textContent = new TextDecoder().decode(outputFileBytes());
+}
+import { drawTree } from './tree_picture.js';
+
+const shownRows = 200;  // of a result table, and of a node's own result
+const byId = (id) => document.getElementById(id);
+
+// The example sets that come with qerix, built into the page.
+// eslint-disable-next-line no-undef
+const examples = QERIX_EXAMPLES;
+
+function inputOf(query, relations) {
+  return `${query}\n\n${relations}`;
+}
+
+// The query line of an input file: its first non-empty line.
+function queryLineOf(input) {
+  return input.split('\n').map((line) => line.replace(/\r$/, '')).find((line) => line !== '') ?? '';
+}
+
+// The relations of an input file: what follows its query line.
+function relationsOf(input) {
+  const lines = input.split('\n');
+  const queryAt = lines.findIndex((line) => line.replace(/\r$/, '') !== '');
+  return queryAt < 0 ? '' : lines.slice(queryAt + 1).join('\n').replace(/^\n+/, '');
+}
+
+function fillTable(table, header, records) {
+  table.textContent = '';
+  const columns = header.slice(header.indexOf('(') + 1, -1).split(', ').filter((column) => column !== '');
+  const head = table.createTHead().insertRow();
+  for (const column of columns) {
+    const cell = document.createElement('th');
+    cell.textContent = column;
+    head.append(cell);
+  }
+  const body = table.createTBody();
+  for (const record of records.slice(0, shownRows)) {
+    const row = body.insertRow();
+    const values = columns.length === 0 ? [] : record.split(',');
+    for (const value of values) row.insertCell().textContent = value;
+  }
+}
+
+function showResult(outcome) {
+  const lines = outcome.stdout.split('\n').filter((line, index, all) => index < all.length - 1 || line !== '');
+  const status = byId('status');
+  byId('result-table').textContent = '';
+  byId('result-message').textContent = '';
+  if (outcome.status !== 0) {
+    status.textContent = `Exit status ${outcome.status}`;
+    status.className = 'status failed';
+    byId('result-message').textContent = outcome.stderr.trim();
+    byId('result-count').textContent = '';
+  } else if (lines.length === 1 && lines[0] === 'Meg ures az eredmeny...') {
+    status.textContent = 'Exit status 0';
+    status.className = 'status done';
+    byId('result-message').textContent = lines[0];
+    byId('result-count').textContent = 'No result relation';
+  } else {
+    status.textContent = 'Exit status 0';
+    status.className = 'status done';
+    const records = lines.slice(1);
+    fillTable(byId('result-table'), lines[0], records);
+    byId('result-count').textContent = `${records.length} rekord` +
+      (records.length > shownRows ? ` (the first ${shownRows} shown)` : '') + ` - ${lines[0]}`;
+  }
+}
+
+function showNode(node) {
+  const step = node.step;
+  const title = byId('node-title');
+  title.textContent = node.text.split('\n')[0].trim() || node.keyword;
+  const message = byId('node-message');
+  message.textContent = '';
+  message.className = step?.outcome === 'error' ? 'message' : 'summary';
+  byId('node-table').textContent = '';
+  if (!step) return;
+  if (step.outcome === 'result') {
+    message.textContent = `${step.header}: ${step.count} rekord` +
+      (step.count > step.records.length ? ` (the first ${step.records.length} shown)` : '');
+    fillTable(byId('node-table'), step.header, step.records);
+  } else if (step.outcome === 'error') {
+    message.textContent = `hiba: ${step.message}`;
+  } else {
+    message.textContent = step.outcome === 'no result' ? 'nincs eredmeny' : 'nem ertekelte: a futas elobb veget ert';
+  }
+}
+
+function showTree(inspection) {
+  const warnings = byId('warnings');
+  warnings.textContent = '';
+  const report = inspection.tree;
+  for (const warning of report?.warnings ?? []) {
+    const item = document.createElement('li');
+    item.textContent = warning;
+    warnings.append(item);
+  }
+  byId('warnings-none').hidden = (report?.warnings ?? []).length > 0;
+  byId('node-title').textContent = '';
+  byId('node-message').textContent = '';
+  byId('node-table').textContent = '';
+  drawTree(byId('tree'), report?.tree ?? null, (node, box) => {
+    for (const selected of document.querySelectorAll('.tree-node.selected')) selected.classList.remove('selected');
+    box.classList.add('selected');
+    showNode(node);
+  });
+}
+
+let editor;
+
+function run() {
+  const input = editor.state.doc.toString();
+  const extended = byId('extended').checked;
+  const started = performance.now();
+  const outcome = runQuery(input, extended);
+  const seconds = (performance.now() - started) / 1000;
+  showResult(outcome);
+  markQuotedText(editor, outcome.status !== 0 ? outcome.stderr : null);
+  showTree(inspectQuery(input, extended, shownRows));
+  byId('timing').textContent = `${seconds.toFixed(3)} s`;
+  byId('download').disabled = false;
+  if (byId('output-details').open) showOutputFile();
+}
+
+function check() {
+  const input = editor.state.doc.toString();
+  const model = byId('model-answer').value.trim();
+  const verdict = byId('verdict');
+  if (model === '') {
+    verdict.textContent = 'Write the model answer (a query) first.';
+    return;
+  }
+  const outcome = checkAnswer(inputOf(model, relationsOf(input)), queryLineOf(input), byId('extended').checked);
+  verdict.textContent = outcome.stderr ? outcome.stderr : outcome.report;
+  verdict.className = outcome.status === 0 ? 'verdict matches' : 'verdict differs';
+}
+
+function download() {
+  const url = URL.createObjectURL(new Blob([outputFileBytes()], { type: 'text/plain' }));
+  const link = document.createElement('a');
+  link.href = url;
+  link.download = 'output.txt';
+  link.click();
+  URL.revokeObjectURL(url);
+}
+
+function fillExamples() {
+  const menu = byId('examples');
+  for (const [set, { queries }] of Object.entries(examples)) {
+    const group = document.createElement('optgroup');
+    group.label = set;
+    for (const { name } of queries) {
+      const option = document.createElement('option');
+      option.value = `${set}/${name}`;
+      option.textContent = name;
+      group.append(option);
+    }
+    menu.append(group);
+  }
+  menu.addEventListener('change', () => {
+    const [set, name] = menu.value.split('/');
+    if (!set) return;
+    const { relations, queries } = examples[set];
+    const query = queries.find((each) => each.name === name);
+    byId('extended').checked = query.extended;
+    setText(editor, inputOf(query.query, relations));
+    run();
+  });
+}
+
+async function start() {
+  const first = examples.company;
+  editor = createEditor(byId('editor'), inputOf(first.queries[0].query, first.relations), run);
+  fillExamples();
+  byId('run').addEventListener('click', run);
+  byId('check').addEventListener('click', check);
+  byId('download').addEventListener('click', download);
+  byId('output-details').addEventListener('toggle', () => { if (byId('output-details').open) showOutputFile(); });
+  await loadEngine();
+  byId('run').disabled = false;
+  byId('check').disabled = false;
+  byId('engine-state').textContent = 'Ready.';
+  // For tests and for the benchmark: the engine's calls, without the page.
+  window.qerix = { runQuery, inspectQuery, checkAnswer, editor, run };
+  run();
+}
+
+start();
