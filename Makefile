@@ -5,7 +5,7 @@ EXAMPLE ?= examples/company/input.txt
 PREFIX ?= /usr/local
 FUZZ_SECONDS ?= 60
 
-.PHONY: all build release run test sanitize valgrind fuzz bench install package format clean
+.PHONY: all build release run test sanitize valgrind fuzz bench install package format clean web serve
 
 all: build
 
@@ -22,6 +22,7 @@ run: release
 	./build/release/src/qerix $(EXAMPLE) build/example-output.txt
 
 test: build
+	@bash tests/missing_tools.sh
 	ctest --preset debug -j $(JOBS)
 
 # Every test under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer.
@@ -41,6 +42,16 @@ fuzz:
 # Times the benchmark queries at several sizes; see docs/performance.md.
 bench: release
 	bash bench/run.sh build/release/src/qerix
+
+# The page: build/web/index.html, the engine compiled to WebAssembly with
+# Debian's emscripten; it works opened from the disk.
+web:
+	bash web/build.sh
+
+# The page on http://localhost:8080/ (PORT=... for another port).
+PORT ?= 8080
+serve: web
+	cd build/web && python3 -m http.server $(PORT) --bind 127.0.0.1
 
 install: release
 	cmake --install build/release --prefix $(PREFIX)
