@@ -18,26 +18,18 @@ constexpr std::string_view notOnceMessage =
 constexpr std::string_view repeatedMessage = "Hibas osztas, tobbszor szereplo attributum az osztoban: ";
 constexpr std::string_view noQuotientMessage = "Hibas osztas, nem marad attributum az eredmenyben.";
 
-int countOf(const AttributeList& attributes, std::string_view name) {
-  int count = 0;
-  for (int position = 1; position <= attributes.getAttributeCount(); ++position) {
-    if (attributes.getAttributeName(position) == name) ++count;
-  }
-  return count;
-}
-
 }  // namespace
 
 DivideOperator::Layout DivideOperator::Layout::of(const AttributeList& dividend, const AttributeList& divisor) {
   Layout layout;
   for (int position = 1; position <= divisor.getAttributeCount(); ++position) {
     const std::string_view name = divisor.getAttributeName(position);
-    if (countOf(dividend, name) != 1) fatal(notOnceMessage, name);
+    if (dividend.countAttributesNamed(name) != 1) fatal(notOnceMessage, name);
     layout.divisorPositions.push_back(dividend.getAttributeIndex(name));
   }
   for (int position = 1; position <= divisor.getAttributeCount(); ++position) {
     const std::string_view name = divisor.getAttributeName(position);
-    if (countOf(divisor, name) > 1) fatal(repeatedMessage, name);
+    if (divisor.countAttributesNamed(name) > 1) fatal(repeatedMessage, name);
   }
   for (int position = 1; position <= dividend.getAttributeCount(); ++position) {
     if (divisor.getAttributeIndex(dividend.getAttributeName(position)) != 0) continue;

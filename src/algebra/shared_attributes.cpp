@@ -9,14 +9,6 @@ namespace {
 
 constexpr std::string_view repeatedNameMessage = "Hibas illesztes, tobbszor szereplo kozos attributum: ";
 
-int countOf(const AttributeList& attributes, std::string_view name) {
-  int count = 0;
-  for (int position = 1; position <= attributes.getAttributeCount(); ++position) {
-    if (attributes.getAttributeName(position) == name) ++count;
-  }
-  return count;
-}
-
 }  // namespace
 
 SharedAttributes SharedAttributes::of(const AttributeList& first, const AttributeList& second) {
@@ -28,7 +20,7 @@ SharedAttributes SharedAttributes::of(const AttributeList& first, const Attribut
       shared.secondOthers.push_back(position);
       continue;
     }
-    if (countOf(first, name) > 1 || countOf(second, name) > 1) fatal(repeatedNameMessage, name);
+    if (first.countAttributesNamed(name) > 1 || second.countAttributesNamed(name) > 1) fatal(repeatedNameMessage, name);
     shared.firstPositions.push_back(firstPosition);
     shared.secondPositions.push_back(position);
     shared.keyTypes.addAttribute(first.getAttributeType(firstPosition), name);

@@ -1,5 +1,6 @@
 #include "model/attribute_list.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace qerix {
@@ -41,6 +42,11 @@ int AttributeList::getAttributeIndex(std::string_view name) const {
     if (attributes[indexOf(position)].getName() == name) return position;
   }
   return 0;
+}
+
+int AttributeList::countAttributesNamed(std::string_view name) const {
+  return static_cast<int>(std::count_if(attributes.begin(), attributes.end(),
+                                        [name](const Attribute& attribute) { return attribute.getName() == name; }));
 }
 
 void AttributeList::setAttributeName(int position, std::string_view newName) {

@@ -41,7 +41,8 @@ class AttributeList {
   std::string_view getAttributeType(int position) const;  // "" out of range
   // Asked for every field of every comparison, so known in advance.
   bool isNumeric(int position) const { return holds(position) && numeric[indexOf(position)] != 0; }
-  int getAttributeIndex(std::string_view name) const;             // 0 when no attribute has it
+  int getAttributeIndex(std::string_view name) const;  // 0 when no attribute has it
+  int countAttributesNamed(std::string_view name) const;
   void setAttributeName(int position, std::string_view newName);  // ignored out of range
 
  private:

@@ -1,4 +1,4 @@
-#include "algebra/semijoin_operator.h"
+#include "algebra/filtering_join.h"
 
 #include <ostream>
 #include <string>
@@ -12,35 +12,34 @@
 
 namespace qerix {
 
-SemijoinOperator::SemijoinOperator() = default;
+FilteringJoin::FilteringJoin() = default;
 
-SemijoinOperator::~SemijoinOperator() = default;
+FilteringJoin::~FilteringJoin() = default;
 
-void SemijoinOperator::setCondition(std::string_view text) {
+void FilteringJoin::setCondition(std::string_view text) {
   condition = std::make_unique<ConditionTree>(std::make_unique<DummyCondition>());
   parseCondition(*condition, text);
 }
 
-void printFilteringJoin(std::ostream& out, std::string_view name, ConditionTree* condition) {
+void FilteringJoin::print(std::ostream& out) const {
   if (condition) {
-    printWithCondition(out, std::string(name) + ": ", condition);
+    printWithCondition(out, std::string(printedName()) + ": ", condition.get());
   } else {
-    out << name << '\n';
+    out << printedName() << '\n';
   }
 }
 
-void SemijoinOperator::print(std::ostream& out) const { printFilteringJoin(out, "Semijoin", condition.get()); }
-
-void SemijoinOperator::evaluate(AlgebraOperator* left, AlgebraOperator* right) {
+void FilteringJoin::evaluate(AlgebraOperator* left, AlgebraOperator* right) {
   const std::unique_ptr<Relation> first = takeOperand(left);
   const std::unique_ptr<Relation> second = takeOperand(right);
   if (!first || !second) return;
-  std::vector<bool> matched = findMatched(*first, *second, condition.get());
+  std::vector<bool> kept = findMatched(*first, *second, condition.get());
+  if (!keepsMatched()) kept.flip();
   result = std::make_unique<Relation>(first->getAttributes());
-  if (!first->isEmpty()) appendChosen(*result, *first, std::move(matched));
+  if (!first->isEmpty()) appendChosen(*result, *first, std::move(kept));
 }
 
-std::vector<bool> SemijoinOperator::findMatched(const Relation& first, Relation& second, ConditionTree* condition) {
+std::vector<bool> FilteringJoin::findMatched(const Relation& first, Relation& second, ConditionTree* condition) {
   if (condition) return findPartners(first, second, *condition);
   const SharedAttributes shared = SharedAttributes::of(first.getAttributes(), second.getAttributes());
   if (first.isEmpty()) return {};
