@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -19,33 +18,22 @@
 namespace qerix {
 namespace {
 
-struct Outcome {
-  int status;
-  std::string console;
-  std::string errors;
-  std::string output;  // without the echo of the input
-};
-
 class TextbookEqualities : public ::testing::Test {
  protected:
-  Outcome runQuery(const std::string& query, const std::string& relations, const RunSettings& settings) {
+  // The run of qerix -x, its output file without the echo of the input,
+  // which holds the query that differs between the two sides.
+  test::RunOutcome runQuery(const std::string& query, const std::string& relations, const RunSettings& settings) {
     const std::string input = query + "\n\n" + relations;
-    const auto path = folder.write("input.txt", input);
-    const std::string arguments[] = {"-x", path.string(), folder.path("output.txt").string()};
-    const std::string_view views[] = {arguments[0], arguments[1], arguments[2]};
-    std::ostringstream console;
-    std::ostringstream errors;
-    const int status = run(views, console, errors, settings);
-    std::string output = folder.read("output.txt");
-    // The echo holds the query, which differs between the two sides.
-    output = output.starts_with(input) ? output.substr(input.size()) : "(not the echo) " + output;
-    return {status, console.str(), errors.str(), output};
+    test::RunOutcome outcome = test::runOnInput(folder, input, {"-x"}, settings);
+    const std::string& output = outcome.output;
+    outcome.output = output.starts_with(input) ? output.substr(input.size()) : "(not the echo) " + output;
+    return outcome;
   }
 
   void expectSame(const std::string& left, const std::string& right, const std::string& relations) {
     for (const RunSettings settings : {RunSettings{}, RunSettings{.rewrites = false, .parallel = false}}) {
-      const Outcome one = runQuery(left, relations, settings);
-      const Outcome other = runQuery(right, relations, settings);
+      const test::RunOutcome one = runQuery(left, relations, settings);
+      const test::RunOutcome other = runQuery(right, relations, settings);
       const std::string label = left + " against " + right + (settings.rewrites ? "" : " (plain)");
       EXPECT_EQ(one.status, other.status) << label;
       EXPECT_EQ(one.errors, other.errors) << label;

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,15 +16,6 @@
 
 namespace qerix {
 namespace {
-
-struct Outcome {
-  int status;
-  std::string console;
-  std::string errors;
-  std::string output;
-
-  bool operator==(const Outcome&) const = default;
-};
 
 class PlainEvaluation : public ::testing::Test {
  protected:
@@ -62,14 +52,8 @@ class PlainEvaluation : public ::testing::Test {
   }
 
   // With -x, for the textbook operators.
-  static Outcome runQuery(const std::string& query, const RunSettings& settings) {
-    const auto input = folder->write("input.txt", query + "\n\n" + relations);
-    const std::string arguments[] = {"-x", input.string(), folder->path("output.txt").string()};
-    const std::string_view views[] = {arguments[0], arguments[1], arguments[2]};
-    std::ostringstream console;
-    std::ostringstream errors;
-    const int status = run(views, console, errors, settings);
-    return {status, console.str(), errors.str(), folder->read("output.txt")};
+  static test::RunOutcome runQuery(const std::string& query, const RunSettings& settings) {
+    return test::runOnInput(*folder, query + "\n\n" + relations, {"-x"}, settings);
   }
 
   static inline std::unique_ptr<test::TempFolder> folder;
@@ -104,8 +88,8 @@ TEST_F(PlainEvaluation, LargeInputsGiveTheSameBytesWithRewritesOnAndOff) {
       "divide(project(R,k,s),rename(project(D,s),Q(s)))",
   };
   for (const char* query : queries) {
-    const Outcome planned = runQuery(query, {});
-    const Outcome plain = runQuery(query, {.rewrites = false, .parallel = false});
+    const test::RunOutcome planned = runQuery(query, {});
+    const test::RunOutcome plain = runQuery(query, {.rewrites = false, .parallel = false});
     EXPECT_EQ(planned.status, plain.status) << query;
     EXPECT_EQ(planned.errors, plain.errors) << query;
     EXPECT_TRUE(planned.console == plain.console) << query;

@@ -108,6 +108,18 @@ std::string TempFolder::read(std::string_view name) const {
   return content.str();
 }
 
+RunOutcome runOnInput(const TempFolder& folder, const std::string& input, const std::vector<std::string>& options,
+                      const RunSettings& settings) {
+  std::vector<std::string> arguments = options;
+  arguments.push_back(folder.write("input.txt", input).string());
+  arguments.push_back(folder.path("output.txt").string());
+  const std::vector<std::string_view> views(arguments.begin(), arguments.end());
+  std::ostringstream console;
+  std::ostringstream errors;
+  const int status = run(views, console, errors, settings);
+  return {status, console.str(), errors.str(), folder.read("output.txt")};
+}
+
 LoadedFile loadFile(const std::filesystem::path& path) {
   InputFile input(path.string());
   std::ostringstream echo;

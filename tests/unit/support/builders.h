@@ -7,7 +7,9 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
+#include "driver/run.h"
 #include "model/fatal_error.h"
 #include "model/relation.h"
 
@@ -76,6 +78,20 @@ class TempFolder {
  private:
   std::filesystem::path root;
 };
+
+// What a whole run of qerix gave: its exit status, what the console got on
+// both streams, and the output file.
+struct RunOutcome {
+  int status = 0;
+  std::string console;
+  std::string errors;
+  std::string output;
+};
+
+// Runs qerix in-process, its options (-x) before input.txt and output.txt of
+// `folder`, input.txt holding `input`.
+RunOutcome runOnInput(const TempFolder& folder, const std::string& input, const std::vector<std::string>& options = {},
+                      const RunSettings& settings = {});
 
 // The relations of an input file loaded as a run loads them, from a regular
 // file, so that their records stay in the file; the echo is what the output
