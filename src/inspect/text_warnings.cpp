@@ -6,6 +6,7 @@
 
 #include "inspect/edit_distance.h"
 #include "model/fatal_error.h"
+#include "query/nesting_limit.h"
 #include "query/text_helpers.h"
 
 namespace qerix {
@@ -61,7 +62,7 @@ TextWarnings::TextWarnings(const RelationList& loaded, QueryLanguage queryLangua
 
 void TextWarnings::checkQuery(std::string_view query) {
   trim(query);
-  if (!query.empty()) checkExpression(query);
+  if (!query.empty()) checkExpression(query, 1);
 }
 
 void TextWarnings::checkEnding(std::string_view form) {
@@ -78,7 +79,7 @@ void TextWarnings::checkEnding(std::string_view form) {
   }
 }
 
-void TextWarnings::checkExpression(std::string_view text) {
+void TextWarnings::checkExpression(std::string_view text, int depth) {
   trim(text);
   if (text.empty()) return;
   const KeywordForm form = splitKeywordForm(text);
@@ -109,19 +110,21 @@ void TextWarnings::checkExpression(std::string_view text) {
     }
     return;
   }
+  // The parser refuses deeper forms; walking them would only cost time and stack.
+  if (depth > maxNestingDepth) return;
   checkEnding(text);
   const std::size_t comma = findTopLevelComma(form.inner);
   if (comma == std::string_view::npos) return;
   const std::string_view first = form.inner.substr(0, comma);
   const std::string_view rest = form.inner.substr(comma + 1);
-  checkExpression(first);
+  checkExpression(first, depth + 1);
   if (form.head == "select") {
     if (findTopLevelComma(rest) != std::string_view::npos) {
       out.push_back(std::string(prefix) + "a select egy feltetelt var; az elso utan allo szoveget (" +
                     quotedText(rest.substr(findTopLevelComma(rest) + 1)) +
                     ") az elso feltetelbe olvasta: " + quotedText(text));
     }
-    checkCondition(firstArgument(rest));
+    checkCondition(firstArgument(rest), 1);
   } else if (form.head == "project") {
     if (rest.find('(') != std::string_view::npos) {
       out.push_back(std::string(prefix) +
@@ -131,14 +134,14 @@ void TextWarnings::checkExpression(std::string_view text) {
     return;
   } else if (textbook && form.head != "intersect" && form.head != "divide") {
     const std::size_t second = findTopLevelComma(rest);
-    checkExpression(rest.substr(0, second));
-    if (second != std::string_view::npos) checkCondition(rest.substr(second + 1));
+    checkExpression(rest.substr(0, second), depth + 1);
+    if (second != std::string_view::npos) checkCondition(rest.substr(second + 1), 1);
   } else {
-    checkExpression(rest);
+    checkExpression(rest, depth + 1);
   }
 }
 
-void TextWarnings::checkCondition(std::string_view text) {
+void TextWarnings::checkCondition(std::string_view text, int depth) {
   trim(text);
   if (text.empty()) return;
   const KeywordForm form = splitKeywordForm(text);
@@ -146,11 +149,12 @@ void TextWarnings::checkCondition(std::string_view text) {
     checkOperand(text);
     return;
   }
+  if (depth > maxNestingDepth) return;
   checkEnding(text);
   const std::size_t comma = findTopLevelComma(form.inner);
   const bool logical = form.head == "AND" || form.head == "OR" || form.head == "NOT";
   if (comma == std::string_view::npos) {
-    if (logical) checkCondition(form.inner);
+    if (logical) checkCondition(form.inner, depth + 1);
     return;
   }
   const std::string_view first = form.inner.substr(0, comma);
@@ -164,8 +168,8 @@ void TextWarnings::checkCondition(std::string_view text) {
                   " ket argumentumot hasznal; a masodik argumentuma ez lett: " + quotedText(second));
   }
   if (logical) {
-    checkCondition(first);
-    if (form.head != "NOT") checkCondition(firstArgument(second));
+    checkCondition(first, depth + 1);
+    if (form.head != "NOT") checkCondition(firstArgument(second), depth + 1);
   } else {
     checkOperand(first);
     checkOperand(firstArgument(second));

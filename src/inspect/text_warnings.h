@@ -23,8 +23,9 @@ class TextWarnings {
   void checkQuery(std::string_view query);
 
  private:
-  void checkExpression(std::string_view text);
-  void checkCondition(std::string_view text);
+  // `depth` counts forms as the parsers do; past their limit nothing is walked.
+  void checkExpression(std::string_view text, int depth);
+  void checkCondition(std::string_view text, int depth);
   void checkOperand(std::string_view operand);
   // The ")" that closes a form's first "(", or text after it.
   void checkEnding(std::string_view form);
