@@ -59,8 +59,9 @@ void collectTables(const TreeNode<AlgebraOperator>& node, const RelationList& re
 
 }  // namespace
 
-DataWarnings::DataWarnings(const LoadedInput& loaded, QueryLanguage queryLanguage, std::vector<std::string>& warnings)
-    : input(loaded), language(queryLanguage), out(warnings) {}
+DataWarnings::DataWarnings(const LoadedInput& loaded, QueryLanguage queryLanguage, EditBudget& editBudget,
+                           std::vector<std::string>& warnings)
+    : input(loaded), language(queryLanguage), budget(editBudget), out(warnings) {}
 
 void DataWarnings::checkFile() {
   if (std::string_view(input.query).starts_with(byteOrderMark)) {
@@ -158,15 +159,17 @@ void DataWarnings::checkCondition(ConditionTree& condition, const AttributeList&
         // Within two edits, and fewer than the operand has letters.
         std::string closest;
         std::size_t best = std::min<std::size_t>(3, operand.size());
-        for (int candidate = 1; candidate <= attributes.getAttributeCount(); ++candidate) {
+        const std::string lowerOperand = lowered(operand);
+        for (int candidate = 1; candidate <= attributes.getAttributeCount() && budget.spend(1); ++candidate) {
           const std::string_view name = attributes.getAttributeName(candidate);
-          const std::size_t distance = lowered(name) == lowered(operand) ? 1 : editDistance(name, operand);
+          const std::size_t distance =
+              lowered(name) == lowerOperand ? 1 : editDistanceBelow(name, operand, best, budget);
           if (distance < best) {
             best = distance;
             closest = name;
           }
         }
-        if (!closest.empty()) {
+        if (!closest.empty() && !budget.isSpent()) {
           out.push_back(std::string(prefix) + quotedText(operand) +
                         " nem attributum, ezert szovegkent hasonlitja; erre gondolt: " + quotedText(closest) + "?");
         }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "driver/relation_loader.h"
+#include "inspect/edit_distance.h"
 #include "query/expression_parser.h"
 
 namespace qerix {
@@ -22,7 +23,9 @@ namespace qerix {
 // query's nodes find over records-free copies of the loaded relations.
 class DataWarnings {
  public:
-  DataWarnings(const LoadedInput& input, QueryLanguage language, std::vector<std::string>& warnings);
+  // Suggestions of attribute names draw on `budget`.
+  DataWarnings(const LoadedInput& input, QueryLanguage language, EditBudget& budget,
+               std::vector<std::string>& warnings);
 
   void checkFile();
   void checkConditions();
@@ -33,6 +36,7 @@ class DataWarnings {
 
   const LoadedInput& input;
   QueryLanguage language;
+  EditBudget& budget;
   std::vector<std::string>& out;
 };
 

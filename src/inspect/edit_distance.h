@@ -1,29 +1,47 @@
 #ifndef QERIX_INSPECT_EDIT_DISTANCE_H
 #define QERIX_INSPECT_EDIT_DISTANCE_H
 
-#include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
-#include <vector>
 
 namespace qerix {
 
-// The number of single-byte insertions, deletions and replacements that
-// turn one text into the other (Levenshtein's distance).
-inline std::size_t editDistance(std::string_view from, std::string_view to) {
-  std::vector<std::size_t> row(to.size() + 1);
-  for (std::size_t column = 0; column <= to.size(); ++column) row[column] = column;
-  for (std::size_t line = 1; line <= from.size(); ++line) {
-    std::size_t diagonal = row[0];
-    row[0] = line;
-    for (std::size_t column = 1; column <= to.size(); ++column) {
-      const std::size_t above = row[column];
-      row[column] = std::min({above + 1, row[column - 1] + 1, diagonal + (from[line - 1] == to[column - 1] ? 0 : 1)});
-      diagonal = above;
+// The work that the suggestions of one inspection may do together, counted
+// in compared characters. A file of a hundred thousand relations and a query
+// that names thousands of unknown ones would otherwise compare every name
+// with every name; once the budget is spent, nothing more is suggested.
+class EditBudget {
+ public:
+  explicit EditBudget(std::uint64_t characters) : left(characters) {}
+
+  // Takes `characters` from the budget; false, and spent from then on, when
+  // not that many are left.
+  bool spend(std::uint64_t characters) {
+    if (exhausted || characters > left) {
+      exhausted = true;
+      return false;
     }
+    left -= characters;
+    return true;
   }
-  return row[to.size()];
-}
+
+  bool isSpent() const { return exhausted; }
+
+ private:
+  std::uint64_t left;
+  bool exhausted = false;
+};
+
+// Enough for every suggestion a hand-written file asks for, many times over.
+constexpr std::uint64_t inspectionEditBudget = 200'000'000;
+
+// The number of single-byte insertions, deletions and replacements that turn
+// one text into the other (Levenshtein's distance) when it is below `bound`;
+// otherwise, or when the budget runs out, `bound`. Only the cells within
+// `bound` of the diagonal can hold a smaller distance, so only those are
+// computed.
+std::size_t editDistanceBelow(std::string_view from, std::string_view to, std::size_t bound, EditBudget& budget);
 
 }  // namespace qerix
 

@@ -35,9 +35,10 @@ InspectedQuery::~InspectedQuery() = default;
 
 std::vector<std::string> InspectedQuery::findWarnings() const {
   std::vector<std::string> warnings;
-  DataWarnings data(input, language, warnings);
+  EditBudget budget(inspectionEditBudget);
+  DataWarnings data(input, language, budget, warnings);
   data.checkFile();
-  TextWarnings(input.relations, language, warnings).checkQuery(input.query);
+  TextWarnings(input.relations, language, budget, warnings).checkQuery(input.query);
   if (parsed) data.checkConditions();
   return warnings;
 }

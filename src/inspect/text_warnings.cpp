@@ -57,8 +57,14 @@ std::string_view firstArgument(std::string_view text) { return text.substr(0, fi
 
 }  // namespace
 
-TextWarnings::TextWarnings(const RelationList& loaded, QueryLanguage queryLanguage, std::vector<std::string>& warnings)
-    : relations(loaded), language(queryLanguage), out(warnings) {}
+TextWarnings::TextWarnings(const RelationList& loaded, QueryLanguage queryLanguage, EditBudget& editBudget,
+                           std::vector<std::string>& warnings)
+    : relations(loaded), language(queryLanguage), budget(editBudget), out(warnings) {
+  for (const auto& relation : relations) {
+    loadedNames.insert(relation->getName());
+    loweredNames.emplace(lowered(relation->getName()), relation->getName());  // the first of equals stays
+  }
+}
 
 void TextWarnings::checkQuery(std::string_view query) {
   trim(query);
@@ -100,9 +106,7 @@ void TextWarnings::checkExpression(std::string_view text, int depth) {
       out.push_back(std::string(prefix) + "a " + quotedText(head) + " kulcsszot kisbetuvel kell irni (" +
                     quotedText(lowered(head)) + "), ezert relacionevnek olvasta: " + quotedText(text));
     } else if (!keyword) {
-      const bool found = std::any_of(relations.begin(), relations.end(),
-                                     [&](const auto& relation) { return relation->getName() == text; });
-      if (!found) {
+      if (!loadedNames.contains(text)) {
         const std::string closest = closestRelation(text);
         out.push_back(std::string(prefix) + "nincs " + quotedText(text) + " nevu relacio, ezert nincs eredmeny" +
                       (closest.empty() ? "." : "; erre gondolt: " + quotedText(closest) + "?"));
@@ -199,18 +203,30 @@ void TextWarnings::checkOperand(std::string_view operand) {
   }
 }
 
-std::string TextWarnings::closestRelation(std::string_view name) const {
-  std::string closest;
-  std::size_t best = std::string_view::npos;
-  for (const auto& relation : relations) {
-    const std::string& candidate = relation->getName();
-    const std::size_t distance = lowered(candidate) == lowered(name) ? 0 : editDistance(candidate, name);
-    if (distance < best) {
-      best = distance;
-      closest = candidate;
+std::string TextWarnings::closestRelation(std::string_view name) {
+  const auto known = suggestions.find(std::string(name));
+  if (known != suggestions.end()) return known->second;
+  std::string found;
+  const auto sameLetters = loweredNames.find(lowered(name));
+  if (sameLetters != loweredNames.end()) {
+    found = sameLetters->second;
+  } else {
+    std::size_t best = std::string_view::npos;
+    for (const auto& relation : relations) {
+      const std::string& candidate = relation->getName();
+      const std::size_t distance = budget.spend(1) ? editDistanceBelow(candidate, name, best, budget) : best;
+      if (budget.isSpent()) {
+        found.clear();
+        break;
+      }
+      if (distance < best) {
+        best = distance;
+        found = candidate;
+      }
     }
   }
-  return closest;
+  suggestions.emplace(name, found);
+  return found;
 }
 
 }  // namespace qerix

@@ -3,8 +3,11 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
+#include "inspect/edit_distance.h"
 #include "model/relation.h"
 #include "query/expression_parser.h"
 
@@ -18,7 +21,8 @@ namespace qerix {
 // matches no loaded relation. The query is walked as the parsers walk it.
 class TextWarnings {
  public:
-  TextWarnings(const RelationList& loaded, QueryLanguage language, std::vector<std::string>& warnings);
+  TextWarnings(const RelationList& loaded, QueryLanguage language, EditBudget& budget,
+               std::vector<std::string>& warnings);
 
   void checkQuery(std::string_view query);
 
@@ -30,12 +34,18 @@ class TextWarnings {
   // The ")" that closes a form's first "(", or text after it.
   void checkEnding(std::string_view form);
   // The loaded relation name most like `name` (the same letters in another
-  // case first), or "" when nothing is loaded.
-  std::string closestRelation(std::string_view name) const;
+  // case first), or "" when nothing is loaded or the budget is spent.
+  std::string closestRelation(std::string_view name);
 
   const RelationList& relations;
   QueryLanguage language;
+  EditBudget& budget;
   std::vector<std::string>& out;
+  std::unordered_set<std::string_view> loadedNames;
+  // Each loaded name in lower case, with the first name that spells it so.
+  std::unordered_map<std::string, std::string_view> loweredNames;
+  // The answers of closestRelation so far: a query may name one relation many times.
+  std::unordered_map<std::string, std::string> suggestions;
 };
 
 }  // namespace qerix

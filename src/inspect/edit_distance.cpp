@@ -1,0 +1,41 @@
+#include "inspect/edit_distance.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace qerix {
+
+std::size_t editDistanceBelow(std::string_view from, std::string_view to, std::size_t bound, EditBudget& budget) {
+  if (from.size() < to.size()) std::swap(from, to);
+  // Every deletion of the length difference is an edit.
+  if (from.size() - to.size() >= bound) return bound;
+  // No distance exceeds the longer length, so a larger bound changes nothing.
+  const std::size_t limit = std::min(bound, from.size() + 1);
+  const std::size_t band = limit - 1;  // the farthest from the diagonal a smaller distance can be
+  const std::size_t width = std::min(2 * band + 1, to.size() + 1);
+  if (!budget.spend(static_cast<std::uint64_t>(from.size() + 1) * width)) return bound;
+  // row[column]: the distance between from's first `line` bytes and to's first
+  // `column`, or `limit` where that is not below it.
+  std::vector<std::size_t> row(to.size() + 1, limit);
+  for (std::size_t column = 0; column <= std::min(band, to.size()); ++column) row[column] = column;
+  for (std::size_t line = 1; line <= from.size(); ++line) {
+    const std::size_t first = line > band ? line - band : 0;
+    const std::size_t last = std::min(to.size(), line + band);
+    std::size_t diagonal = first > 0 ? row[first - 1] : line - 1;
+    if (first > 0) row[first - 1] = limit;  // left of the band from this line on
+    std::size_t smallest = limit;
+    for (std::size_t column = first; column <= last; ++column) {
+      const std::size_t above = row[column];
+      const std::size_t cell =
+          column == 0 ? line
+                      : std::min({above + 1, row[column - 1] + 1, diagonal + (from[line - 1] == to[column - 1] ? 0 : 1)});
+      row[column] = std::min(cell, limit);
+      diagonal = above;
+      smallest = std::min(smallest, row[column]);
+    }
+    if (smallest >= limit) return bound;
+  }
+  return row[to.size()] < limit ? row[to.size()] : bound;
+}
+
+}  // namespace qerix
