@@ -191,16 +191,13 @@ void DataWarnings::checkCondition(ConditionTree& condition, const AttributeList&
               blankValuesShown.count(table->getName() + "." + std::string(name))) {
             continue;
           }
-          for (RecordScanner scanner(*table); scanner.next();) {
-            const std::string_view value = valueAt(scanner.getCurrent().getValues(), field);
-            if (!value.starts_with(' ')) continue;
-            blankValuesShown.insert(table->getName() + "." + std::string(name));
-            out.push_back(std::string(prefix) + "a " + quotedText(table->getName()) + " relacio " + quotedText(name) +
-                          " ertekei kozott szokozzel kezdodo is van (" + quotedText(value) + "), amit a " +
-                          quotedText(compared) +
-                          " az ertek reszenek vesz: a rekord soraiban a vesszok utan ne alljon szokoz.");
-            break;
-          }
+          const std::optional<std::string>& value = firstValueWithBlank(*table, field);
+          if (!value) continue;
+          blankValuesShown.insert(table->getName() + "." + std::string(name));
+          out.push_back(std::string(prefix) + "a " + quotedText(table->getName()) + " relacio " + quotedText(name) +
+                        " ertekei kozott szokozzel kezdodo is van (" + quotedText(*value) + "), amit a " +
+                        quotedText(compared) +
+                        " az ertek reszenek vesz: a rekord soraiban a vesszok utan ne alljon szokoz.");
         }
       }
     }
@@ -208,6 +205,20 @@ void DataWarnings::checkCondition(ConditionTree& condition, const AttributeList&
     if (node.right) self(self, *node.right);
   };
   visit(visit, condition.getRoot());
+}
+
+const std::optional<std::string>& DataWarnings::firstValueWithBlank(const Relation& table, int field) {
+  const auto [column, unread] = blankValues.try_emplace({&table, field});
+  if (unread) {
+    for (RecordScanner scanner(table); scanner.next();) {
+      const std::string_view value = valueAt(scanner.getCurrent().getValues(), field);
+      if (value.starts_with(' ')) {
+        column->second = std::string(value);
+        break;
+      }
+    }
+  }
+  return column->second;
 }
 
 }  // namespace qerix

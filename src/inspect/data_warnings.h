@@ -1,7 +1,10 @@
 #ifndef QERIX_INSPECT_DATA_WARNINGS_H
 #define QERIX_INSPECT_DATA_WARNINGS_H
 
+#include <map>
+#include <optional>
 #include <string>
+#include <utility>
 #include <string_view>
 #include <vector>
 
@@ -34,10 +37,15 @@ class DataWarnings {
   void checkCondition(ConditionTree& condition, const AttributeList& attributes,
                       const std::vector<const Relation*>& tables);
 
+  // The first value of the table's field that starts with a blank, if any;
+  // each column is read once, however many comparisons name it.
+  const std::optional<std::string>& firstValueWithBlank(const Relation& table, int field);
+
   const LoadedInput& input;
   QueryLanguage language;
   EditBudget& budget;
   std::vector<std::string>& out;
+  std::map<std::pair<const Relation*, int>, std::optional<std::string>> blankValues;
 };
 
 }  // namespace qerix
