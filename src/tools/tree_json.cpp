@@ -89,7 +89,8 @@ void writeTreeJson(const TreeReport& report, std::ostream& out) {
   json["warnings"] = warnings;
   json["error"] = report.error.empty() ? ordered_json() : ordered_json(jsonText(report.error));
   json["status"] = report.status;
-  out << json.dump(2) << '\n';
+  // On one line: indenting each level would make a deep tree's text grow with its depth squared.
+  out << json.dump() << '\n';
 }
 
 }  // namespace qerix
