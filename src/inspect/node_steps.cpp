@@ -23,14 +23,10 @@ NodeStep describeResult(const Relation& result, std::size_t rows) {
   std::istringstream lines(printed.str());
   std::getline(lines, step.header);
   for (std::string line; std::getline(lines, line);) step.firstRecords.push_back(line);
-  // The header's columns: what stands between its parentheses, split at ", ".
-  const std::size_t open = step.header.find('(');
-  const std::string inside = step.header.substr(open + 1, step.header.size() - open - 2);
-  for (std::size_t start = 0; !inside.empty() && start <= inside.size();) {
-    const std::size_t separator = inside.find(", ", start);
-    step.columns.push_back(inside.substr(start, separator - start));
-    if (separator == std::string::npos) break;
-    start = separator + 2;
+  const AttributeList& attributes = result.getAttributes();
+  for (const int position : positionsByName(attributes)) {
+    step.columns.push_back({std::string(attributes.getAttributeName(position)),
+                            std::string(attributes.getAttributeType(position))});
   }
   return step;
 }

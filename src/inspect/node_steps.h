@@ -21,7 +21,11 @@ struct NodeStep {
 
   Outcome outcome = Outcome::notEvaluated;
   std::string header;                // the result's header line, without its line end
-  std::vector<std::string> columns;  // "name type" of each attribute, in the header's order
+  struct Column {
+    std::string name;
+    std::string type;
+  };
+  std::vector<Column> columns;  // the attributes, in the header's order
   std::size_t recordCount = 0;
   std::vector<std::string> firstRecords;  // in the result format
   std::string message;                    // of a node that failed

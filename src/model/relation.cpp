@@ -100,10 +100,6 @@ void Relation::shareTextOf(const Relation& other) {
 
 void Relation::reserveRecords(std::size_t count) { changeRecordTexts().reserve(count); }
 
-namespace {
-
-// The attribute positions in the order of their names; stable, so equal names
-// keep their order and each position still shows its own type and value.
 std::vector<int> positionsByName(const AttributeList& attributes) {
   std::vector<int> positions(static_cast<std::size_t>(attributes.getAttributeCount()));
   std::iota(positions.begin(), positions.end(), 1);
@@ -112,8 +108,6 @@ std::vector<int> positionsByName(const AttributeList& attributes) {
   });
   return positions;
 }
-
-}  // namespace
 
 void Relation::printTo(std::ostream& out) const {
   const std::vector<int> positions = positionsByName(attributes);

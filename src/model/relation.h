@@ -120,6 +120,11 @@ class RecordScanner {
 };
 
 // The relations loaded from the input file, in file order.
+// The attribute positions in the order a result prints them: by name, and
+// stable, so equal names keep their order and each position still shows its
+// own type and value.
+std::vector<int> positionsByName(const AttributeList& attributes);
+
 using RelationList = std::vector<std::unique_ptr<Relation>>;
 
 }  // namespace qerix

@@ -48,10 +48,8 @@ ordered_json stepJson(const NodeStep& step) {
   if (step.outcome == NodeStep::Outcome::result) {
     json["header"] = jsonText(step.header);
     ordered_json attributes = ordered_json::array();
-    for (const std::string& column : step.columns) {
-      const std::size_t blank = column.find(' ');
-      attributes.push_back({{"name", jsonText(column.substr(0, blank))},
-                            {"type", jsonText(blank == std::string::npos ? "" : column.substr(blank + 1))}});
+    for (const NodeStep::Column& column : step.columns) {
+      attributes.push_back({{"name", jsonText(column.name)}, {"type", jsonText(column.type)}});
     }
     json["attributes"] = attributes;
     json["count"] = step.recordCount;

@@ -33,9 +33,13 @@ function relationsOf(input) {
   return queryAt < 0 ? '' : lines.slice(queryAt + 1).join('\n').replace(/^\n+/, '');
 }
 
-function fillTable(table, header, records) {
+// The columns of a result, "name type" each, from its attributes as the engine reports them.
+function columnsOf(step) {
+  return step.attributes.map(({ name, type }) => `${name} ${type}`);
+}
+
+function fillTable(table, columns, records) {
   table.textContent = '';
-  const columns = header.slice(header.indexOf('(') + 1, -1).split(', ').filter((column) => column !== '');
   const head = table.createTHead().insertRow();
   for (const column of columns) {
     const cell = document.createElement('th');
@@ -50,7 +54,9 @@ function fillTable(table, header, records) {
   }
 }
 
-function showResult(outcome) {
+// The result's attributes come from the tree's root, which is the same relation: a header
+// alone cannot say where a name holding ", " ends.
+function showResult(outcome, inspection) {
   const lines = outcome.stdout.split('\n').filter((line, index, all) => index < all.length - 1 || line !== '');
   const status = byId('status');
   byId('result-table').textContent = '';
@@ -69,7 +75,11 @@ function showResult(outcome) {
     status.textContent = 'Exit status 0';
     status.className = 'status done';
     const records = lines.slice(1);
-    fillTable(byId('result-table'), lines[0], records);
+    const root = inspection.tree?.step;
+    const columns = root?.outcome === 'result' && root.header === lines[0]
+      ? columnsOf(root)
+      : lines[0].slice(lines[0].indexOf('(') + 1, -1).split(', ').filter((column) => column !== '');
+    fillTable(byId('result-table'), columns, records);
     byId('result-count').textContent = `${records.length} rekord` +
       (records.length > shownRows ? ` (the first ${shownRows} shown)` : '') + ` - ${lines[0]}`;
   }
@@ -87,7 +97,7 @@ function showNode(node) {
   if (step.outcome === 'result') {
     message.textContent = `${step.header}: ${step.count} rekord` +
       (step.count > step.records.length ? ` (the first ${step.records.length} shown)` : '');
-    fillTable(byId('node-table'), step.header, step.records);
+    fillTable(byId('node-table'), columnsOf(step), step.records);
   } else if (step.outcome === 'error') {
     message.textContent = `hiba: ${step.message}`;
   } else {
@@ -123,9 +133,10 @@ function run() {
   const started = performance.now();
   const outcome = runQuery(input, extended);
   const seconds = (performance.now() - started) / 1000;
-  showResult(outcome);
+  const inspection = inspectQuery(input, extended, shownRows);
+  showResult(outcome, inspection);
   markQuotedText(editor, outcome.status !== 0 ? outcome.stderr : null);
-  showTree(inspectQuery(input, extended, shownRows));
+  showTree(inspection);
   byId('timing').textContent = `${seconds.toFixed(3)} s`;
   byId('download').disabled = false;
   if (byId('output-details').open) showOutputFile();
