@@ -28,8 +28,14 @@ std::optional<std::string> failureOf(const std::function<void()>& body, std::str
   }
 }
 
-std::string quotedText(std::string_view text) {
+void appendEscapedByte(std::string& text, unsigned char byte) {
   static constexpr char hexDigits[] = "0123456789ABCDEF";
+  text += "\\x";
+  text += hexDigits[byte >> 4];
+  text += hexDigits[byte & 0x0F];
+}
+
+std::string quotedText(std::string_view text) {
   const bool cut = text.size() > maxQuotedLength;
   if (cut) text = text.substr(0, maxQuotedLength);
   std::string result = "\"";
@@ -38,9 +44,7 @@ std::string quotedText(std::string_view text) {
     if (byte >= 0x20 && byte < 0x7F) {
       result += character;
     } else {
-      result += "\\x";
-      result += hexDigits[byte >> 4];
-      result += hexDigits[byte & 0x0F];
+      appendEscapedByte(result, byte);
     }
   }
   if (cut) result += "...";

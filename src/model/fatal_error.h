@@ -36,6 +36,10 @@ std::optional<std::string> failureOf(const std::function<void()>& body, std::str
 // so that the message stays one plain-ASCII line.
 std::string quotedText(std::string_view text);
 
+// Appends \xNN, the byte in two upper-case hex digits: how every text
+// this program writes shows a byte that is not printable ASCII.
+void appendEscapedByte(std::string& text, unsigned char byte);
+
 }  // namespace qerix
 
 #endif  // QERIX_MODEL_FATAL_ERROR_H

@@ -4,6 +4,8 @@
 #include <ostream>
 #include <sstream>
 
+#include "model/fatal_error.h"
+
 namespace qerix {
 
 namespace {
@@ -13,16 +15,13 @@ using nlohmann::ordered_json;
 // Bytes that are not UTF-8 would stop the JSON writer: those, and every byte
 // outside printable ASCII, are written as \xNN, as the messages write them.
 std::string jsonText(std::string_view text) {
-  static constexpr char hexDigits[] = "0123456789ABCDEF";
   std::string result;
   for (const char character : text) {
     const auto byte = static_cast<unsigned char>(character);
     if ((byte >= 0x20 && byte < 0x7F) || character == '\n') {
       result += character;
     } else {
-      result += "\\x";
-      result += hexDigits[byte >> 4];
-      result += hexDigits[byte & 0x0F];
+      appendEscapedByte(result, byte);
     }
   }
   return result;

@@ -4,6 +4,8 @@
 #include <sstream>
 #include <unordered_map>
 
+#include "model/fatal_error.h"
+
 namespace qerix {
 
 namespace {
@@ -25,7 +27,6 @@ std::string printedText(const AlgebraOperator& node) {
 }  // namespace
 
 std::string dotLabel(std::string_view printed) {
-  static constexpr char hexDigits[] = "0123456789ABCDEF";
   std::string label;
   for (const char character : printed) {
     const auto byte = static_cast<unsigned char>(character);
@@ -41,9 +42,8 @@ std::string dotLabel(std::string_view printed) {
       label += character;
     } else {
       // An escaped backslash: Graphviz shows the four characters \xNN.
-      label += "\\\\x";
-      label += hexDigits[byte >> 4];
-      label += hexDigits[byte & 0x0F];
+      label += '\\';
+      appendEscapedByte(label, byte);
     }
   }
   return label;
