@@ -17,6 +17,21 @@ namespace qerix {
 
 namespace {
 
+// A file name as one field of one line of the report or the gradebook:
+// control bytes (a tab, a line end) written as \xNN.
+std::string fieldText(std::string_view name) {
+  std::string field;
+  for (const char byte : name) {
+    const auto code = static_cast<unsigned char>(byte);
+    if (code >= 0x20 && code != 0x7F) {
+      field += byte;
+    } else {
+      appendEscapedByte(field, code);
+    }
+  }
+  return field;
+}
+
 constexpr std::string_view usageMessage =
     "Hasznalat: qerix-check [-x] [--tsv] <model_input> <answer>... [--data <input_file>]...";
 constexpr std::string_view unreadableMessage = "Nem olvashato a file: ";
@@ -94,7 +109,7 @@ struct DataSet {
 };
 
 struct AnswerRow {
-  std::string_view path;
+  std::string path;  // as the report shows it
   bool readable = true;
   std::vector<Verdict> verdicts;  // one per data set
 
@@ -160,15 +175,15 @@ void writeTsv(const std::vector<DataSet>& sets, const std::vector<AnswerRow>& ro
 
 bool check(const CheckRequest& request, std::ostream& console) {
   std::vector<DataSet> sets;
-  sets.push_back({std::string(request.model), loadFile(request.model), {}});
+  sets.push_back({fieldText(request.model), loadFile(request.model), {}});
   const std::string modelQuery = sets[0].input.query;
-  for (const std::string_view path : request.data) sets.push_back({std::string(path), loadFile(path), {}});
+  for (const std::string_view path : request.data) sets.push_back({fieldText(path), loadFile(path), {}});
   for (DataSet& set : sets) set.model = evaluateQuery(modelQuery, set.input.relations, request.language);
 
   std::vector<AnswerRow> rows;
   for (const std::string_view path : request.answers) {
     AnswerRow& row = rows.emplace_back();
-    row.path = path;
+    row.path = fieldText(path);
     const std::optional<std::string> query = readAnswer(path);
     row.readable = query.has_value();
     if (!query) continue;
