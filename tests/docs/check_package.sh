@@ -5,7 +5,7 @@
 #
 # usage: check_package.sh BUILD_DIR SOURCE_DIR VERSION
 #
-# Exits 77 (a skipped test) when dpkg-deb or cpack is not installed.
+# Fails when dpkg-deb or cpack is missing (scripts/dependencies.sh test).
 set -u
 
 build=$(realpath "$1")
@@ -13,8 +13,8 @@ source=$(realpath "$2")
 version=$3
 for tool in dpkg-deb dpkg cpack; do
   if ! command -v "$tool" > /dev/null; then
-    echo "skipped: $tool is not installed"
-    exit 77
+    echo "$tool is not installed (scripts/dependencies.sh test installs it)"
+    exit 1
   fi
 done
 work=$(mktemp -d)

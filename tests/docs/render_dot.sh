@@ -4,14 +4,14 @@
 #
 # usage: render_dot.sh QERIX_TREE_BINARY INPUT_FILE...
 #
-# Exits 77 (a skipped test) when Graphviz is not installed.
+# Fails when Graphviz is missing (scripts/dependencies.sh test installs it).
 set -u
 
 tree=$(realpath "$1")
 shift
 if ! command -v dot > /dev/null; then
-  echo "skipped: Graphviz (dot) is not installed"
-  exit 77
+  echo "Graphviz (dot) is not installed (scripts/dependencies.sh test installs it)"
+  exit 1
 fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

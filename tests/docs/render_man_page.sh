@@ -3,7 +3,7 @@
 #
 # usage: render_man_page.sh PAGE
 #
-# Exits 77 (a skipped test) when neither groff nor man is installed.
+# Fails when groff or man is missing: scripts/dependencies.sh installs both.
 set -u
 
 page=$(realpath "$1")
@@ -12,10 +12,12 @@ errors=$(mktemp)
 trap 'rm -f "$errors"' EXIT
 export LC_ALL=C.UTF-8 MANWIDTH=80
 
-if ! command -v groff > /dev/null && ! command -v man > /dev/null; then
-  echo "$name: skipped, neither groff nor man is installed"
-  exit 77
-fi
+for tool in groff man; do
+  if ! command -v "$tool" > /dev/null; then
+    echo "$name: $tool is not installed (scripts/dependencies.sh test installs it)"
+    exit 1
+  fi
+done
 
 failed=0
 render() {  # render LABEL COMMAND...

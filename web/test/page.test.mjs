@@ -3,7 +3,7 @@
 // mark, the textbook operators, an answer check. Saves a screenshot of each
 // state into build/web/screenshots/.
 //
-// usage: node page.test.mjs   (exits 77 when Chromium or the page is missing)
+// usage: node page.test.mjs   (fails when Chromium or the page is missing)
 import { existsSync, mkdirSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
@@ -14,8 +14,9 @@ const pagePath = join(root, 'build', 'web', 'index.html');
 const shots = join(root, 'build', 'web', 'screenshots');
 const chromiumPath = process.env.CHROMIUM ?? '/usr/bin/chromium';
 if (!existsSync(chromiumPath) || !existsSync(pagePath)) {
-  console.log(`skipped: ${existsSync(chromiumPath) ? 'the page is not built (make web)' : `no Chromium at ${chromiumPath}`}`);
-  process.exit(77);
+  console.log(existsSync(chromiumPath) ? 'the page is not built (make web)'
+    : `no Chromium at ${chromiumPath} (scripts/dependencies.sh test installs it)`);
+  process.exit(1);
 }
 const { chromium } = await import('playwright-core');
 
