@@ -1,22 +1,13 @@
 #include "driver/run.h"
 
-#include <exception>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <ostream>
 #include <streambuf>
 #include <string>
-#include <vector>
 
-#include "algebra/dummy_operator.h"
 #include "driver/input_file.h"
-#include "driver/line_reader.h"
-#include "driver/relation_loader.h"
-#include "exec/scheduler.h"
 #include "model/fatal_error.h"
-#include "plan/planner.h"
-#include "query/expression_parser.h"
 
 namespace qerix {
 
@@ -61,18 +52,6 @@ void requireDistinctFiles(std::string_view inputPath, std::string_view outputPat
   }
 }
 
-// Parallel work as the settings ask, for one run.
-class ParallelWork {
- public:
-  explicit ParallelWork(bool parallel) : before(Scheduler::isParallel()) { Scheduler::setParallel(parallel); }
-  ParallelWork(const ParallelWork&) = delete;
-  ParallelWork& operator=(const ParallelWork&) = delete;
-  ~ParallelWork() { Scheduler::setParallel(before); }
-
- private:
-  bool before;
-};
-
 // `qerix <input_file> <output_file>`, or with -x (--extended) before them for
 // the textbook operators; anything else is the usage error.
 struct Invocation {
@@ -100,30 +79,16 @@ void execute(std::span<const std::string_view> arguments, std::ofstream& outputF
   outputFile.open(std::string(outputPath), std::ios::out | std::ios::trunc);
   if (!outputFile.is_open()) fatal(cannotOpenOutputMessage, outputPath);
 
-  LoadedInput input;
-  AlgebraTree tree(std::make_unique<DummyOperator>());
-  {
-    LineReader reader(inputFile.stream(), outputFile);
-    input.query = readQuery(reader);
-    // The query is parsed before the relations are read, so that operators
-    // that read a relation once do it while it is loaded. A malformed query
-    // is still reported only once every relation has been read and checked.
-    std::exception_ptr parseFailure;
-    try {
-      parseExpression(tree, input.query, input.relations, invocation.language);
-    } catch (...) {
-      parseFailure = std::current_exception();
-    }
-    const QueryPlan plan = parseFailure || !settings.rewrites ? QueryPlan() : Planner::plan(tree);
-    input.relations = loadRelations(reader, inputFile, plan.watchedWhileLoading);
-    if (parseFailure) std::rethrow_exception(parseFailure);
-  }
-
-  EvaluateVisitor evaluator;
-  tree.walkPostOrder(evaluator);
+  PipelineOptions options;
+  options.language = invocation.language;
+  options.settings = settings;
+  options.echo = &outputFile;
+  QueryPipeline pipeline(options);
+  pipeline.load(inputFile);
+  pipeline.evaluate();
 
   outputFile << '\n';
-  if (const Relation* result = tree.getRoot().payload->getResult()) {
+  if (const Relation* result = pipeline.getResult()) {
     TeeBuffer both(outputFile, console);
     std::ostream out(&both);
     result->printTo(out);
@@ -141,7 +106,6 @@ void execute(std::span<const std::string_view> arguments, std::ofstream& outputF
 
 int run(std::span<const std::string_view> arguments, std::ostream& console, std::ostream& errors,
         const RunSettings& settings) {
-  const ParallelWork parallelWork(settings.parallel);
   std::ofstream outputFile;
   const auto failure = failureOf([&] { execute(arguments, outputFile, console, settings); }, outOfMemoryMessage);
   console.flush();

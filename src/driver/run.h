@@ -5,16 +5,9 @@
 #include <span>
 #include <string_view>
 
-namespace qerix {
+#include "driver/query_pipeline.h"
 
-// How a run evaluates its query: for tests that compare a run with every
-// rewrite of the planner and all parallel work against the plain evaluation
-// on one thread, and for tools that show one step at a time. Not an option
-// of the program: its result is the same bytes either way.
-struct RunSettings {
-  bool rewrites = true;
-  bool parallel = true;
-};
+namespace qerix {
 
 // One whole run of `qerix [-x] <input_file> <output_file>`: the arguments without
 // the program's path, the console's output and error streams. Returns the

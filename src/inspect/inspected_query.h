@@ -2,52 +2,52 @@
 #define QERIX_INSPECT_INSPECTED_QUERY_H
 
 #include <cstddef>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "algebra/algebra_operator.h"
+#include "driver/node_steps.h"
+#include "driver/query_pipeline.h"
 #include "driver/relation_loader.h"
-#include "inspect/node_steps.h"
 #include "query/expression_parser.h"
 
 namespace qerix {
 
 // The query of an input file, loaded and parsed exactly as a run of qerix
-// loads and parses it, but not echoed: for the views of how it was read
-// (the tree, its warnings) and how it was evaluated (each node's own result,
-// node by node). A malformed input file (when loaded) or query (when
-// parsed) ends the run with the message qerix gives for it.
+// loads and parses it, but not echoed nor planned: for the views of how it
+// was read (the tree, its warnings) and how it was evaluated (each node's
+// own result, node by node).
 class InspectedQuery {
  public:
-  InspectedQuery(std::string_view inputPath, QueryLanguage language);
-  void parse();
+  // Steps keep up to `stepRows` records of each node's result.
+  InspectedQuery(std::string_view inputPath, QueryLanguage language, std::size_t stepRows);
   InspectedQuery(const InspectedQuery&) = delete;
   InspectedQuery& operator=(const InspectedQuery&) = delete;
   ~InspectedQuery();
 
-  AlgebraTree& getTree() { return tree; }
-  const LoadedInput& getInput() const { return input; }
+  // Ends the run with the message qerix gives for a malformed input file
+  // or query; isLoaded() tells which of them it was.
+  void load();
+  bool isLoaded() const { return pipeline.isLoaded(); }
+
+  AlgebraTree& getTree() { return pipeline.getTree(); }
+  const LoadedInput& getInput() const { return pipeline.getInput(); }
 
   // The suspicious texts of the query and the input file, one line each;
-  // before the query is parsed, or where it was refused, those of the texts.
+  // where the query was refused, those of the texts.
   std::vector<std::string> findWarnings() const;
 
   // Evaluates the query node by node, each node's plain evaluation on one
-  // thread, keeping up to `shownRecords` records of each node's result. The
-  // message of the node that ended the run, or "".
-  std::string evaluateSteps(std::size_t shownRecords);
+  // thread. The message of the node that ended the run, or "".
+  std::string evaluateSteps();
   // After evaluateSteps.
-  const NodeSteps& getSteps() const { return *steps; }
+  const NodeSteps& getSteps() const { return pipeline.getSteps(); }
 
  private:
-  // Declared in this order: the table references point into the relations.
-  LoadedInput input;
+  std::string inputPath;
   QueryLanguage language;
-  AlgebraTree tree;
-  bool parsed = false;
-  std::unique_ptr<NodeSteps> steps;
+  QueryPipeline pipeline;
 };
 
 }  // namespace qerix

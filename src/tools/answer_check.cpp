@@ -4,9 +4,8 @@
 #include <map>
 #include <sstream>
 
-#include "algebra/dummy_operator.h"
+#include "driver/query_pipeline.h"
 #include "model/fatal_error.h"
-#include "plan/planner.h"
 
 namespace qerix {
 
@@ -26,12 +25,12 @@ QueryOutcome evaluateQuery(std::string_view query, const RelationList& relations
   QueryOutcome outcome;
   const auto failure = failureOf(
       [&] {
-        AlgebraTree tree(std::make_unique<DummyOperator>());
-        parseExpression(tree, query, relations, language);
-        Planner::plan(tree);
-        EvaluateVisitor evaluator;
-        tree.walkPostOrder(evaluator);
-        const Relation* result = tree.getRoot().payload->getResult();
+        PipelineOptions options;
+        options.language = language;
+        QueryPipeline pipeline(options, relations);
+        pipeline.parse(query);
+        pipeline.evaluate();
+        const Relation* result = pipeline.getResult();
         if (!result) return;
         outcome.hasResult = true;
         std::ostringstream printed;

@@ -68,10 +68,11 @@ TreeRequest readArguments(std::span<const std::string_view> arguments) {
 // Writes what was asked; the message that ended the evaluation, or "".
 // `jsonWritten` tells whether JSON went out, also when the query was refused.
 std::string writeTree(const TreeRequest& request, std::ostream& console, bool& jsonWritten) {
-  InspectedQuery query(request.inputPath, request.language);
+  InspectedQuery query(request.inputPath, request.language, request.rows);
   try {
-    query.parse();
+    query.load();
   } catch (const FatalError& error) {
+    if (!query.isLoaded()) throw;
     // What the texts show may say why the query was refused.
     const std::vector<std::string> warnings = query.findWarnings();
     if (request.format == TreeRequest::Format::json) {
@@ -84,7 +85,7 @@ std::string writeTree(const TreeRequest& request, std::ostream& console, bool& j
     }
     throw;
   }
-  const std::string failure = request.steps ? query.evaluateSteps(request.rows) : "";
+  const std::string failure = request.steps ? query.evaluateSteps() : "";
   const NodeSteps* steps = request.steps ? &query.getSteps() : nullptr;
   const std::vector<std::string> warnings = query.findWarnings();
   switch (request.format) {

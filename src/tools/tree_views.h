@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "algebra/algebra_operator.h"
-#include "inspect/node_steps.h"
+#include "driver/node_steps.h"
 
 namespace qerix {
 

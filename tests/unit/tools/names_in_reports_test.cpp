@@ -34,9 +34,9 @@ TEST(StepColumns, ComeFromTheResultInTheOrderItsHeaderPrints) {
   // Attribute names with a blank and a comma, which no split of the header can tell apart.
   const std::string input =
       folder.write("input.txt", "rename(R,N(z q, b, a))\n\nR(c int, b string, a string)\n1,x,y\n").string();
-  InspectedQuery query(input, QueryLanguage::basic);
-  query.parse();
-  ASSERT_EQ(query.evaluateSteps(10), "");
+  InspectedQuery query(input, QueryLanguage::basic, 10);
+  query.load();
+  ASSERT_EQ(query.evaluateSteps(), "");
   const NodeStep& root = query.getSteps().of(*query.getTree().getRoot().left);
   EXPECT_EQ(root.header, "N(a string, b string, z q int)");
   std::vector<std::string> columns;

@@ -1,4 +1,4 @@
-#include "inspect/node_steps.h"
+#include "driver/node_steps.h"
 
 #include <new>
 #include <sstream>
@@ -31,10 +31,7 @@ NodeStep describeResult(const Relation& result, std::size_t rows) {
   return step;
 }
 
-std::string NodeSteps::evaluate(AlgebraTree& tree) {
-  const auto failure = failureOf([&] { evaluateBelow(tree.getRoot()); }, outOfMemoryMessage);
-  return failure.value_or("");
-}
+void NodeSteps::evaluate(AlgebraTree& tree) { evaluateBelow(tree.getRoot()); }
 
 void NodeSteps::evaluateBelow(TreeNode<AlgebraOperator>& node) {
   if (node.left) evaluateBelow(*node.left);

@@ -1,5 +1,5 @@
-#ifndef QERIX_INSPECT_NODE_STEPS_H
-#define QERIX_INSPECT_NODE_STEPS_H
+#ifndef QERIX_DRIVER_NODE_STEPS_H
+#define QERIX_DRIVER_NODE_STEPS_H
 
 #include <cstddef>
 #include <string>
@@ -34,14 +34,14 @@ struct NodeStep {
 // Evaluates a query tree node by node, each node's plain evaluation, children
 // first, and keeps each node's own result before its parent takes it over:
 // the header, the record count and the first records. A node that ends the
-// run keeps its message, and evaluation stops there.
+// run keeps its message, and evaluation stops there with its error.
 class NodeSteps {
  public:
   // Keeps up to `shownRecords` records of each result.
   explicit NodeSteps(std::size_t shownRecords) : rows(shownRecords) {}
 
-  // Evaluates the whole tree; the message of the node that ended the run, if any.
-  std::string evaluate(AlgebraTree& tree);
+  // Evaluates the whole tree; ends the run where a node does.
+  void evaluate(AlgebraTree& tree);
 
   const NodeStep& of(const TreeNode<AlgebraOperator>& node) const;
 
@@ -59,4 +59,4 @@ NodeStep describeResult(const Relation& result, std::size_t rows);
 
 }  // namespace qerix
 
-#endif  // QERIX_INSPECT_NODE_STEPS_H
+#endif  // QERIX_DRIVER_NODE_STEPS_H
