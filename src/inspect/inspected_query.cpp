@@ -8,6 +8,8 @@
 #include "exec/scheduler.h"
 #include "inspect/data_warnings.h"
 #include "inspect/text_warnings.h"
+#include "model/fatal_error.h"
+#include "query/textbook_parser.h"
 
 namespace qerix {
 
@@ -33,12 +35,22 @@ void InspectedQuery::parse() {
 
 InspectedQuery::~InspectedQuery() = default;
 
+std::string InspectedQuery::prefixText() const {
+  if (language != QueryLanguage::extended || !isTextbookQuery(input.query)) return input.query;
+  // The texts of the nodes are those of the prefix query it stands for.
+  try {
+    return translateTextbook(input.query);
+  } catch (const FatalError&) {
+    return "";
+  }
+}
+
 std::vector<std::string> InspectedQuery::findWarnings() const {
   std::vector<std::string> warnings;
   EditBudget budget(inspectionEditBudget);
   DataWarnings data(input, language, budget, warnings);
   data.checkFile();
-  TextWarnings(input.relations, language, budget, warnings).checkQuery(input.query);
+  TextWarnings(input.relations, language, budget, warnings).checkQuery(prefixText());
   if (parsed) data.checkConditions();
   return warnings;
 }
