@@ -28,7 +28,8 @@ constexpr std::string_view tooDeepMessage = "Tul melyen egymasba agyazott kifeje
 // What a condition's message says after the position.
 constexpr std::string_view unclosedQuote = "nincs lezarva az idezojel: ";
 constexpr std::string_view literalTooRich =
-    "a szoveg nem lehet ures, es nem tartalmazhat vesszot, zarojelet, sem a szelein szokozt: ";
+    "a szoveg nem lehet ures vagy feltetel kulcsszava, es nem tartalmazhat vesszot, zarojelet, sem a szelein "
+    "szokozt: ";
 
 // The forms nest at most maxNestingDepth levels, as in the prefix notation;
 // each may stand in a pair of parentheses, and the reading recurses once per
@@ -62,10 +63,11 @@ const ConditionEntry* conditionOf(const Token& token) {
   return nullptr;
 }
 
-// The bytes a literal must not hold to stay one operand of the prefix notation.
+// Whether a literal stays one operand of the prefix notation: no bytes that
+// split it, and not a condition keyword, which would be read as one.
 bool fitsPrefixOperand(std::string_view literal) {
   return !literal.empty() && literal.find_first_of(",()") == std::string_view::npos && literal.front() != ' ' &&
-         literal.back() != ' ';
+         literal.back() != ' ' && !findConditionKeyword(literal);
 }
 
 class TextbookParser {
@@ -121,7 +123,8 @@ class TextbookParser {
       checkDepth(node->depth, token);
       return node;
     }
-    if (token.kind == Token::Kind::word && !entry && !conditionOf(token)) {
+    // A prefix keyword alone would not be a relation name in the prefix query.
+    if (token.kind == Token::Kind::word && !entry && !conditionOf(token) && !findOperatorKeyword(token.text, true)) {
       lexer.next();
       return SyntaxNode::leaf(token.text);
     }
@@ -211,7 +214,7 @@ class TextbookParser {
     const Token token = lexer.next();
     switch (token.kind) {
       case Token::Kind::word:
-        if (operatorOf(token) || conditionOf(token)) break;
+        if (operatorOf(token) || conditionOf(token) || findConditionKeyword(token.text)) break;
         return SyntaxNode::leaf(token.text);
       case Token::Kind::number:
         return SyntaxNode::leaf(token.text);

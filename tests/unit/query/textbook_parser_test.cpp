@@ -132,13 +132,21 @@ TEST(TextbookNotation, ErrorsNameLineColumnAndWhatWasExpected) {
   EXPECT_EQ(fatalMessageOf([] { translateTextbook("σ_{a = 1}(R"); }),
             "Hibas kifejezes (1. sor 12. oszlop): \")\" kell itt, de veget ert a lekerdezes.");
   EXPECT_EQ(fatalMessageOf([] { translateTextbook("σ_{a = ' x'}(R)"); }),
-            "Hibas feltetel (1. sor 8. oszlop): a szoveg nem lehet ures, es nem tartalmazhat vesszot, zarojelet, sem "
-            "a szelein szokozt: \" x\"");
+            "Hibas feltetel (1. sor 8. oszlop): a szoveg nem lehet ures vagy feltetel kulcsszava, es nem tartalmazhat "
+            "vesszot, zarojelet, sem a szelein szokozt: \" x\"");
   EXPECT_EQ(fatalMessageOf([] { translateTextbook("σ_{a = ''}(R)"); }).substr(0, 35),
             "Hibas feltetel (1. sor 8. oszlop): ");
   EXPECT_EQ(fatalMessageOf([] { translateTextbook("ρ_{D}(R)"); }),
             "Hibas kifejezes (1. sor 5. oszlop): uj relacionev es zarojelben az uj attributumnevek, pl. D(a,b) kell itt, "
             "nem \"}\"");
+}
+
+// Names the prefix notation would read as keywords have no textbook form.
+TEST(TextbookNotation, RefusesWhatThePrefixFormWouldReadAsKeywords) {
+  EXPECT_EQ(fatalMessageOf([] { translateTextbook("σ_{a = 1}(select)"); }),
+            "Hibas kifejezes (1. sor 11. oszlop): relacionev vagy \"(\" kell itt, nem \"select\"");
+  EXPECT_NE(fatalMessageOf([] { translateTextbook("σ_{a = AND}(R)"); }), "");
+  EXPECT_NE(fatalMessageOf([] { translateTextbook("σ_{a = 'EQ'}(R)"); }), "");
 }
 
 TEST(TextbookNotation, NestingIsLimitedWithoutDeepRecursion) {
