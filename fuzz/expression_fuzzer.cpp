@@ -1,7 +1,8 @@
 // The expression parser on arbitrary query text, over a few fixed relations:
 // it must build a tree or end with a FatalError, and the tree must print and
 // evaluate. The loaded relations must come out of every query unchanged,
-// since table references work on copies of them.
+// since table references work on copies of them. A query the textbook
+// parser accepts must translate into one the prefix parser accepts.
 
 #include <cstddef>
 #include <cstdint>
@@ -18,6 +19,7 @@
 #include "model/fatal_error.h"
 #include "model/relation.h"
 #include "query/expression_parser.h"
+#include "query/textbook_parser.h"
 
 namespace {
 
@@ -81,6 +83,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
   } catch (const qerix::FatalError&) {
     // The query was refused with a message, or evaluation ended the run.
+  }
+  // Whatever the textbook parser accepts, the prefix parser must accept as
+  // it stands: the notations build the same trees.
+  std::string translated;
+  try {
+    translated = qerix::translateTextbook(text);
+  } catch (const qerix::FatalError&) {
+    translated.clear();
+  }
+  if (!translated.empty()) {
+    qerix::AlgebraTree prefixTree(std::make_unique<qerix::DummyOperator>());
+    try {
+      qerix::parseExpression(prefixTree, translated, relations, qerix::QueryLanguage::extended);
+    } catch (const qerix::FatalError& error) {
+      std::fprintf(stderr, "expression_fuzzer: the prefix form of a textbook query was refused: %s\n", error.what());
+      std::abort();
+    }
   }
   if (printAll(relations) != loadedText) {
     std::fprintf(stderr, "expression_fuzzer: a loaded relation changed\n");

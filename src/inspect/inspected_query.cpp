@@ -4,6 +4,7 @@
 #include "inspect/data_warnings.h"
 #include "inspect/text_warnings.h"
 #include "model/fatal_error.h"
+#include "query/textbook_parser.h"
 
 namespace qerix {
 
@@ -28,12 +29,23 @@ void InspectedQuery::load() {
   pipeline.load(file);
 }
 
+std::string InspectedQuery::prefixText() const {
+  const std::string& query = getInput().query;
+  if (language != QueryLanguage::extended || !isTextbookQuery(query)) return query;
+  // The texts of the nodes are those of the prefix query it stands for.
+  try {
+    return translateTextbook(query);
+  } catch (const FatalError&) {
+    return "";
+  }
+}
+
 std::vector<std::string> InspectedQuery::findWarnings() const {
   std::vector<std::string> warnings;
   EditBudget budget(inspectionEditBudget);
   DataWarnings data(getInput(), language, budget, warnings);
   data.checkFile();
-  TextWarnings(getInput().relations, language, budget, warnings).checkQuery(getInput().query);
+  TextWarnings(getInput().relations, language, budget, warnings).checkQuery(prefixText());
   if (pipeline.isParsed()) data.checkConditions();
   return warnings;
 }

@@ -37,6 +37,8 @@ class InspectedQuery {
   // The suspicious texts of the query and the input file, one line each;
   // where the query was refused, those of the texts.
   std::vector<std::string> findWarnings() const;
+  // The query in the prefix notation (a textbook query translated), "" when it does not translate.
+  std::string prefixText() const;
 
   // Evaluates the query node by node, each node's plain evaluation on one
   // thread. The message of the node that ended the run, or "".

@@ -6,6 +6,7 @@
 
 #include "inspect/edit_distance.h"
 #include "model/fatal_error.h"
+#include "query/language_table.h"
 #include "query/nesting_limit.h"
 #include "query/text_helpers.h"
 
@@ -15,20 +16,21 @@ namespace {
 
 constexpr std::string_view prefix = "Figyelmeztetes: ";
 
-constexpr std::array basicKeywords = {std::string_view("union"),   std::string_view("minus"),
-                                      std::string_view("product"), std::string_view("select"),
-                                      std::string_view("project"), std::string_view("rename")};
-constexpr std::array textbookKeywords = {std::string_view("intersect"), std::string_view("join"),
-                                         std::string_view("semijoin"), std::string_view("antijoin"),
-                                         std::string_view("divide")};
-constexpr std::array conditionKeywords = {std::string_view("EQ"),  std::string_view("NEQ"), std::string_view("LT"),
-                                          std::string_view("LTE"), std::string_view("GT"),  std::string_view("GTE"),
-                                          std::string_view("AND"), std::string_view("OR"),  std::string_view("NOT")};
-
-template <std::size_t count>
-bool isOneOf(std::string_view word, const std::array<std::string_view, count>& words) {
-  return std::find(words.begin(), words.end(), word) != words.end();
+// The language's keywords, from its table: the basic ones, those only -x
+// knows, and the condition keywords.
+bool isBasicKeyword(std::string_view word) {
+  const OperatorEntry* entry = findOperatorKeyword(word, true);
+  return entry && !entry->needsExtended;
 }
+
+bool isExtendedKeyword(std::string_view word) {
+  const OperatorEntry* entry = findOperatorKeyword(word, true);
+  return entry && entry->needsExtended;
+}
+
+bool isOperatorKeyword(std::string_view word) { return findOperatorKeyword(word, true) != nullptr; }
+
+bool isConditionKeyword(std::string_view word) { return findConditionKeyword(word) != nullptr; }
 
 std::string lowered(std::string_view text) {
   std::string result(text);
@@ -89,20 +91,18 @@ void TextWarnings::checkExpression(std::string_view text, int depth) {
   trim(text);
   if (text.empty()) return;
   const KeywordForm form = splitKeywordForm(text);
-  const bool textbook = isOneOf(form.head, textbookKeywords);
-  const bool keyword = isOneOf(form.head, basicKeywords) || (textbook && language == QueryLanguage::extended);
+  const bool textbook = isExtendedKeyword(form.head);
+  const bool keyword = isBasicKeyword(form.head) || (textbook && language == QueryLanguage::extended);
   if (!keyword || !form.hasParenthesis) {
     std::string_view head = form.head;
     trim(head);
     if (form.hasParenthesis && textbook) {
       out.push_back(std::string(prefix) + "a " + quotedText(form.head) +
                     " csak a -x kapcsoloval muvelet; nelkule relacionevnek olvasta: " + quotedText(text));
-    } else if (form.hasParenthesis && head != form.head &&
-               (isOneOf(head, basicKeywords) || isOneOf(head, textbookKeywords))) {
+    } else if (form.hasParenthesis && head != form.head && isOperatorKeyword(head)) {
       out.push_back(std::string(prefix) + "a " + quotedText(head) +
                     " kulcsszo es a \"(\" kozott szokoz all, ezert relacionevnek olvasta: " + quotedText(text));
-    } else if (form.hasParenthesis && (isOneOf(std::string_view(lowered(head)), basicKeywords) ||
-                                       isOneOf(std::string_view(lowered(head)), textbookKeywords))) {
+    } else if (form.hasParenthesis && isOperatorKeyword(lowered(head))) {
       out.push_back(std::string(prefix) + "a " + quotedText(head) + " kulcsszot kisbetuvel kell irni (" +
                     quotedText(lowered(head)) + "), ezert relacionevnek olvasta: " + quotedText(text));
     } else if (!keyword) {
@@ -122,21 +122,22 @@ void TextWarnings::checkExpression(std::string_view text, int depth) {
   const std::string_view first = form.inner.substr(0, comma);
   const std::string_view rest = form.inner.substr(comma + 1);
   checkExpression(first, depth + 1);
-  if (form.head == "select") {
+  const OperatorForm operatorForm = findOperatorKeyword(form.head, true)->form;
+  if (operatorForm == OperatorForm::withCondition) {
     if (findTopLevelComma(rest) != std::string_view::npos) {
       out.push_back(std::string(prefix) + "a select egy feltetelt var; az elso utan allo szoveget (" +
                     quotedText(rest.substr(findTopLevelComma(rest) + 1)) +
                     ") az elso feltetelbe olvasta: " + quotedText(text));
     }
     checkCondition(firstArgument(rest), 1);
-  } else if (form.head == "project") {
+  } else if (operatorForm == OperatorForm::withAttributeList) {
     if (rest.find('(') != std::string_view::npos) {
       out.push_back(std::string(prefix) +
                     "a project attributumneveket var; a zarojeles szoveget is annak olvasta: " + quotedText(rest));
     }
-  } else if (form.head == "rename") {
+  } else if (operatorForm == OperatorForm::withRenameList) {
     return;
-  } else if (textbook && form.head != "intersect" && form.head != "divide") {
+  } else if (operatorForm == OperatorForm::binaryOrCondition) {
     const std::size_t second = findTopLevelComma(rest);
     checkExpression(rest.substr(0, second), depth + 1);
     if (second != std::string_view::npos) checkCondition(rest.substr(second + 1), 1);
@@ -149,14 +150,15 @@ void TextWarnings::checkCondition(std::string_view text, int depth) {
   trim(text);
   if (text.empty()) return;
   const KeywordForm form = splitKeywordForm(text);
-  if (!isOneOf(form.head, conditionKeywords) || !form.hasParenthesis) {
+  if (!isConditionKeyword(form.head) || !form.hasParenthesis) {
     checkOperand(text);
     return;
   }
   if (depth > maxNestingDepth) return;
   checkEnding(text);
   const std::size_t comma = findTopLevelComma(form.inner);
-  const bool logical = form.head == "AND" || form.head == "OR" || form.head == "NOT";
+  const ConditionForm conditionForm = findConditionKeyword(form.head)->form;
+  const bool logical = conditionForm != ConditionForm::comparison;
   if (comma == std::string_view::npos) {
     if (logical) checkCondition(form.inner, depth + 1);
     return;
@@ -164,7 +166,7 @@ void TextWarnings::checkCondition(std::string_view text, int depth) {
   const std::string_view first = form.inner.substr(0, comma);
   const std::string_view second = form.inner.substr(comma + 1);
   const std::size_t extra = findTopLevelComma(second);
-  if (form.head == "NOT") {
+  if (conditionForm == ConditionForm::negation) {
     out.push_back(std::string(prefix) + "a NOT egy feltetelt hasznal; a masodik argumentumat (" + quotedText(second) +
                   ") figyelmen kivul hagyja: " + quotedText(text));
   } else if (extra != std::string_view::npos) {
@@ -173,7 +175,7 @@ void TextWarnings::checkCondition(std::string_view text, int depth) {
   }
   if (logical) {
     checkCondition(first, depth + 1);
-    if (form.head != "NOT") checkCondition(firstArgument(second), depth + 1);
+    if (conditionForm != ConditionForm::negation) checkCondition(firstArgument(second), depth + 1);
   } else {
     checkOperand(first);
     checkOperand(firstArgument(second));
@@ -194,10 +196,10 @@ void TextWarnings::checkOperand(std::string_view operand) {
   if (open == std::string_view::npos) return;
   std::string_view head = operand.substr(0, open);
   trim(head);
-  if (head != operand.substr(0, open) && isOneOf(head, conditionKeywords)) {
+  if (head != operand.substr(0, open) && isConditionKeyword(head)) {
     out.push_back(std::string(prefix) + "a " + quotedText(head) +
                   " kulcsszo es a \"(\" kozott szokoz all, ezert szovegnek olvasta: " + quotedText(operand));
-  } else if (head != raised(head) && isOneOf(std::string_view(raised(head)), conditionKeywords)) {
+  } else if (head != raised(head) && isConditionKeyword(raised(head))) {
     out.push_back(std::string(prefix) + "a " + quotedText(head) + " kulcsszot nagybetuvel kell irni (" +
                   quotedText(raised(head)) + "), ezert szovegnek olvasta: " + quotedText(operand));
   }

@@ -1,12 +1,10 @@
 #include "query/condition_parser.h"
 
-#include <array>
 #include <memory>
 #include <string>
 
-#include "conditions/comparison_operators.h"
-#include "conditions/logical_operators.h"
 #include "model/fatal_error.h"
+#include "query/language_table.h"
 #include "query/nesting_limit.h"
 #include "query/text_helpers.h"
 
@@ -20,41 +18,15 @@ constexpr std::string_view missingParenthesisMessage = "Hibas feltetel, a kulcss
 constexpr std::string_view missingConditionMessage = "Hibas feltetel, hianyzik a reszfeltetel: ";
 constexpr std::string_view tooDeepMessage = "Tul melyen egymasba agyazott feltetel (legfeljebb 1000 szint): ";
 
-enum class Children { none, left, both };  // the child conditions a node reads
-
-struct Keyword {
-  std::string_view name;
-  Children needs;
-  std::unique_ptr<LogicalOperator> (*create)();
-};
-
-template <class Node>
-std::unique_ptr<LogicalOperator> make() {
-  return std::make_unique<Node>();
-}
-
-constexpr std::array keywords = {
-    Keyword{"EQ", Children::none, make<EqOperator>},   Keyword{"NEQ", Children::none, make<NeqOperator>},
-    Keyword{"LT", Children::none, make<LtOperator>},   Keyword{"LTE", Children::none, make<LteOperator>},
-    Keyword{"GT", Children::none, make<GtOperator>},   Keyword{"GTE", Children::none, make<GteOperator>},
-    Keyword{"AND", Children::both, make<AndOperator>}, Keyword{"OR", Children::both, make<OrOperator>},
-    Keyword{"NOT", Children::left, make<NotOperator>},
-};
-
-const Keyword* findKeyword(std::string_view name) {
-  for (const Keyword& keyword : keywords) {
-    if (keyword.name == name) return &keyword;
-  }
-  return nullptr;
-}
-
-bool hasChildren(const TreeNode<LogicalOperator>& node, Children needs) {
-  switch (needs) {
-    case Children::none:
+// Whether the node has the child conditions its form reads.
+bool hasChildren(const TreeNode<LogicalOperator>& node, ConditionForm form) {
+  switch (form) {
+    case ConditionForm::comparison:
       return true;
-    case Children::left:
+    case ConditionForm::negation:
       return node.left != nullptr;
-    case Children::both:
+    case ConditionForm::both:
+    case ConditionForm::either:
       return node.left != nullptr && node.right != nullptr;
   }
   return true;
@@ -65,7 +37,7 @@ void parseArgument(ConditionTree& tree, std::string_view text, std::string_view 
 // One condition or operand, trimmed and not empty.
 void parseTrimmed(ConditionTree& tree, std::string_view text, int depth) {
   const KeywordForm form = splitKeywordForm(text);
-  const Keyword* keyword = findKeyword(form.head);
+  const ConditionEntry* keyword = findConditionKeyword(form.head);
   if (!keyword) {
     tree.getCurrent()->payload->addOperand(text);
     return;
@@ -73,18 +45,18 @@ void parseTrimmed(ConditionTree& tree, std::string_view text, int depth) {
   if (!form.hasParenthesis) fatal(missingParenthesisMessage, text);
   if (depth > maxNestingDepth) fatal(tooDeepMessage, text);
 
-  TreeNode<LogicalOperator>& node = tree.insertChild(keyword->create());
+  TreeNode<LogicalOperator>& node = tree.insertChild(keyword->make());
   const std::size_t comma = findTopLevelComma(form.inner);
   if (comma == std::string_view::npos) {
     // NOT(c): the single-argument form of NOT.
-    if (keyword->needs != Children::left) fatal(missingCommaMessage, text);
+    if (keyword->form != ConditionForm::negation) fatal(missingCommaMessage, text);
     parseArgument(tree, form.inner, text, depth + 1);
   } else {
     parseArgument(tree, form.inner.substr(0, comma), text, depth + 1);
     tree.setCurrent(&node);
     parseArgument(tree, form.inner.substr(comma + 1), text, depth + 1);
   }
-  if (!hasChildren(node, keyword->needs)) fatal(missingConditionMessage, text);
+  if (!hasChildren(node, keyword->form)) fatal(missingConditionMessage, text);
 }
 
 void parseArgument(ConditionTree& tree, std::string_view text, std::string_view call, int depth) {

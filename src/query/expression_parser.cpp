@@ -4,22 +4,12 @@
 #include <memory>
 #include <string>
 
-#include "algebra/antijoin_operator.h"
-#include "algebra/divide_operator.h"
-#include "algebra/intersect_operator.h"
-#include "algebra/minus_operator.h"
-#include "algebra/natural_join_operator.h"
-#include "algebra/product_operator.h"
-#include "algebra/project_operator.h"
-#include "algebra/rename_operator.h"
-#include "algebra/select_operator.h"
-#include "algebra/semijoin_operator.h"
 #include "algebra/table_operator.h"
-#include "algebra/theta_join_operator.h"
-#include "algebra/union_operator.h"
 #include "model/fatal_error.h"
+#include "query/language_table.h"
 #include "query/nesting_limit.h"
 #include "query/text_helpers.h"
+#include "query/textbook_parser.h"
 
 namespace qerix {
 
@@ -48,44 +38,49 @@ class ExpressionParser {
     int depth;
   };
 
-  template <class Node>
-  void parseBinary(const Operands& operands) {
-    auto& node = tree.insertChild(std::make_unique<Node>());
+  void parseBinary(const Operands& operands, MakeOperator make) {
+    auto& node = tree.insertChild(make());
     parseOperand(operands.first, operands);
     tree.setCurrent(&node);
     parseOperand(operands.second, operands);
   }
 
   // The parameter goes to the node once its operand's subtree is complete.
-  template <class Node, void (Node::*setParameter)(std::string_view)>
-  void parseWithParameter(const Operands& operands) {
-    auto owned = std::make_unique<Node>();
-    Node& node = *owned;
-    tree.insertChild(std::move(owned));
+  void parseWithParameter(const Operands& operands, const OperatorEntry& entry) {
+    AlgebraOperator& node = *tree.insertChild(entry.make()).payload;
     parseOperand(operands.first, operands);
-    (node.*setParameter)(operands.second);
+    entry.setParameter(node, operands.second);
   }
 
   // A form of two operands and, after another comma at the top level, a
-  // condition: the node without a condition, or ConditionNode with it.
-  template <class Node, class ConditionNode>
-  void parseWithOptionalCondition(const Operands& operands) {
+  // condition: the entry's plain node, or its node with a condition.
+  void parseWithOptionalCondition(const Operands& operands, const OperatorEntry& entry) {
     const std::size_t comma = findTopLevelComma(operands.second);
     if (comma == std::string_view::npos) {
-      parseBinary<Node>(operands);
+      parseBinary(operands, entry.make);
       return;
     }
-    auto owned = std::make_unique<ConditionNode>();
-    ConditionNode& node = *owned;
-    auto& treeNode = tree.insertChild(std::move(owned));
+    auto& treeNode = tree.insertChild(entry.makeWithCondition());
     parseOperand(operands.first, operands);
     tree.setCurrent(&treeNode);
     parseOperand(operands.second.substr(0, comma), operands);
-    node.setCondition(operands.second.substr(comma + 1));
+    entry.setParameter(*treeNode.payload, operands.second.substr(comma + 1));
   }
 
-  bool knows(QueryLanguage keywordLanguage) const {
-    return keywordLanguage == QueryLanguage::basic || language == QueryLanguage::extended;
+  void parseForm(const Operands& operands, const OperatorEntry& entry) {
+    switch (entry.form) {
+      case OperatorForm::binary:
+        parseBinary(operands, entry.make);
+        return;
+      case OperatorForm::binaryOrCondition:
+        parseWithOptionalCondition(operands, entry);
+        return;
+      case OperatorForm::withCondition:
+      case OperatorForm::withAttributeList:
+      case OperatorForm::withRenameList:
+        parseWithParameter(operands, entry);
+        return;
+    }
   }
 
  private:
@@ -100,41 +95,10 @@ class ExpressionParser {
   QueryLanguage language;
 };
 
-// Each keyword with the way its form is parsed; any other head is a
-// relation name.
-struct Keyword {
-  std::string_view name;
-  void (ExpressionParser::*parseForm)(const ExpressionParser::Operands&);
-  QueryLanguage language = QueryLanguage::basic;
-};
-
-using Parser = ExpressionParser;
-constexpr QueryLanguage extended = QueryLanguage::extended;
-
-constexpr std::array keywords = {
-    Keyword{"union", &Parser::parseBinary<UnionOperator>},
-    Keyword{"minus", &Parser::parseBinary<MinusOperator>},
-    Keyword{"product", &Parser::parseBinary<ProductOperator>},
-    Keyword{"select", &Parser::parseWithParameter<SelectOperator, &SelectOperator::setCondition>},
-    Keyword{"project", &Parser::parseWithParameter<ProjectOperator, &ProjectOperator::setAttributeNames>},
-    Keyword{"rename", &Parser::parseWithParameter<RenameOperator, &RenameOperator::setRenameList>},
-    Keyword{"intersect", &Parser::parseBinary<IntersectOperator>, extended},
-    Keyword{"join", &Parser::parseWithOptionalCondition<NaturalJoinOperator, ThetaJoinOperator>, extended},
-    Keyword{"semijoin", &Parser::parseWithOptionalCondition<SemijoinOperator, SemijoinOperator>, extended},
-    Keyword{"antijoin", &Parser::parseWithOptionalCondition<AntijoinOperator, AntijoinOperator>, extended},
-    Keyword{"divide", &Parser::parseBinary<DivideOperator>, extended},
-};
-
-const Keyword* findKeyword(std::string_view head, const ExpressionParser& parser) {
-  for (const Keyword& keyword : keywords) {
-    if (keyword.name == head && parser.knows(keyword.language)) return &keyword;
-  }
-  return nullptr;
-}
-
 void ExpressionParser::parse(std::string_view text, int depth) {
   const KeywordForm form = splitKeywordForm(text);
-  const Keyword* keyword = findKeyword(form.head, *this);
+  // Any head that is no keyword of the language in use is a relation name.
+  const OperatorEntry* keyword = findOperatorKeyword(form.head, language == QueryLanguage::extended);
   if (!keyword) {
     auto table = std::make_unique<TableOperator>(relations);
     table->setName(text);
@@ -146,7 +110,7 @@ void ExpressionParser::parse(std::string_view text, int depth) {
   const std::size_t comma = findTopLevelComma(form.inner);
   if (comma == std::string_view::npos) fatal(missingCommaMessage, text);
   const Operands operands{form.inner.substr(0, comma), form.inner.substr(comma + 1), text, depth + 1};
-  (this->*keyword->parseForm)(operands);
+  parseForm(operands, *keyword);
 }
 
 }  // namespace
@@ -156,6 +120,12 @@ void parseExpression(AlgebraTree& tree, std::string_view text, const RelationLis
   std::string_view query = text;
   trim(query);
   if (query.empty()) fatal(blankQueryMessage, text);
+  if (language == QueryLanguage::extended && isTextbookQuery(query)) {
+    // The textbook notation stands for a prefix query: the same nodes, texts and messages.
+    const std::string prefixQuery = translateTextbook(query);
+    ExpressionParser(tree, relations, language).parse(prefixQuery, 1);
+    return;
+  }
   ExpressionParser(tree, relations, language).parse(query, 1);
 }
 

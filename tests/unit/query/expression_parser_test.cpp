@@ -1,4 +1,5 @@
 #include "query/expression_parser.h"
+#include "query/language_table.h"
 
 #include <gtest/gtest.h>
 
@@ -39,11 +40,17 @@ TEST(ExpressionParser, TableNamesAreTrimmedOfBlanksOnly) {
 // without a node class of its own would show here as another one.
 TEST(ExpressionParser, EveryKeywordMakesItsOwnNode) {
   const RelationList none;
-  for (const std::string keyword : {"union", "minus", "product", "select", "project", "rename"}) {
+  for (const OperatorEntry& entry : operatorEntries()) {
+    const std::string keyword(entry.keyword);
+    const QueryLanguage language = entry.needsExtended ? QueryLanguage::extended : QueryLanguage::basic;
     AlgebraTree tree(std::make_unique<DummyOperator>());
-    parseExpression(tree, keyword + "(R,EQ(a,b))", none);
+    parseExpression(tree, keyword + "(R,EQ(a,b))", none, language);
     ASSERT_NE(tree.getRoot().left, nullptr) << keyword;
     EXPECT_EQ(tree.getRoot().left->payload->getKeyword(), keyword);
+    // Without -x an extended keyword is a relation name.
+    AlgebraTree basic(std::make_unique<DummyOperator>());
+    parseExpression(basic, keyword + "(R,EQ(a,b))", none);
+    EXPECT_EQ(basic.getRoot().left->payload->getKeyword(), entry.needsExtended ? "table" : keyword) << keyword;
   }
 }
 

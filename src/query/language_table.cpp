@@ -1,0 +1,116 @@
+#include "query/language_table.h"
+
+#include <array>
+
+#include "algebra/antijoin_operator.h"
+#include "algebra/divide_operator.h"
+#include "algebra/intersect_operator.h"
+#include "algebra/minus_operator.h"
+#include "algebra/natural_join_operator.h"
+#include "algebra/product_operator.h"
+#include "algebra/project_operator.h"
+#include "algebra/rename_operator.h"
+#include "algebra/select_operator.h"
+#include "algebra/semijoin_operator.h"
+#include "algebra/theta_join_operator.h"
+#include "algebra/union_operator.h"
+#include "conditions/comparison_operators.h"
+#include "conditions/logical_operators.h"
+
+namespace qerix {
+
+namespace {
+
+template <class Node>
+std::unique_ptr<AlgebraOperator> makeOperator() {
+  return std::make_unique<Node>();
+}
+
+template <class Node, void (Node::*set)(std::string_view)>
+void setParameterOf(AlgebraOperator& node, std::string_view text) {
+  (static_cast<Node&>(node).*set)(text);
+}
+
+template <class Node>
+std::unique_ptr<LogicalOperator> makeCondition() {
+  return std::make_unique<Node>();
+}
+
+using Form = OperatorForm;
+
+constexpr std::array operators = {
+    OperatorEntry{"select", "σ", "sigma", "\\sigma", Form::withCondition, false, 0, makeOperator<SelectOperator>,
+                  nullptr, setParameterOf<SelectOperator, &SelectOperator::setCondition>},
+    OperatorEntry{"project", "π", "pi", "\\pi", Form::withAttributeList, false, 0, makeOperator<ProjectOperator>,
+                  nullptr, setParameterOf<ProjectOperator, &ProjectOperator::setAttributeNames>},
+    OperatorEntry{"rename", "ρ", "rho", "\\rho", Form::withRenameList, false, 0, makeOperator<RenameOperator>,
+                  nullptr, setParameterOf<RenameOperator, &RenameOperator::setRenameList>},
+    OperatorEntry{"product", "×", "cross", "\\times", Form::binary, false, 3, makeOperator<ProductOperator>, nullptr,
+                  nullptr},
+    OperatorEntry{"union", "∪", "union", "\\cup", Form::binary, false, 1, makeOperator<UnionOperator>, nullptr,
+                  nullptr},
+    OperatorEntry{"minus", "−", "minus -", "\\setminus", Form::binary, false, 1, makeOperator<MinusOperator>,
+                  nullptr, nullptr},
+    OperatorEntry{"intersect", "∩", "intersect", "\\cap", Form::binary, true, 2, makeOperator<IntersectOperator>,
+                  nullptr, nullptr},
+    OperatorEntry{"join", "⋈ ⨝", "join", "\\bowtie \\Join", Form::binaryOrCondition, true, 3,
+                  makeOperator<NaturalJoinOperator>, makeOperator<ThetaJoinOperator>,
+                  setParameterOf<ThetaJoinOperator, &ThetaJoinOperator::setCondition>},
+    OperatorEntry{"semijoin", "⋉", "semijoin", "\\ltimes", Form::binaryOrCondition, true, 3,
+                  makeOperator<SemijoinOperator>, makeOperator<SemijoinOperator>,
+                  setParameterOf<FilteringJoin, &FilteringJoin::setCondition>},
+    OperatorEntry{"antijoin", "▷", "antijoin", "\\triangleright", Form::binaryOrCondition, true, 3,
+                  makeOperator<AntijoinOperator>, makeOperator<AntijoinOperator>,
+                  setParameterOf<FilteringJoin, &FilteringJoin::setCondition>},
+    OperatorEntry{"divide", "÷", "divide", "\\div", Form::binary, true, 3, makeOperator<DivideOperator>, nullptr,
+                  nullptr},
+};
+
+using Condition = ConditionForm;
+
+constexpr std::array conditions = {
+    ConditionEntry{"EQ", "=", "=", "=", Condition::comparison, 3, makeCondition<EqOperator>},
+    ConditionEntry{"NEQ", "≠", "!= <>", "\\neq \\ne", Condition::comparison, 3, makeCondition<NeqOperator>},
+    ConditionEntry{"LT", "<", "<", "<", Condition::comparison, 3, makeCondition<LtOperator>},
+    ConditionEntry{"LTE", "≤", "<=", "\\leq \\le", Condition::comparison, 3, makeCondition<LteOperator>},
+    ConditionEntry{"GT", ">", ">", ">", Condition::comparison, 3, makeCondition<GtOperator>},
+    ConditionEntry{"GTE", "≥", ">=", "\\geq \\ge", Condition::comparison, 3, makeCondition<GteOperator>},
+    ConditionEntry{"AND", "∧", "and", "\\land \\wedge", Condition::both, 2, makeCondition<AndOperator>},
+    ConditionEntry{"OR", "∨", "or", "\\lor \\vee", Condition::either, 1, makeCondition<OrOperator>},
+    ConditionEntry{"NOT", "¬", "not", "\\lnot \\neg", Condition::negation, 3, makeCondition<NotOperator>},
+};
+
+}  // namespace
+
+std::span<const OperatorEntry> operatorEntries() { return operators; }
+std::span<const ConditionEntry> conditionEntries() { return conditions; }
+
+const OperatorEntry* findOperatorKeyword(std::string_view keyword, bool extended) {
+  for (const OperatorEntry& entry : operators) {
+    if (entry.keyword == keyword && (extended || !entry.needsExtended)) return &entry;
+  }
+  return nullptr;
+}
+
+const ConditionEntry* findConditionKeyword(std::string_view keyword) {
+  for (const ConditionEntry& entry : conditions) {
+    if (entry.keyword == keyword) return &entry;
+  }
+  return nullptr;
+}
+
+const OperatorEntry* findOperatorByNode(std::string_view nodeKeyword) { return findOperatorKeyword(nodeKeyword, true); }
+
+bool isSpelledAs(std::string_view alternatives, std::string_view spelling) {
+  while (!alternatives.empty()) {
+    const std::size_t blank = alternatives.find(' ');
+    if (alternatives.substr(0, blank) == spelling) return true;
+    if (blank == std::string_view::npos) break;
+    alternatives.remove_prefix(blank + 1);
+  }
+  return false;
+}
+
+std::string_view firstSpelling(std::string_view alternatives) { return alternatives.substr(0, alternatives.find(' ')); }
+
+}  // namespace qerix

@@ -1,0 +1,83 @@
+#ifndef QERIX_QUERY_LANGUAGE_TABLE_H
+#define QERIX_QUERY_LANGUAGE_TABLE_H
+
+#include <memory>
+#include <span>
+#include <string_view>
+
+#include "algebra/algebra_operator.h"
+#include "conditions/logical_operator.h"
+
+namespace qerix {
+
+// The one description of the query language: every operator and condition
+// form with its spellings in each notation. The parsers, the tools'
+// warnings and views, and the page all read it, so a form added here is
+// known everywhere at once.
+//
+// Spellings that have alternatives list them separated by one blank; the
+// first is the one the printers write.
+
+// What follows an operator's keyword in the prefix notation, after its first
+// operand: another operand, or a parameter of the kind named.
+enum class OperatorForm {
+  withCondition,       // select(E,C)
+  withAttributeList,   // project(E,a,b)
+  withRenameList,      // rename(E,N(a,b))
+  binary,              // union(E1,E2)
+  binaryOrCondition,   // join(E1,E2) or join(E1,E2,C)
+};
+
+using MakeOperator = std::unique_ptr<AlgebraOperator> (*)();
+using SetParameter = void (*)(AlgebraOperator& node, std::string_view text);
+
+struct OperatorEntry {
+  std::string_view keyword;  // prefix, lower-case, its "(" directly after it; the node's getKeyword
+  std::string_view symbols;  // the textbook's Unicode signs
+  std::string_view words;    // the textbook's ASCII spellings
+  std::string_view latex;    // the LaTeX commands
+  OperatorForm form;
+  bool needsExtended;        // a keyword only with -x
+  int precedence;            // infix operators: higher binds tighter; 0 for the unary ones
+  MakeOperator make;
+  MakeOperator makeWithCondition;  // the node of the form with a condition, if it has one
+  SetParameter setParameter;       // hands over the condition, list or rename list
+};
+
+// What a condition node computes from its operands or children.
+enum class ConditionForm { comparison, both, either, negation };
+
+using MakeCondition = std::unique_ptr<LogicalOperator> (*)();
+
+struct ConditionEntry {
+  std::string_view keyword;  // prefix, upper-case
+  std::string_view symbols;
+  std::string_view words;
+  std::string_view latex;
+  ConditionForm form;
+  int precedence;  // AND binds tighter than OR; comparisons and NOT tightest
+  MakeCondition make;
+};
+
+std::span<const OperatorEntry> operatorEntries();
+std::span<const ConditionEntry> conditionEntries();
+
+// The assignment of a named result, in the order the printers prefer.
+inline constexpr std::string_view assignmentSymbols = "\xE2\x86\x90";  // ←
+inline constexpr std::string_view assignmentWords = "<- :=";
+inline constexpr std::string_view assignmentLatex = "\\leftarrow";
+
+// The entry whose prefix keyword this is (with -x: the extended ones too).
+const OperatorEntry* findOperatorKeyword(std::string_view keyword, bool extended);
+const ConditionEntry* findConditionKeyword(std::string_view keyword);
+// The entry whose node says this keyword (getKeyword), if any.
+const OperatorEntry* findOperatorByNode(std::string_view nodeKeyword);
+
+// Whether `spelling` is one of the blank-separated alternatives.
+bool isSpelledAs(std::string_view alternatives, std::string_view spelling);
+// The first alternative: what printers write.
+std::string_view firstSpelling(std::string_view alternatives);
+
+}  // namespace qerix
+
+#endif  // QERIX_QUERY_LANGUAGE_TABLE_H

@@ -1,0 +1,323 @@
+#include "query/textbook_parser.h"
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "model/fatal_error.h"
+#include "query/language_table.h"
+#include "query/nesting_limit.h"
+#include "query/textbook_lexer.h"
+#include "query/textbook_syntax.h"
+
+namespace qerix {
+
+namespace {
+
+constexpr std::string_view expectedRelation = "relacionev vagy \"(\"";
+constexpr std::string_view expectedOperator = "muvelet vagy a lekerdezes vege";
+constexpr std::string_view expectedClosing = "\")\"";
+constexpr std::string_view expectedBrace = "\"}\"";
+constexpr std::string_view expectedAttribute = "attributumnev";
+constexpr std::string_view expectedOperand = "attributumnev, szam vagy 'szoveg'";
+constexpr std::string_view expectedComparison = "osszehasonlitas (=, <>, <, <=, >, >=)";
+constexpr std::string_view expectedRenameList = "uj relacionev es zarojelben az uj attributumnevek, pl. D(a,b)";
+constexpr std::string_view expressionMessage = "Hibas kifejezes (";
+constexpr std::string_view conditionMessage = "Hibas feltetel (";
+constexpr std::string_view tooDeepMessage = "Tul melyen egymasba agyazott kifejezes (legfeljebb 1000 szint), ";
+// What a condition's message says after the position.
+constexpr std::string_view unclosedQuote = "nincs lezarva az idezojel: ";
+constexpr std::string_view literalTooRich =
+    "a szoveg nem lehet ures vagy feltetel kulcsszava, es nem tartalmazhat vesszot, zarojelet, sem a szelein "
+    "szokozt: ";
+
+// The forms nest at most maxNestingDepth levels, as in the prefix notation;
+// each may stand in a pair of parentheses, and the reading recurses once per
+// form and once per pair.
+constexpr int maxReadingDepth = 2 * maxNestingDepth + 1;
+
+bool isAsciiText(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// The entry a token spells in the textbook notation, if any.
+const OperatorEntry* operatorOf(const Token& token) {
+  for (const OperatorEntry& entry : operatorEntries()) {
+    const bool spelled = (token.kind == Token::Kind::word && isSpelledAs(entry.words, token.text)) ||
+                         (token.kind == Token::Kind::command && isSpelledAs(entry.latex, token.text)) ||
+                         (token.kind == Token::Kind::sign &&
+                          (isSpelledAs(entry.symbols, token.text) || isSpelledAs(entry.words, token.text)));
+    if (spelled) return &entry;
+  }
+  return nullptr;
+}
+
+const ConditionEntry* conditionOf(const Token& token) {
+  for (const ConditionEntry& entry : conditionEntries()) {
+    const bool spelled = (token.kind == Token::Kind::word && isSpelledAs(entry.words, token.text)) ||
+                         (token.kind == Token::Kind::command && isSpelledAs(entry.latex, token.text)) ||
+                         (token.kind == Token::Kind::sign &&
+                          (isSpelledAs(entry.symbols, token.text) || isSpelledAs(entry.words, token.text)));
+    if (spelled) return &entry;
+  }
+  return nullptr;
+}
+
+// Whether a literal stays one operand of the prefix notation: no bytes that
+// split it, and not a condition keyword, which would be read as one.
+bool fitsPrefixOperand(std::string_view literal) {
+  return !literal.empty() && literal.find_first_of(",()") == std::string_view::npos && literal.front() != ' ' &&
+         literal.back() != ' ' && !findConditionKeyword(literal);
+}
+
+class TextbookParser {
+ public:
+  explicit TextbookParser(std::string_view text) : lexer(text, false) {}
+
+  std::unique_ptr<SyntaxNode> parseQuery() {
+    std::unique_ptr<SyntaxNode> query = parseExpression(1, 1);
+    if (lexer.peek().kind != Token::Kind::end) failExpected(lexer.peek(), expectedOperator, true);
+    return query;
+  }
+
+ private:
+  // Precedence climbing: operators of at least `lowest` precedence, left-associative.
+  std::unique_ptr<SyntaxNode> parseExpression(int lowest, int depth) {
+    std::unique_ptr<SyntaxNode> left = parseUnary(depth);
+    while (true) {
+      const Token token = lexer.peek();
+      const OperatorEntry* entry = operatorOf(token);
+      if (!entry || entry->precedence == 0 || entry->precedence < lowest) return left;
+      lexer.next();
+      std::unique_ptr<SyntaxNode> condition;
+      if (lexer.peek().text == "_{" && lexer.peek().kind == Token::Kind::sign &&
+          entry->form == OperatorForm::binaryOrCondition) {
+        lexer.next();
+        condition = parseCondition(1, depth + 1);
+        expect("}", expectedBrace);
+      }
+      std::unique_ptr<SyntaxNode> right = parseExpression(entry->precedence + 1, depth + 1);
+      left = SyntaxNode::operation(*entry, std::move(left), std::move(right), std::move(condition));
+      checkDepth(left->depth, token);
+    }
+  }
+
+  std::unique_ptr<SyntaxNode> parseUnary(int depth) {
+    const Token token = lexer.peek();
+    if (depth > maxReadingDepth) failTooDeep(token);
+    if (isSign(token, "(")) {
+      lexer.next();
+      std::unique_ptr<SyntaxNode> inner = parseExpression(1, depth + 1);
+      expect(")", expectedClosing);
+      return inner;
+    }
+    const OperatorEntry* entry = operatorOf(token);
+    if (entry && entry->precedence == 0) {
+      lexer.next();
+      const bool subscript = isSign(lexer.peek(), "_{");
+      if (subscript) lexer.next();
+      std::unique_ptr<SyntaxNode> parameter = parseParameter(*entry, depth + 1);
+      if (subscript) expect("}", expectedBrace);
+      std::unique_ptr<SyntaxNode> operand = parseUnary(depth + 1);
+      auto node = SyntaxNode::operation(*entry, std::move(operand), nullptr, std::move(parameter));
+      checkDepth(node->depth, token);
+      return node;
+    }
+    // A prefix keyword alone would not be a relation name in the prefix query.
+    if (token.kind == Token::Kind::word && !entry && !conditionOf(token) && !findOperatorKeyword(token.text, true)) {
+      lexer.next();
+      return SyntaxNode::leaf(token.text);
+    }
+    failExpected(token, expectedRelation, false);
+  }
+
+  std::unique_ptr<SyntaxNode> parseParameter(const OperatorEntry& entry, int depth) {
+    switch (entry.form) {
+      case OperatorForm::withAttributeList:
+        return parseAttributeList();
+      case OperatorForm::withRenameList:
+        return parseRenameList();
+      default:
+        return parseCondition(1, depth);
+    }
+  }
+
+  std::unique_ptr<SyntaxNode> parseAttributeList() {
+    std::string list(expectWord(expectedAttribute));
+    while (isSign(lexer.peek(), ",")) {
+      lexer.next();
+      list += ',';
+      list += expectWord(expectedAttribute);
+    }
+    return SyntaxNode::leaf(list);
+  }
+
+  // N(a,b,...): the relation's new name and its attributes' by position.
+  std::unique_ptr<SyntaxNode> parseRenameList() {
+    std::string list(expectWord(expectedRenameList));
+    if (!isSign(lexer.peek(), "(") || lexer.peek().blankBefore) failExpected(lexer.peek(), expectedRenameList, false);
+    lexer.next();
+    list += '(';
+    list += expectWord(expectedAttribute);
+    while (isSign(lexer.peek(), ",")) {
+      lexer.next();
+      list += ',';
+      list += expectWord(expectedAttribute);
+    }
+    expect(")", expectedClosing);
+    list += ')';
+    return SyntaxNode::leaf(list);
+  }
+
+  // OR binds loosest, then AND; NOT and the comparisons tightest.
+  std::unique_ptr<SyntaxNode> parseCondition(int lowest, int depth) {
+    std::unique_ptr<SyntaxNode> left = parseConditionTerm(depth);
+    while (true) {
+      const Token token = lexer.peek();
+      const ConditionEntry* entry = conditionOf(token);
+      if (!entry || entry->form == ConditionForm::comparison || entry->form == ConditionForm::negation ||
+          entry->precedence < lowest) {
+        return left;
+      }
+      lexer.next();
+      std::unique_ptr<SyntaxNode> right = parseCondition(entry->precedence + 1, depth + 1);
+      left = SyntaxNode::condition(*entry, std::move(left), std::move(right));
+      checkDepth(left->depth, token);
+    }
+  }
+
+  std::unique_ptr<SyntaxNode> parseConditionTerm(int depth) {
+    const Token token = lexer.peek();
+    if (depth > maxReadingDepth) failTooDeep(token);
+    if (isSign(token, "(")) {
+      lexer.next();
+      std::unique_ptr<SyntaxNode> inner = parseCondition(1, depth + 1);
+      expect(")", expectedClosing);
+      return inner;
+    }
+    const ConditionEntry* entry = conditionOf(token);
+    if (entry && entry->form == ConditionForm::negation) {
+      lexer.next();
+      auto node = SyntaxNode::condition(*entry, parseConditionTerm(depth + 1), nullptr);
+      checkDepth(node->depth, token);
+      return node;
+    }
+    std::unique_ptr<SyntaxNode> first = parseOperand();
+    const Token sign = lexer.next();
+    const ConditionEntry* comparison = conditionOf(sign);
+    if (!comparison || comparison->form != ConditionForm::comparison) failExpected(sign, expectedComparison, false);
+    return SyntaxNode::condition(*comparison, std::move(first), parseOperand());
+  }
+
+  // An attribute, a number as written or a quoted text.
+  std::unique_ptr<SyntaxNode> parseOperand() {
+    const Token token = lexer.next();
+    switch (token.kind) {
+      case Token::Kind::word:
+        if (operatorOf(token) || conditionOf(token) || findConditionKeyword(token.text)) break;
+        return SyntaxNode::leaf(token.text);
+      case Token::Kind::number:
+        return SyntaxNode::leaf(token.text);
+      case Token::Kind::quoted:
+        if (!fitsPrefixOperand(token.text)) fail(token, literalTooRich, quotedText(token.text));
+        return SyntaxNode::leaf(token.text);
+      case Token::Kind::unclosedQuote:
+        fail(token, unclosedQuote, quotedText(token.text));
+      case Token::Kind::sign:
+        if (token.text == "-" && lexer.peek().kind == Token::Kind::number && !lexer.peek().blankBefore) {
+          return SyntaxNode::leaf("-" + std::string(lexer.next().text));
+        }
+        break;
+      default:
+        break;
+    }
+    failExpected(token, expectedOperand, false);
+  }
+
+  std::string_view expectWord(std::string_view expected) {
+    const Token token = lexer.next();
+    if (token.kind != Token::Kind::word || operatorOf(token) || conditionOf(token)) {
+      failExpected(token, expected, false);
+    }
+    return token.text;
+  }
+
+  void expect(std::string_view sign, std::string_view expected) {
+    const Token token = lexer.next();
+    if (!isSign(token, sign)) failExpected(token, expected, sign == ")");
+  }
+
+  static bool isSign(const Token& token, std::string_view sign) {
+    return token.kind == Token::Kind::sign && token.text == sign;
+  }
+
+  void checkDepth(int depth, const Token& at) const {
+    if (depth > maxNestingDepth) failTooDeep(at);
+  }
+
+  [[noreturn]] void failTooDeep(const Token& at) const {
+    fatal(std::string(tooDeepMessage) + describePosition(lexer.getText(), at.offset) + ": ", at.text);
+  }
+
+  [[noreturn]] void fail(const Token& at, std::string_view what, std::string_view detail) const {
+    fatal(std::string(conditionMessage) + describePosition(lexer.getText(), at.offset) + "): " + std::string(what) +
+          std::string(detail));
+  }
+
+  // Names what was expected and what stood there; a misspelt operator word
+  // where an operator may stand gets the word it was most likely meant to be.
+  [[noreturn]] void failExpected(const Token& at, std::string_view expected, bool operatorMayStand) const {
+    if (at.kind == Token::Kind::unclosedQuote) fail(at, unclosedQuote, quotedText(at.text));
+    std::string message = std::string(expressionMessage) + describePosition(lexer.getText(), at.offset) + "): " +
+                          std::string(expected) + " kell itt";
+    if (at.kind == Token::Kind::end) {
+      message += ", de veget ert a lekerdezes.";
+    } else {
+      message += ", nem " + quotedText(at.kind == Token::Kind::quoted ? "'" + std::string(at.text) + "'" : at.text);
+      const std::string_view meant =
+          at.kind == Token::Kind::word || at.kind == Token::Kind::command ? closestOperatorWord(at.text, operatorMayStand)
+                                                                         : std::string_view();
+      if (!meant.empty()) message += "; erre gondolt: " + quotedText(meant) + "?";
+    }
+    fatal(message);
+  }
+
+  TextbookLexer lexer;
+};
+
+}  // namespace
+
+std::string translateTextbook(std::string_view text) {
+  std::unique_ptr<SyntaxNode> query = TextbookParser(text).parseQuery();
+  std::string prefix;
+  query->writePrefix(prefix);
+  return prefix;
+}
+
+bool isTextbookQuery(std::string_view text) {
+  TextbookLexer lexer(text, true);
+  const Token first = lexer.peek();
+  const OperatorEntry* keyword = first.kind == Token::Kind::word ? findOperatorKeyword(first.text, true) : nullptr;
+  if (keyword && first.offset + first.text.size() < text.size() && text[first.offset + first.text.size()] == '(') {
+    return false;
+  }
+  if (!isAsciiText(text) || text.find_first_of("\\'") != std::string_view::npos) return true;
+  Token previous;
+  for (Token token = lexer.next(); token.kind != Token::Kind::end; previous = token, token = lexer.next()) {
+    if (token.kind == Token::Kind::sign && (token.text == "_{" || token.text == "<-" || token.text == ":=")) {
+      return true;
+    }
+    const OperatorEntry* entry = operatorOf(token);
+    // Two names side by side: a misspelt operator word between operands.
+    if (token.kind == Token::Kind::word && previous.kind == Token::Kind::word && token.blankBefore) return true;
+    if (!entry) continue;
+    if (entry->precedence == 0) return true;
+    const bool afterOperand = token.offset > 0 && (token.blankBefore || (previous.text == ")" && previous.kind == Token::Kind::sign));
+    if (afterOperand && previous.kind != Token::Kind::end && (token.kind == Token::Kind::word || token.text == "-")) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace qerix

@@ -1,0 +1,27 @@
+#ifndef QERIX_QUERY_TEXTBOOK_PARSER_H
+#define QERIX_QUERY_TEXTBOOK_PARSER_H
+
+#include <string>
+#include <string_view>
+
+namespace qerix {
+
+// Reads a query written as the textbooks write it (Greek signs, ASCII words
+// or LaTeX commands, see the language table) and gives the same query in the
+// prefix notation, so that both build the same nodes with the same texts.
+// Binary operators are infix and left-associative; unary ones take their
+// argument as a subscript _{...} or just before their operand. Ends the run
+// with one message naming the line and column of the first fault: what stood
+// there and what was expected, or a literal the prefix notation cannot hold.
+std::string translateTextbook(std::string_view text);
+
+// With -x: whether a query is written in the textbook notation. A query that
+// begins with a prefix keyword and its "(" is not; any other is when it
+// holds a byte outside ASCII, a "\", "_{", "'", "<-" or ":=", the word sigma,
+// pi or rho, two words side by side, or a binary operator word (or "-") with
+// a blank or ")" before it.
+bool isTextbookQuery(std::string_view text);
+
+}  // namespace qerix
+
+#endif  // QERIX_QUERY_TEXTBOOK_PARSER_H

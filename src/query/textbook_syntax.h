@@ -1,0 +1,40 @@
+#ifndef QERIX_QUERY_TEXTBOOK_SYNTAX_H
+#define QERIX_QUERY_TEXTBOOK_SYNTAX_H
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "query/language_table.h"
+
+namespace qerix {
+
+// A query as the textbook parser reads it, before it is written in the
+// prefix notation: an operator or condition form with its parts in prefix
+// order (operands, then the parameter), or a leaf text (a relation name, an
+// operand, a list).
+struct SyntaxNode {
+  static std::unique_ptr<SyntaxNode> leaf(std::string_view text);
+  static std::unique_ptr<SyntaxNode> operation(const OperatorEntry& entry, std::unique_ptr<SyntaxNode> first,
+                                               std::unique_ptr<SyntaxNode> second,
+                                               std::unique_ptr<SyntaxNode> parameter);
+  static std::unique_ptr<SyntaxNode> condition(const ConditionEntry& entry, std::unique_ptr<SyntaxNode> first,
+                                               std::unique_ptr<SyntaxNode> second);
+
+  // keyword(part,part,...), or the leaf's text.
+  void writePrefix(std::string& out) const;
+
+  std::string_view keyword;  // empty for a leaf
+  std::string text;
+  std::vector<std::unique_ptr<SyntaxNode>> parts;
+  int depth = 0;  // nested forms of its kind: operators, or condition forms
+};
+
+// The spelling of `word` in the language that is closest to it, when it is
+// close enough to be a slip of the keyboard; empty otherwise.
+std::string_view closestOperatorWord(std::string_view word, bool includeWords);
+
+}  // namespace qerix
+
+#endif  // QERIX_QUERY_TEXTBOOK_SYNTAX_H
