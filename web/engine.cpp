@@ -16,6 +16,7 @@
 
 #include "driver/run.h"
 #include "tools/check_command.h"
+#include "tools/language_json.h"
 #include "tools/tree_command.h"
 
 namespace {
@@ -102,6 +103,14 @@ EMSCRIPTEN_KEEPALIVE const char* qerixCheck(const char* model, const char* answe
     result["stderr"] = errors.str();
   }
   return answer(result);
+}
+
+// The language table: every operator and condition with its spellings in
+// each notation, for the editor's highlighting and its symbols.
+EMSCRIPTEN_KEEPALIVE const char* qerixLanguage() {
+  std::ostringstream table;
+  qerix::writeLanguageJson(table);
+  return answer(nlohmann::json::parse(table.str()));
 }
 
 }  // extern "C"

@@ -52,3 +52,8 @@ export function inspectQuery(input, extended, rows) {
 export function checkAnswer(modelInput, answerQuery, extended) {
   return call('qerixCheck', ['string', 'string', 'number'], [modelInput, answerQuery, extended ? 1 : 0]);
 }
+
+// The language table (web/engine.cpp, qerixLanguage): { operators, conditions, assignment }.
+export function languageTable() {
+  return call('qerixLanguage', [], []);
+}

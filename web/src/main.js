@@ -1,8 +1,9 @@
 // The page: the input file in an editor; Run gives the result as a table,
 // the output file, the warnings, and the tree with each node's own result;
 // Check grades the editor's query against a model answer.
-import { createEditor, markQuotedText, setText } from './editor.js';
-import { checkAnswer, inspectQuery, loadEngine, outputFileBytes, runQuery } from './engine.js';
+import { createEditor, insertAround, markQuotedText, setLanguage, setText } from './editor.js';
+import { checkAnswer, inspectQuery, languageTable, loadEngine, outputFileBytes, runQuery } from './engine.js';
+import { latexShortcuts, tokenPatterns, toolbarSymbols } from './language.js';
 
 // The output file as text, read when it is shown, since it holds the whole input again.
 function showOutputFile() {
@@ -188,6 +189,24 @@ function fillExamples() {
   });
 }
 
+// The symbol toolbar, from the language table. The textbook notation needs
+// -x, so a symbol ticks it.
+function fillSymbols(table) {
+  const bar = byId('symbols');
+  for (const symbol of toolbarSymbols(table)) {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.textContent = symbol.label;
+    button.title = symbol.title;
+    button.setAttribute('aria-label', symbol.title);
+    button.addEventListener('click', () => {
+      byId('extended').checked = true;
+      insertAround(editor, symbol.before, symbol.after);
+    });
+    bar.append(button);
+  }
+}
+
 async function start() {
   const first = examples.company;
   editor = createEditor(byId('editor'), inputOf(first.queries[0].query, first.relations), run);
@@ -197,6 +216,9 @@ async function start() {
   byId('download').addEventListener('click', download);
   byId('output-details').addEventListener('toggle', () => { if (byId('output-details').open) showOutputFile(); });
   await loadEngine();
+  const table = languageTable();
+  setLanguage(editor, tokenPatterns(table), latexShortcuts(table));
+  fillSymbols(table);
   byId('run').disabled = false;
   byId('check').disabled = false;
   byId('engine-state').textContent = 'Ready.';

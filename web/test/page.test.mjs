@@ -114,6 +114,30 @@ try {
     await shoot('4-natural-join');
   });
 
+  await step('the textbook notation: symbols, typed LaTeX, highlighting from the language table', async () => {
+    await page.uncheck('#extended');
+    await setInput('\n\nEmp(name string, age int)\nAnna,34\nBela,28\n');
+    const sigma = page.locator('#symbols button', { hasText: 'σ' });
+    assert.equal(await sigma.count(), 1);
+    assert.equal(await page.locator('#symbols button', { hasText: '⋈' }).count(), 1);
+    await page.click('#editor .cm-content');
+    await page.keyboard.press('Control+Home');
+    await sigma.click();
+    assert.ok(await page.isChecked('#extended'), 'a symbol turns the textbook notation on');
+    await page.keyboard.type("age > 30 \\land name ");
+    await page.keyboard.press('End');
+    await page.keyboard.type('(Emp)');
+    const query = await page.evaluate(() => window.qerix.editor.state.doc.line(1).text);
+    assert.equal(query, 'σ_{age > 30 ∧ name }(Emp)');
+    await setInput("\\pi_{name}(σ_{age > 30 \\land name = 'Anna'}(Emp))\n\nEmp(name string, age int)\nAnna,34\nBela,28\n");
+    await page.click('#run');
+    assert.deepEqual(await cells('#result-table'), ['Anna']);
+    const keywords = await page.$$eval('#editor .cm-line:first-child span', (spans) =>
+      spans.filter((span) => getComputedStyle(span).fontWeight === '700').map((span) => span.textContent));
+    for (const keyword of ['\\pi', 'σ', '\\land']) assert.ok(keywords.includes(keyword), `${keyword} in ${keywords}`);
+    await shoot('5-textbook-notation');
+  });
+
   await step('an answer is checked against a model answer', async () => {
     await page.uncheck('#extended');
     await setInput('project(select(Emp,GT(age,30)),name)\n\nEmp(name string, age int)\nAnna,34\nBela,28\nDenes,31\n');
@@ -125,7 +149,7 @@ try {
     await page.fill('#model-answer', 'project(select(Emp,GTE(age,31)),name)');
     await page.click('#check');
     assert.match(await page.textContent('#verdict'), /azonos eredmeny/);
-    await shoot('5-answer-check');
+    await shoot('6-answer-check');
   });
 
   await step('an input of a few megabytes runs', async () => {
