@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "model/fatal_error.h"
+#include "query/language_table.h"
 
 namespace qerix {
 
@@ -65,6 +66,12 @@ ordered_json nodeJson(TreeNode<AlgebraOperator>& node, const NodeSteps* steps) {
   node.payload->print(printed);
   ordered_json json;
   json["keyword"] = std::string(node.payload->getKeyword());
+  // How the textbook writes the node, from the language table (a table
+  // reference and the root have no sign).
+  if (const OperatorEntry* entry = findOperatorByNode(node.payload->getKeyword())) {
+    json["symbol"] = std::string(firstSpelling(entry->symbols));
+    json["latex"] = std::string(firstSpelling(entry->latex));
+  }
   json["text"] = jsonText(printed.str());
   if (steps) json["step"] = stepJson(steps->of(node));
   ordered_json children = ordered_json::array();
