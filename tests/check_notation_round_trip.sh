@@ -20,7 +20,8 @@ skipped=0
 for case_dir in "$@"; do
   name=$(basename "$case_dir")
   [ -f "$case_dir/args" ] && [ -f "$case_dir/input.txt" ] || continue
-  grep -qx -- '-x' "$case_dir/args" || continue
+  # Runs of qerix -x input.txt output.txt (not the usage errors).
+  [ "$(cat "$case_dir/args")" = $'-x\ninput.txt\noutput.txt' ] || continue
   [[ $name == tree-* || $name == check-* ]] && continue
   input="$case_dir/input.txt"
   if ! "$tree" --as prefix "$input" > "$work/prefix" 2> /dev/null; then
@@ -51,6 +52,15 @@ for case_dir in "$@"; do
     (cd "$work" && "$qerix" -x "$notation.txt" out.txt > "$notation.stdout" 2> "$notation.stderr"; echo $? > "$notation.status")
     "$tree" -x "$work/$notation.txt" > "$work/$notation.tree" 2>&1
   done
+  # The prefix text the printer wrote gives what the case itself gives.
+  expected="$case_dir/expected_stdout.txt"
+  [ -f "$expected" ] || expected=/dev/null
+  if ! cmp -s "$expected" "$work/prefix.stdout"; then
+    echo "--- $name: the prefix text gives another result than the case:"
+    cat "$work/prefix"
+    diff "$expected" "$work/prefix.stdout" | head -20
+    failed=1
+  fi
   for channel in stdout stderr status tree; do
     if ! cmp -s "$work/prefix.$channel" "$work/textbook.$channel"; then
       echo "--- $name: $channel differs between the prefix and the textbook text:"
