@@ -14,10 +14,19 @@ void TableOperator::setName(std::string_view text) {
 }
 
 void TableOperator::print(std::ostream& out) const {
-  out << "Table: " << (findRelation() ? std::string_view(name) : std::string_view("Error!")) << '\n';
+  out << "Table: " << (namedResult || findRelation() ? std::string_view(name) : std::string_view("Error!")) << '\n';
 }
 
 void TableOperator::evaluate(AlgebraOperator* /*left*/, AlgebraOperator* /*right*/) {
+  if (namedResult) {
+    AlgebraOperator* statement = namedResult->leftPayload();
+    const Relation* named = statement ? statement->getResult() : nullptr;
+    if (!named) return;
+    // A copy that shares the records, under the name the program gave it.
+    result = std::make_unique<Relation>(*named);
+    result->setName(name);
+    return;
+  }
   if (const Relation* loaded = findRelation()) result = std::make_unique<Relation>(*loaded);
 }
 

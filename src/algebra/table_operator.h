@@ -18,6 +18,12 @@ class TableOperator : public AlgebraOperator {
   void setName(std::string_view text);  // stored without blanks at either end
   const std::string& getName() const { return name; }
 
+  // Makes the reference read a named result of the program instead of a
+  // loaded relation: the first operand of `statement`, a NamedResultOperator
+  // node, which is evaluated before the reference.
+  void bindTo(const TreeNode<AlgebraOperator>& statement) { namedResult = &statement; }
+  bool isNamedResult() const { return namedResult != nullptr; }
+
   void print(std::ostream& out) const override;
   void evaluate(AlgebraOperator* left, AlgebraOperator* right) override;
   std::string_view getKeyword() const override { return "table"; }
@@ -28,6 +34,7 @@ class TableOperator : public AlgebraOperator {
 
   const RelationList& relations;
   std::string name;
+  const TreeNode<AlgebraOperator>* namedResult = nullptr;
 };
 
 }  // namespace qerix

@@ -57,7 +57,7 @@ void QueryPipeline::load(InputFile& file) {
   // A stream without a buffer drops whatever is written to it.
   std::ostream discard(nullptr);
   LineReader reader(file.stream(), options.echo ? *options.echo : discard);
-  input.query = readQuery(reader);
+  input.query = readQuery(reader, options.language == QueryLanguage::extended);
   assert(!parsed && "a pipeline parses one query");
   std::exception_ptr parseFailure;
   try {

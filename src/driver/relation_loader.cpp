@@ -11,6 +11,7 @@
 #include "model/record.h"
 #include "model/record_values.h"
 #include "model/tuning.h"
+#include "query/program_text.h"
 #include "query/text_helpers.h"
 
 namespace qerix {
@@ -30,17 +31,24 @@ struct FoundRecords {
 
 }  // namespace
 
-LoadedInput loadInput(LineReader& reader, const InputFile& input) {
+LoadedInput loadInput(LineReader& reader, const InputFile& input, bool programs) {
   LoadedInput loaded;
-  loaded.query = readQuery(reader);
+  loaded.query = readQuery(reader, programs);
   loaded.relations = loadRelations(reader, input);
   return loaded;
 }
 
-std::string readQuery(LineReader& reader) {
+std::string readQuery(LineReader& reader, bool programs) {
   std::string_view line;
   reader.readNonEmptyLine(line);
-  return std::string(line);
+  std::string query(line);
+  if (!programs || !startsProgram(query)) return query;
+  // An empty line ends the program, as it ends a relation.
+  while (continuesProgram(query) && reader.readLine(line) && !line.empty()) {
+    query += '\n';
+    query += line;
+  }
+  return query;
 }
 
 RelationList loadRelations(LineReader& reader, const InputFile& input, std::span<const WatchedRelation> toWatch) {

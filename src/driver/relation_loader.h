@@ -21,10 +21,14 @@ struct LoadedInput {
 };
 
 // Reads the query line and then every relation (readQuery, loadRelations).
-LoadedInput loadInput(LineReader& reader, const InputFile& input);
+LoadedInput loadInput(LineReader& reader, const InputFile& input, bool programs = false);
 
 // The query line: the first line that is not empty ("" when there is none).
-std::string readQuery(LineReader& reader);
+// With `programs` (-x), a query that begins "T <- " is a program and goes on
+// over the lines right after it while its last statement is an assignment
+// or its last line ends with ";", up to an empty line; its lines are joined
+// by line ends.
+std::string readQuery(LineReader& reader, bool programs = false);
 
 // Reads every relation after the query line: a header line, its record lines
 // up to the next empty line, empty lines between relations. Every record line

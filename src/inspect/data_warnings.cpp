@@ -12,6 +12,7 @@
 #include "inspect/edit_distance.h"
 #include "model/fatal_error.h"
 #include "model/record_values.h"
+#include "query/query_parser.h"
 
 namespace qerix {
 
@@ -45,7 +46,9 @@ bool isNumberText(std::string_view text) {
 // The table references below a node, as the relations they name.
 void collectTables(const TreeNode<AlgebraOperator>& node, const RelationList& relations,
                    std::vector<const Relation*>& tables) {
-  if (const auto* table = dynamic_cast<const TableOperator*>(node.payload.get())) {
+  const auto* table = dynamic_cast<const TableOperator*>(node.payload.get());
+  // A named result of a program is no loaded relation, whatever its name.
+  if (table && !table->isNamedResult()) {
     for (auto loaded = relations.rbegin(); loaded != relations.rend(); ++loaded) {
       if ((*loaded)->getName() == table->getName()) {
         tables.push_back(loaded->get());
@@ -104,7 +107,7 @@ void DataWarnings::checkConditions() {
   }
   AlgebraTree tree(std::make_unique<DummyOperator>());
   try {
-    parseExpression(tree, input.query, empty, language);
+    parseQuery(tree, input.query, empty, language);
   } catch (const FatalError&) {
     return;
   }

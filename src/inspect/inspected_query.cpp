@@ -4,6 +4,7 @@
 #include "inspect/data_warnings.h"
 #include "inspect/text_warnings.h"
 #include "model/fatal_error.h"
+#include "query/program_text.h"
 #include "query/textbook_parser.h"
 
 namespace qerix {
@@ -45,7 +46,13 @@ std::vector<std::string> InspectedQuery::findWarnings() const {
   EditBudget budget(inspectionEditBudget);
   DataWarnings data(getInput(), language, budget, warnings);
   data.checkFile();
-  TextWarnings(getInput().relations, language, budget, warnings).checkQuery(prefixText());
+  TextWarnings texts(getInput().relations, language, budget, warnings);
+  const std::string& query = getInput().query;
+  if (language == QueryLanguage::extended && startsProgram(query)) {
+    texts.checkProgram(query);
+  } else {
+    texts.checkQuery(prefixText());
+  }
   if (pipeline.isParsed()) data.checkConditions();
   return warnings;
 }

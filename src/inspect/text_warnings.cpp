@@ -8,7 +8,9 @@
 #include "model/fatal_error.h"
 #include "query/language_table.h"
 #include "query/nesting_limit.h"
+#include "query/program_text.h"
 #include "query/text_helpers.h"
+#include "query/textbook_parser.h"
 
 namespace qerix {
 
@@ -71,6 +73,28 @@ TextWarnings::TextWarnings(const RelationList& loaded, QueryLanguage queryLangua
 void TextWarnings::checkQuery(std::string_view query) {
   trim(query);
   if (!query.empty()) checkExpression(query, 1);
+}
+
+void TextWarnings::checkProgram(std::string_view program) {
+  const std::unordered_set<std::string_view> loaded = loadedNames;
+  std::unordered_set<std::string_view> named;
+  for (const ProgramStatement& statement : splitProgram(program)) {
+    if (isTextbookQuery(statement.expression)) {
+      // The texts of the nodes are those of the prefix expression it stands for.
+      std::string translated;
+      if (!failureOf([&] { translated = translateTextbook(statement.expression); }, "")) checkQuery(translated);
+    } else {
+      checkQuery(statement.expression);
+    }
+    if (statement.name.empty()) continue;
+    if (loaded.contains(statement.name) && !named.contains(statement.name)) {
+      out.push_back(std::string(prefix) + "a(z) " + quotedText(statement.name) +
+                    " nevu eredmeny a kovetkezo utasitasokban elfedi a beolvasott azonos nevu relaciot.");
+    }
+    // Views into the program, which outlives this object's use.
+    named.insert(statement.name);
+    loadedNames.insert(statement.name);
+  }
 }
 
 void TextWarnings::checkEnding(std::string_view form) {

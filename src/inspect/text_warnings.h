@@ -25,6 +25,10 @@ class TextWarnings {
                std::vector<std::string>& warnings);
 
   void checkQuery(std::string_view query);
+  // A program (with -x): each statement's expression, every name known from
+  // the statement after its own on; a name that hides a loaded relation is
+  // one more warning.
+  void checkProgram(std::string_view program);
 
  private:
   // `depth` counts forms as the parsers do; past their limit nothing is walked.

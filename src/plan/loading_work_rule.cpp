@@ -30,7 +30,8 @@ std::unique_ptr<LoadingWork> workWhileLoading(AlgebraOperator& node) {
 
 bool LoadingWorkRule::rewrite(PlanNode& node, QueryPlan& plan) const {
   const TableOperator* table = nodeAs<TableOperator>(node.left.get());
-  if (!table) return false;
+  // A named result of the program is no loaded relation: nothing to do while loading.
+  if (!table || table->isNamedResult()) return false;
   std::unique_ptr<LoadingWork> work = workWhileLoading(*node.payload);
   if (!work) return false;
   auto watching = std::make_unique<WhileLoadingOperator>(std::move(node.payload), std::move(work));

@@ -27,8 +27,8 @@ std::size_t sequenceLength(unsigned char byte) {
 
 }  // namespace
 
-TextbookLexer::TextbookLexer(std::string_view queryText, bool lineEndsAreTokens)
-    : text(queryText), lineEnds(lineEndsAreTokens) {
+TextbookLexer::TextbookLexer(std::string_view queryText, bool lineEndsAreTokens, std::size_t startOffset)
+    : text(queryText), lineEnds(lineEndsAreTokens), start(startOffset), position(startOffset) {
   current = read();
 }
 
@@ -49,7 +49,7 @@ Token TextbookLexer::read() {
       break;
     }
   }
-  token.blankBefore = position > before || position == 0;
+  token.blankBefore = position > before || position == start;
   token.offset = position;
   if (position >= text.size()) return token;
   const char first = text[position];

@@ -30,7 +30,8 @@ struct Token {
 // end is a token of its own only where programs are read.
 class TextbookLexer {
  public:
-  TextbookLexer(std::string_view queryText, bool lineEndsAreTokens);
+  // Reads from `start` on; positions count from the text's first byte.
+  TextbookLexer(std::string_view queryText, bool lineEndsAreTokens, std::size_t start = 0);
 
   const Token& peek() const { return current; }
   Token next();  // the current token; reads the one after it
@@ -42,7 +43,8 @@ class TextbookLexer {
 
   std::string_view text;
   bool lineEnds;
-  std::size_t position = 0;
+  std::size_t start;
+  std::size_t position;
   Token current;
 };
 

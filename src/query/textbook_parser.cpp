@@ -72,7 +72,7 @@ bool fitsPrefixOperand(std::string_view literal) {
 
 class TextbookParser {
  public:
-  explicit TextbookParser(std::string_view text) : lexer(text, false) {}
+  TextbookParser(std::string_view text, std::size_t begin) : lexer(text, false, begin) {}
 
   std::unique_ptr<SyntaxNode> parseQuery() {
     std::unique_ptr<SyntaxNode> query = parseExpression(1, 1);
@@ -287,8 +287,10 @@ class TextbookParser {
 
 }  // namespace
 
-std::string translateTextbook(std::string_view text) {
-  std::unique_ptr<SyntaxNode> query = TextbookParser(text).parseQuery();
+std::string translateTextbook(std::string_view text) { return translateTextbook(text, 0); }
+
+std::string translateTextbook(std::string_view text, std::size_t begin) {
+  std::unique_ptr<SyntaxNode> query = TextbookParser(text, begin).parseQuery();
   std::string prefix;
   query->writePrefix(prefix);
   return prefix;

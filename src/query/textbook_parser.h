@@ -14,6 +14,9 @@ namespace qerix {
 // with one message naming the line and column of the first fault: what stood
 // there and what was expected, or a literal the prefix notation cannot hold.
 std::string translateTextbook(std::string_view text);
+// The same for the part of `text` from `begin` on (a statement of a program),
+// with the positions in messages counted from the text's start.
+std::string translateTextbook(std::string_view text, std::size_t begin);
 
 // With -x: whether a query is written in the textbook notation. A query that
 // begins with a prefix keyword and its "(" is not; any other is when it

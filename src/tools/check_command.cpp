@@ -77,17 +77,17 @@ CheckRequest readArguments(std::span<const std::string_view> arguments) {
 
 // The query and relations of an input file, read without echo; a file that
 // cannot be read is named in the message.
-LoadedInput loadFile(std::string_view path) {
+LoadedInput loadFile(std::string_view path, QueryLanguage language) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(std::filesystem::path(path), error)) fatal(unreadableMessage, path);
   InputFile file(path);
   std::ostream discard(nullptr);
   LineReader reader(file.stream(), discard);
-  return loadInput(reader, file);
+  return loadInput(reader, file, language == QueryLanguage::extended);
 }
 
 // An answer file's query: its first non-empty line; nothing when it cannot be read.
-std::optional<std::string> readAnswer(std::string_view path) {
+std::optional<std::string> readAnswer(std::string_view path, QueryLanguage language) {
   std::optional<std::string> query;
   const auto failure = failureOf(
       [&] {
@@ -96,7 +96,7 @@ std::optional<std::string> readAnswer(std::string_view path) {
         InputFile file(path);
         std::ostream discard(nullptr);
         LineReader reader(file.stream(), discard);
-        query = readQuery(reader);
+        query = readQuery(reader, language == QueryLanguage::extended);
       },
       checkOutOfMemoryMessage);
   return failure ? std::nullopt : query;
@@ -175,16 +175,16 @@ void writeTsv(const std::vector<DataSet>& sets, const std::vector<AnswerRow>& ro
 
 bool check(const CheckRequest& request, std::ostream& console) {
   std::vector<DataSet> sets;
-  sets.push_back({fieldText(request.model), loadFile(request.model), {}});
+  sets.push_back({fieldText(request.model), loadFile(request.model, request.language), {}});
   const std::string modelQuery = sets[0].input.query;
-  for (const std::string_view path : request.data) sets.push_back({fieldText(path), loadFile(path), {}});
+  for (const std::string_view path : request.data) sets.push_back({fieldText(path), loadFile(path, request.language), {}});
   for (DataSet& set : sets) set.model = evaluateQuery(modelQuery, set.input.relations, request.language);
 
   std::vector<AnswerRow> rows;
   for (const std::string_view path : request.answers) {
     AnswerRow& row = rows.emplace_back();
     row.path = fieldText(path);
-    const std::optional<std::string> query = readAnswer(path);
+    const std::optional<std::string> query = readAnswer(path, request.language);
     row.readable = query.has_value();
     if (!query) continue;
     for (const DataSet& set : sets) {

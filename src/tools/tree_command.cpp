@@ -7,6 +7,7 @@
 
 #include "inspect/inspected_query.h"
 #include "model/fatal_error.h"
+#include "tools/tree_notation.h"
 #include "tools/tree_json.h"
 #include "tools/tree_views.h"
 
@@ -15,7 +16,7 @@ namespace qerix {
 namespace {
 
 constexpr std::string_view usageMessage =
-    "Hasznalat: qerix-tree [-x] [--dot | --json] [--steps [--rows N]] <input_file>";
+    "Hasznalat: qerix-tree [-x] [--dot | --json | --as prefix|textbook|latex] [--steps [--rows N]] <input_file>";
 constexpr std::string_view badRowsMessage = "Hibas --rows ertek, nemnegativ egesz szam kell: ";
 constexpr std::string_view writeFailedMessage = "Nem sikerult kiirni a fat a standard outputra.";
 constexpr std::string_view readingOutOfMemoryMessage = "Nincs eleg memoria a lekerdezes beolvasasahoz.";
@@ -23,7 +24,8 @@ constexpr std::size_t defaultRows = 10;
 
 struct TreeRequest {
   std::string_view inputPath;
-  enum class Format { text, dot, json } format = Format::text;
+  enum class Format { text, dot, json, notation } format = Format::text;
+  Notation notation = Notation::prefix;  // with Format::notation
   QueryLanguage language = QueryLanguage::basic;
   bool steps = false;
   std::size_t rows = defaultRows;
@@ -45,6 +47,13 @@ TreeRequest readArguments(std::span<const std::string_view> arguments) {
     if ((option == "--dot" || option == "--json") && !formatGiven) {
       formatGiven = true;
       request.format = option == "--dot" ? TreeRequest::Format::dot : TreeRequest::Format::json;
+    } else if (option == "--as" && !formatGiven && index + 1 < options.size() &&
+               readNotation(options[index + 1], request.notation)) {
+      // The query is read as qerix -x reads it: the notations are those of -x.
+      formatGiven = true;
+      request.format = TreeRequest::Format::notation;
+      request.language = QueryLanguage::extended;
+      ++index;
     } else if ((option == "-x" || option == "--extended") && !extendedGiven) {
       extendedGiven = true;
       request.language = QueryLanguage::extended;
@@ -56,6 +65,7 @@ TreeRequest readArguments(std::span<const std::string_view> arguments) {
       fatal(usageMessage);
     }
   }
+  if (request.format == TreeRequest::Format::notation && request.steps) fatal(usageMessage);
   if (rows) {
     if (!request.steps) fatal(usageMessage);
     const char* end = rows->data() + rows->size();
@@ -85,6 +95,12 @@ std::string writeTree(const TreeRequest& request, std::ostream& console, bool& j
     }
     throw;
   }
+  if (request.format == TreeRequest::Format::notation) {
+    console << writeInNotation(query.getTree(), request.notation, query.getInput().relations) << '\n';
+    console.flush();
+    if (!console) fatal(writeFailedMessage);
+    return "";
+  }
   const std::string failure = request.steps ? query.evaluateSteps() : "";
   const NodeSteps* steps = request.steps ? &query.getSteps() : nullptr;
   const std::vector<std::string> warnings = query.findWarnings();
@@ -100,6 +116,7 @@ std::string writeTree(const TreeRequest& request, std::ostream& console, bool& j
       // Comments, so that the file still draws.
       for (const std::string& warning : warnings) console << "// " << warning << '\n';
       break;
+    case TreeRequest::Format::notation:
     case TreeRequest::Format::text:
       writeTreeText(query.getTree(), steps, console);
       for (const std::string& warning : warnings) console << warning << '\n';

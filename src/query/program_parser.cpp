@@ -1,0 +1,99 @@
+#include "query/program_parser.h"
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "algebra/named_result_operator.h"
+#include "algebra/table_operator.h"
+#include "model/fatal_error.h"
+#include "query/expression_parser.h"
+#include "query/language_table.h"
+#include "query/nesting_limit.h"
+#include "query/program_text.h"
+#include "query/textbook_parser.h"
+
+namespace qerix {
+
+namespace {
+
+constexpr std::string_view notAssignmentMessage =
+    "Hibas program, csak az utolso utasitas lehet ertekadas nelkuli (T <- E): ";
+constexpr std::string_view missingFinalQueryMessage = "Hibas program, az utolso ertekadas utan hianyzik a lekerdezes: ";
+constexpr std::string_view emptyExpressionMessage = "Hibas program, ures az ertekadas kifejezese: ";
+constexpr std::string_view reservedNameMessage = "Hibas program, az eredmeny neve nem lehet kulcsszo: ";
+constexpr std::string_view tooManyMessage = "Tul sok ertekadas a programban (legfeljebb 1000): ";
+
+using NamedResults = std::unordered_map<std::string_view, const TreeNode<AlgebraOperator>*>;
+
+// Points every reference to an earlier named result at its statement.
+void bindReferences(TreeNode<AlgebraOperator>* node, const NamedResults& named) {
+  if (!node) return;
+  if (auto* table = dynamic_cast<TableOperator*>(node->payload.get())) {
+    const auto found = named.find(table->getName());
+    if (found != named.end()) table->bindTo(*found->second);
+  }
+  bindReferences(node->left.get(), named);
+  bindReferences(node->right.get(), named);
+}
+
+void checkStatements(const std::vector<ProgramStatement>& statements) {
+  for (std::size_t index = 0; index < statements.size(); ++index) {
+    const ProgramStatement& statement = statements[index];
+    const bool last = index + 1 == statements.size();
+    if (statement.name.empty() && !last) fatal(notAssignmentMessage, statement.text);
+    if (!statement.name.empty() && last) fatal(missingFinalQueryMessage, statement.text);
+    if (!statement.name.empty() && statement.expression.empty()) fatal(emptyExpressionMessage, statement.text);
+    if (isReservedName(statement.name)) fatal(reservedNameMessage, statement.name);
+    if (index >= static_cast<std::size_t>(maxNestingDepth)) fatal(tooManyMessage, statement.text);
+  }
+}
+
+// The expression under the tree's current node, in its own notation.
+void parseStatementExpression(AlgebraTree& tree, std::string_view text, const ProgramStatement& statement,
+                              const RelationList& relations) {
+  if (isTextbookQuery(statement.expression)) {
+    // Positions in messages count from the program's first byte.
+    const std::string prefix =
+        translateTextbook(text.substr(0, statement.offset + statement.expression.size()), statement.offset);
+    parseExpression(tree, prefix, relations, QueryLanguage::extended);
+    return;
+  }
+  parseExpression(tree, statement.expression, relations, QueryLanguage::extended);
+}
+
+}  // namespace
+
+bool isReservedName(std::string_view name) {
+  if (name.empty()) return false;
+  if (findOperatorKeyword(name, true) || findConditionKeyword(name)) return true;
+  for (const OperatorEntry& entry : operatorEntries()) {
+    if (isSpelledAs(entry.words, name)) return true;
+  }
+  for (const ConditionEntry& entry : conditionEntries()) {
+    if (isSpelledAs(entry.words, name)) return true;
+  }
+  return false;
+}
+
+void parseProgram(AlgebraTree& tree, std::string_view text, const RelationList& relations) {
+  const std::vector<ProgramStatement> statements = splitProgram(text);
+  checkStatements(statements);
+  NamedResults named;
+  for (const ProgramStatement& statement : statements) {
+    if (statement.name.empty()) {
+      TreeNode<AlgebraOperator>& parent = *tree.getCurrent();
+      parseStatementExpression(tree, text, statement, relations);
+      bindReferences(parent.right ? parent.right.get() : parent.left.get(), named);
+      return;
+    }
+    TreeNode<AlgebraOperator>& node = tree.insertChild(std::make_unique<NamedResultOperator>(statement.name));
+    parseStatementExpression(tree, text, statement, relations);
+    bindReferences(node.left.get(), named);
+    // Visible from the next statement on: "T <- T ..." reads the loaded T.
+    named[statement.name] = &node;
+    tree.setCurrent(&node);
+  }
+}
+
+}  // namespace qerix

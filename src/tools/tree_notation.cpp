@@ -1,0 +1,321 @@
+#include "tools/tree_notation.h"
+
+#include <unordered_set>
+
+#include "algebra/named_result_operator.h"
+#include "algebra/project_operator.h"
+#include "algebra/rename_operator.h"
+#include "algebra/table_operator.h"
+#include "conditions/comparison_operator.h"
+#include "model/fatal_error.h"
+#include "query/language_table.h"
+#include "query/program_parser.h"
+
+namespace qerix {
+
+namespace {
+
+constexpr std::string_view cannotWriteMessage = "A lekerdezes nem irhato le a tankonyvi jelolessel, nem nev: ";
+constexpr std::string_view cannotQuoteMessage =
+    "A lekerdezes nem irhato le a tankonyvi jelolessel, ez a szoveg nem allhat idezojelek kozott: ";
+
+using Node = TreeNode<AlgebraOperator>;
+using ConditionNode = TreeNode<LogicalOperator>;
+
+bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A word of the textbook notation: a letter or "_", then letters, digits, "_".
+bool isPlainWord(std::string_view text) {
+  if (text.empty() || !isLetter(text.front())) return false;
+  for (std::size_t index = 0; index < text.size(); ++index) {
+    if (!isLetter(text[index]) && !isDigit(text[index])) return false;
+    if (text[index] == '_' && index + 1 < text.size() && text[index + 1] == '{') return false;
+  }
+  return true;
+}
+
+// A number as the textbook notation reads one: digits, perhaps "-" before
+// them and a decimal part after them.
+bool isNumberText(std::string_view text) {
+  if (text.starts_with('-')) text.remove_prefix(1);
+  std::size_t index = 0;
+  while (index < text.size() && isDigit(text[index])) ++index;
+  if (index == 0) return false;
+  if (index == text.size()) return true;
+  if (text[index] != '.' || index + 1 == text.size()) return false;
+  for (++index; index < text.size(); ++index) {
+    if (!isDigit(text[index])) return false;
+  }
+  return true;
+}
+
+// What a text literal may hold to stand for itself in the prefix notation.
+bool isQuotable(std::string_view literal) {
+  return !literal.empty() && literal.find_first_of(",()'\n") == std::string_view::npos && literal.front() != ' ' &&
+         literal.back() != ' ' && !findConditionKeyword(literal);
+}
+
+class NotationPrinter {
+ public:
+  NotationPrinter(Notation chosen, const RelationList& relations) : notation(chosen) {
+    for (const auto& relation : relations) {
+      const AttributeList& attributes = relation->getAttributes();
+      for (int position = 1; position <= attributes.getAttributeCount(); ++position) {
+        knownAttributes.emplace(attributes.getAttributeName(position));
+      }
+    }
+  }
+
+  void collectNames(const Node* node) {
+    if (!node) return;
+    if (const auto* project = dynamic_cast<const ProjectOperator*>(node->payload.get())) {
+      for (const std::string& name : project->getAttributeNames()) knownAttributes.insert(name);
+    } else if (const auto* rename = dynamic_cast<const RenameOperator*>(node->payload.get())) {
+      for (const std::string& name : rename->getNewAttributeNames()) knownAttributes.insert(name);
+    }
+    collectNames(node->left.get());
+    collectNames(node->right.get());
+  }
+
+  // The statements, one per line, then the final query.
+  void writeProgram(const Node& node) {
+    if (const auto* named = dynamic_cast<const NamedResultOperator*>(node.payload.get())) {
+      out += name(named->getName());
+      out += ' ';
+      out += spell(assignmentWords, assignmentSymbols, assignmentLatex);
+      out += ' ';
+      writeExpression(*node.left, 0);
+      out += '\n';
+      writeProgram(*node.right);
+      return;
+    }
+    writeExpression(node, 0);
+  }
+
+  std::string take() { return std::move(out); }
+
+ private:
+  std::string_view spell(std::string_view words, std::string_view symbols, std::string_view latex) const {
+    switch (notation) {
+      case Notation::prefix:
+        return firstSpelling(words);
+      case Notation::textbook:
+        return firstSpelling(symbols);
+      case Notation::latex:
+        break;
+    }
+    return firstSpelling(latex);
+  }
+
+  // A relation, attribute or result name.
+  std::string name(std::string_view text) const {
+    if (notation == Notation::prefix) return std::string(text);
+    if (notation == Notation::textbook) {
+      if (!isPlainWord(text) || isReservedName(text)) fatal(cannotWriteMessage, text);
+      return std::string(text);
+    }
+    return latexEscaped(text);
+  }
+
+  // In math mode a blank needs its command; in \text it is itself.
+  static std::string latexEscaped(std::string_view text, bool math = true) {
+    std::string escaped;
+    for (const char c : text) {
+      switch (c) {
+        case '_': case '#': case '$': case '%': case '&': case '{': case '}':
+          escaped += '\\';
+          escaped += c;
+          break;
+        case '~':
+          escaped += "\\textasciitilde{}";
+          break;
+        case '^':
+          escaped += "\\textasciicircum{}";
+          break;
+        case '\\':
+          escaped += "\\textbackslash{}";
+          break;
+        case ' ':
+          escaped += math ? "\\ " : " ";
+          break;
+        default:
+          escaped += c;
+      }
+    }
+    return escaped;
+  }
+
+  // `lowest`: the precedence below which a binary form needs parentheses.
+  void writeExpression(const Node& node, int lowest) {
+    const AlgebraOperator& payload = *node.payload;
+    if (const auto* table = dynamic_cast<const TableOperator*>(&payload)) {
+      out += name(table->getName());
+      return;
+    }
+    const OperatorEntry& entry = *findOperatorByNode(payload.getKeyword());
+    if (notation == Notation::prefix) {
+      writePrefixForm(node, entry);
+      return;
+    }
+    if (entry.precedence == 0) {
+      out += spell(entry.words, entry.symbols, entry.latex);
+      out += "_{";
+      writeParameter(node, entry);
+      out += "}(";
+      writeExpression(*node.left, 0);
+      out += ')';
+      return;
+    }
+    const bool parenthesized = entry.precedence < lowest;
+    if (parenthesized) out += '(';
+    writeExpression(*node.left, entry.precedence);
+    out += ' ';
+    out += spell(entry.words, entry.symbols, entry.latex);
+    if (ConditionTree* condition = node.payload->getCondition()) {
+      out += "_{";
+      writeCondition(*condition->getRoot().left, 0);
+      out += '}';
+    }
+    out += ' ';
+    // Left-associative: a right operand of the same precedence keeps its parentheses.
+    writeExpression(*node.right, entry.precedence + 1);
+    if (parenthesized) out += ')';
+  }
+
+  void writePrefixForm(const Node& node, const OperatorEntry& entry) {
+    out += entry.keyword;
+    out += '(';
+    writeExpression(*node.left, 0);
+    out += ',';
+    if (node.right) {
+      writeExpression(*node.right, 0);
+      if (ConditionTree* condition = node.payload->getCondition()) {
+        out += ',';
+        writeCondition(*condition->getRoot().left, 0);
+      }
+    } else {
+      writeParameter(node, entry);
+    }
+    out += ')';
+  }
+
+  void writeParameter(const Node& node, const OperatorEntry& entry) {
+    switch (entry.form) {
+      case OperatorForm::withAttributeList:
+        writeNames(static_cast<const ProjectOperator&>(*node.payload).getAttributeNames());
+        return;
+      case OperatorForm::withRenameList: {
+        const auto& rename = static_cast<const RenameOperator&>(*node.payload);
+        out += name(rename.getNewName());
+        out += '(';
+        writeNames(rename.getNewAttributeNames());
+        out += ')';
+        return;
+      }
+      default:
+        writeCondition(*node.payload->getCondition()->getRoot().left, 0);
+    }
+  }
+
+  void writeNames(const std::vector<std::string>& names) {
+    for (std::size_t index = 0; index < names.size(); ++index) {
+      if (index > 0) out += ',';
+      out += name(names[index]);
+    }
+  }
+
+  void writeCondition(const ConditionNode& node, int lowest) {
+    const LogicalOperator& payload = *node.payload;
+    const ConditionKind kind = payload.getKind();
+    const ConditionEntry* entry = nullptr;
+    for (const ConditionEntry& each : conditionEntries()) {
+      const bool same = (kind == ConditionKind::both && each.form == ConditionForm::both) ||
+                        (kind == ConditionKind::either && each.form == ConditionForm::either) ||
+                        (kind == ConditionKind::negation && each.form == ConditionForm::negation) ||
+                        (kind == ConditionKind::comparison &&
+                         each.keyword == static_cast<const ComparisonOperator&>(payload).getName());
+      if (same) entry = &each;
+    }
+    if (notation == Notation::prefix) {
+      out += entry->keyword;
+      out += '(';
+      if (kind == ConditionKind::comparison) {
+        out += payload.getOperand1();
+        out += ',';
+        out += payload.getOperand2();
+      } else {
+        writeCondition(*node.left, 0);
+        if (node.right) {
+          out += ',';
+          writeCondition(*node.right, 0);
+        }
+      }
+      out += ')';
+      return;
+    }
+    const std::string_view sign = spell(entry->words, entry->symbols, entry->latex);
+    if (kind == ConditionKind::comparison) {
+      out += operand(payload.getOperand1());
+      out += ' ';
+      out += sign;
+      out += ' ';
+      out += operand(payload.getOperand2());
+      return;
+    }
+    if (kind == ConditionKind::negation) {
+      out += sign;
+      const bool bare = node.left->payload->getKind() == ConditionKind::comparison;
+      out += bare ? " " : "(";
+      writeCondition(*node.left, 0);
+      if (!bare) out += ')';
+      return;
+    }
+    const bool parenthesized = entry->precedence < lowest;
+    if (parenthesized) out += '(';
+    writeCondition(*node.left, entry->precedence);
+    out += ' ';
+    out += sign;
+    out += ' ';
+    writeCondition(*node.right, entry->precedence + 1);
+    if (parenthesized) out += ')';
+  }
+
+  std::string operand(std::string_view text) const {
+    if (isNumberText(text)) return std::string(text);
+    if (knownAttributes.contains(std::string(text)) && isPlainWord(text) && !isReservedName(text)) return name(text);
+    if (notation == Notation::latex) return "\\text{'" + latexEscaped(text, false) + "'}";
+    if (!isQuotable(text)) fatal(cannotQuoteMessage, text);
+    return "'" + std::string(text) + "'";
+  }
+
+  Notation notation;
+  std::unordered_set<std::string> knownAttributes;
+  std::string out;
+};
+
+}  // namespace
+
+bool readNotation(std::string_view name, Notation& notation) {
+  if (name == "prefix") {
+    notation = Notation::prefix;
+  } else if (name == "textbook") {
+    notation = Notation::textbook;
+  } else if (name == "latex") {
+    notation = Notation::latex;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+std::string writeInNotation(AlgebraTree& tree, Notation notation, const RelationList& relations) {
+  NotationPrinter printer(notation, relations);
+  const Node* query = tree.getRoot().left.get();
+  if (!query) return "";
+  printer.collectNames(query);
+  printer.writeProgram(*query);
+  return printer.take();
+}
+
+}  // namespace qerix
