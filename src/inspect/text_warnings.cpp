@@ -4,7 +4,7 @@
 #include <array>
 #include <cctype>
 
-#include "inspect/edit_distance.h"
+#include "model/edit_distance.h"
 #include "model/fatal_error.h"
 #include "query/language_table.h"
 #include "query/nesting_limit.h"

@@ -1,5 +1,5 @@
-#ifndef QERIX_INSPECT_EDIT_DISTANCE_H
-#define QERIX_INSPECT_EDIT_DISTANCE_H
+#ifndef QERIX_MODEL_EDIT_DISTANCE_H
+#define QERIX_MODEL_EDIT_DISTANCE_H
 
 #include <cstddef>
 #include <cstdint>
@@ -45,4 +45,4 @@ std::size_t editDistanceBelow(std::string_view from, std::string_view to, std::s
 
 }  // namespace qerix
 
-#endif  // QERIX_INSPECT_EDIT_DISTANCE_H
+#endif  // QERIX_MODEL_EDIT_DISTANCE_H
