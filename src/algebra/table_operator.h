@@ -17,6 +17,9 @@ class TableOperator : public AlgebraOperator {
 
   void setName(std::string_view text);  // stored without blanks at either end
   const std::string& getName() const { return name; }
+  // A textbook query's reference, named at `place` ("1. sor 5. oszlop"):
+  // a relation that is not loaded ends the run instead of giving no result.
+  void requireRelation(std::string place) { requiredAt = std::move(place); }
 
   void print(std::ostream& out) const override;
   void evaluate(AlgebraOperator* left, AlgebraOperator* right) override;
@@ -28,6 +31,7 @@ class TableOperator : public AlgebraOperator {
 
   const RelationList& relations;
   std::string name;
+  std::string requiredAt;  // empty: a missing relation gives no result
 };
 
 }  // namespace qerix

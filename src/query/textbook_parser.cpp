@@ -126,7 +126,7 @@ class TextbookParser {
     // A prefix keyword alone would not be a relation name in the prefix query.
     if (token.kind == Token::Kind::word && !entry && !conditionOf(token) && !findOperatorKeyword(token.text, true)) {
       lexer.next();
-      return SyntaxNode::leaf(token.text);
+      return SyntaxNode::leaf(token.text, LeafRole::relation, token.offset);
     }
     failExpected(token, expectedRelation, false);
   }
@@ -215,17 +215,17 @@ class TextbookParser {
     switch (token.kind) {
       case Token::Kind::word:
         if (operatorOf(token) || conditionOf(token) || findConditionKeyword(token.text)) break;
-        return SyntaxNode::leaf(token.text);
+        return SyntaxNode::leaf(token.text, LeafRole::attribute, token.offset);
       case Token::Kind::number:
-        return SyntaxNode::leaf(token.text);
+        return SyntaxNode::leaf(token.text, LeafRole::literal, token.offset);
       case Token::Kind::quoted:
         if (!fitsPrefixOperand(token.text)) fail(token, literalTooRich, quotedText(token.text));
-        return SyntaxNode::leaf(token.text);
+        return SyntaxNode::leaf(token.text, LeafRole::literal, token.offset);
       case Token::Kind::unclosedQuote:
         fail(token, unclosedQuote, quotedText(token.text));
       case Token::Kind::sign:
         if (token.text == "-" && lexer.peek().kind == Token::Kind::number && !lexer.peek().blankBefore) {
-          return SyntaxNode::leaf("-" + std::string(lexer.next().text));
+          return SyntaxNode::leaf("-" + std::string(lexer.next().text), LeafRole::literal, token.offset);
         }
         break;
       default:
@@ -287,10 +287,10 @@ class TextbookParser {
 
 }  // namespace
 
-std::string translateTextbook(std::string_view text) {
+std::string translateTextbook(std::string_view text, std::vector<SourceNote>* notes) {
   std::unique_ptr<SyntaxNode> query = TextbookParser(text).parseQuery();
   std::string prefix;
-  query->writePrefix(prefix);
+  query->writePrefix(prefix, notes);
   return prefix;
 }
 
