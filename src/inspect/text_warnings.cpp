@@ -135,7 +135,8 @@ void TextWarnings::checkExpression(std::string_view text, int depth) {
       out.push_back(std::string(prefix) +
                     "a project attributumneveket var; a zarojeles szoveget is annak olvasta: " + quotedText(rest));
     }
-  } else if (operatorForm == OperatorForm::withRenameList) {
+  } else if (operatorForm == OperatorForm::withRenameList || operatorForm == OperatorForm::withRelationName ||
+             operatorForm == OperatorForm::withRenamePairs) {
     return;
   } else if (operatorForm == OperatorForm::binaryOrCondition) {
     const std::size_t second = findTopLevelComma(rest);

@@ -79,6 +79,8 @@ class ExpressionParser {
       case OperatorForm::withCondition:
       case OperatorForm::withAttributeList:
       case OperatorForm::withRenameList:
+      case OperatorForm::withRelationName:
+      case OperatorForm::withRenamePairs:
         parseWithParameter(operands, entry);
         return;
     }
