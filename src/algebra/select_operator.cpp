@@ -26,6 +26,7 @@ void SelectOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/)
 
 std::unique_ptr<Relation> SelectOperator::select(const Relation& input, ConditionTree& condition) {
   auto selected = std::make_unique<Relation>(input.getAttributes());
+  checkConditionNames(condition, input.getAttributes());
   if (input.isEmpty()) return selected;
   // A mismatch of types ends the run here, as it would on the first record.
   bindCondition(condition, input.getAttributes());

@@ -1,10 +1,17 @@
 #include "algebra/table_operator.h"
 
 #include <ostream>
+#include <vector>
 
+#include "model/edit_distance.h"
+#include "model/fatal_error.h"
 #include "query/text_helpers.h"
 
 namespace qerix {
+
+namespace {
+constexpr std::string_view unknownRelationMessage = "Hibas kifejezes, nincs ilyen relacio (";
+}  // namespace
 
 TableOperator::TableOperator(const RelationList& loaded) : relations(loaded) {}
 
@@ -27,7 +34,17 @@ void TableOperator::evaluate(AlgebraOperator* /*left*/, AlgebraOperator* /*right
     result->setName(name);
     return;
   }
-  if (const Relation* loaded = findRelation()) result = std::make_unique<Relation>(*loaded);
+  if (const Relation* loaded = findRelation()) {
+    result = std::make_unique<Relation>(*loaded);
+    return;
+  }
+  if (requiredAt.empty()) return;
+  std::vector<std::string_view> names;
+  for (const auto& loaded : relations) names.push_back(loaded->getName());
+  std::string message = std::string(unknownRelationMessage) + requiredAt + "): " + quotedText(name);
+  const std::string meant = closestName(name, names);
+  if (!meant.empty()) message += "; erre gondolt: " + quotedText(meant) + "?";
+  fatal(message);
 }
 
 const Relation* TableOperator::findRelation() const {

@@ -17,6 +17,9 @@ class TableOperator : public AlgebraOperator {
 
   void setName(std::string_view text);  // stored without blanks at either end
   const std::string& getName() const { return name; }
+  // A textbook query's reference, named at `place` ("1. sor 5. oszlop"):
+  // a relation that is not loaded ends the run instead of giving no result.
+  void requireRelation(std::string place) { requiredAt = std::move(place); }
 
   // Makes the reference read a named result of the program instead of a
   // loaded relation: the first operand of `statement`, a NamedResultOperator
@@ -35,6 +38,7 @@ class TableOperator : public AlgebraOperator {
   const RelationList& relations;
   std::string name;
   const TreeNode<AlgebraOperator>* namedResult = nullptr;
+  std::string requiredAt;  // empty: a missing relation gives no result
 };
 
 }  // namespace qerix

@@ -1,6 +1,9 @@
 #include "conditions/comparison_operator.h"
 
+#include <vector>
+
 #include "model/attribute_list.h"
+#include "model/edit_distance.h"
 #include "model/fatal_error.h"
 #include "model/record.h"
 #include "model/record_order.h"
@@ -9,15 +12,59 @@ namespace qerix {
 
 namespace {
 constexpr std::string_view typeMismatchMessage = "Nem azonos a ket attributum tipusa!";
+constexpr std::string_view unknownAttributeMessage = "Hibas feltetel, nincs ilyen attributum (";
+constexpr std::string_view sharedAttributeMessage = "Hibas feltetel, tobb attributum neve is ez (";
+
+[[noreturn]] void failUnknownAttribute(std::string_view name, std::string_view place,
+                                       const AttributeList& attributes) {
+  std::vector<std::string_view> names;
+  for (int position = 1; position <= attributes.getAttributeCount(); ++position) {
+    names.push_back(attributes.getAttributeName(position));
+  }
+  std::string message = std::string(unknownAttributeMessage) + std::string(place) + "): " + quotedText(name);
+  const std::string meant = closestName(name, names);
+  if (!meant.empty()) message += "; erre gondolt: " + quotedText(meant) + "?";
+  fatal(message);
+}
+
 }  // namespace
 
 void failTypeMismatch() { fatal(typeMismatchMessage); }
 
 void ComparisonOperator::print(std::ostream& out) const { printNamed(out, getName()); }
 
+void ComparisonOperator::setOperandSources(OperandSource first, OperandSource second) {
+  source1 = std::move(first);
+  source2 = std::move(second);
+}
+
+int ComparisonOperator::positionOf(const std::string& operand, const OperandSource& source,
+                                   const AttributeList& attributes) const {
+  switch (source.kind) {
+    case OperandKind::literal:
+      return 0;
+    case OperandKind::attribute: {
+      const int position = attributes.getAttributeIndex(operand);
+      if (position == 0) failUnknownAttribute(operand, source.place, attributes);
+      if (attributes.countAttributesNamed(operand) > 1) {
+        fatal(std::string(sharedAttributeMessage) + source.place + "): " + quotedText(operand));
+      }
+      return position;
+    }
+    case OperandKind::nameOrLiteral:
+      break;
+  }
+  return attributes.getAttributeIndex(operand);
+}
+
+void ComparisonOperator::checkNames(const AttributeList& attributes) const {
+  positionOf(operand1, source1, attributes);
+  positionOf(operand2, source2, attributes);
+}
+
 void ComparisonOperator::bind(const AttributeList& attributes) {
-  position1 = attributes.getAttributeIndex(operand1);
-  position2 = attributes.getAttributeIndex(operand2);
+  position1 = positionOf(operand1, source1, attributes);
+  position2 = positionOf(operand2, source2, attributes);
   if (position1 > 0 && position2 > 0 &&
       attributes.getAttributeType(position1) != attributes.getAttributeType(position2)) {
     failTypeMismatch();

@@ -17,6 +17,15 @@ class BindVisitor : public TreeVisitor<LogicalOperator> {
   const AttributeList& attributes;
 };
 
+class NameCheckVisitor : public TreeVisitor<LogicalOperator> {
+ public:
+  explicit NameCheckVisitor(const AttributeList& columns) : attributes(columns) {}
+  void visit(TreeNode<LogicalOperator>& node, int /*depth*/) override { node.payload->checkNames(attributes); }
+
+ private:
+  const AttributeList& attributes;
+};
+
 }  // namespace
 
 void ConditionEvaluateVisitor::visit(TreeNode<LogicalOperator>& node, int /*depth*/) {
@@ -26,6 +35,11 @@ void ConditionEvaluateVisitor::visit(TreeNode<LogicalOperator>& node, int /*dept
 void bindCondition(ConditionTree& condition, const AttributeList& attributes) {
   BindVisitor binder(attributes);
   condition.walkPostOrder(binder);
+}
+
+void checkConditionNames(ConditionTree& condition, const AttributeList& attributes) {
+  NameCheckVisitor checker(attributes);
+  condition.walkPostOrder(checker);
 }
 
 bool tryBindCondition(ConditionTree& condition, const AttributeList& attributes) {

@@ -34,6 +34,12 @@ void bindCondition(ConditionTree& condition, const AttributeList& attributes);
 // run. The condition may then be bound in part; bind it again before use.
 bool tryBindCondition(ConditionTree& condition, const AttributeList& attributes);
 
+// Ends the run when the condition names what these attributes lack (see
+// LogicalOperator::checkNames): asked before a select, join or filter skips
+// binding for want of records, so that the textbook notation's names are
+// checked whether or not there are records.
+void checkConditionNames(ConditionTree& condition, const AttributeList& attributes);
+
 // A node's line, `title`, then its condition tree in pre-order between two
 // "*" lines, each condition node indented by its depth.
 void printWithCondition(std::ostream& out, std::string_view title, ConditionTree* condition);

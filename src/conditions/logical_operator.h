@@ -40,6 +40,10 @@ class LogicalOperator {
   // Prepares the node for records with these attributes; called once before
   // the records of a relation are evaluated.
   virtual void bind(const AttributeList& attributes);
+  // Ends the run when the node names what these attributes lack; only
+  // conditions of the textbook notation do. Unlike bind, also asked where
+  // no record is tested.
+  virtual void checkNames(const AttributeList& /*attributes*/) const {}
 
   // The first operand text, then the second (a third replaces the second).
   void addOperand(std::string_view text);

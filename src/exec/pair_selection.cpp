@@ -138,6 +138,7 @@ AttributeList pairAttributes(const Relation& first, const Relation& second) {
 std::unique_ptr<Relation> selectPairs(std::shared_ptr<const Relation> first, std::shared_ptr<Relation> second,
                                       ConditionTree& condition) {
   auto result = std::make_unique<Relation>(pairAttributes(*first, *second));
+  checkConditionNames(condition, result->getAttributes());
   if (first->isEmpty() || second->isEmpty()) return result;
   bindCondition(condition, result->getAttributes());
   materialize(*second);
@@ -168,9 +169,10 @@ std::unique_ptr<Relation> selectPairs(std::shared_ptr<const Relation> first, std
 }
 
 std::vector<bool> findPartners(const Relation& first, Relation& second, ConditionTree& condition) {
+  const Relation pairs(pairAttributes(first, second));
+  checkConditionNames(condition, pairs.getAttributes());
   if (first.isEmpty()) return {};
   if (second.isEmpty()) return std::vector<bool>(first.getRecordCount(), false);
-  const Relation pairs(pairAttributes(first, second));
   bindCondition(condition, pairs.getAttributes());
   materialize(second);
   const PairFinder finder(second, condition, pairs, first.getAttributeCount());

@@ -9,7 +9,7 @@
 #include "algebra/dummy_operator.h"
 #include "algebra/table_operator.h"
 #include "conditions/comparison_operator.h"
-#include "inspect/edit_distance.h"
+#include "model/edit_distance.h"
 #include "model/fatal_error.h"
 #include "model/record_values.h"
 #include "query/query_parser.h"

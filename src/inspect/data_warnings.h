@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "driver/relation_loader.h"
-#include "inspect/edit_distance.h"
+#include "model/edit_distance.h"
 #include "query/expression_parser.h"
 
 namespace qerix {

@@ -4,7 +4,7 @@
 #include <array>
 #include <cctype>
 
-#include "inspect/edit_distance.h"
+#include "model/edit_distance.h"
 #include "model/fatal_error.h"
 #include "query/language_table.h"
 #include "query/nesting_limit.h"
@@ -159,7 +159,8 @@ void TextWarnings::checkExpression(std::string_view text, int depth) {
       out.push_back(std::string(prefix) +
                     "a project attributumneveket var; a zarojeles szoveget is annak olvasta: " + quotedText(rest));
     }
-  } else if (operatorForm == OperatorForm::withRenameList) {
+  } else if (operatorForm == OperatorForm::withRenameList || operatorForm == OperatorForm::withRelationName ||
+             operatorForm == OperatorForm::withRenamePairs) {
     return;
   } else if (operatorForm == OperatorForm::binaryOrCondition) {
     const std::size_t second = findTopLevelComma(rest);

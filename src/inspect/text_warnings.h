@@ -7,7 +7,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "inspect/edit_distance.h"
+#include "model/edit_distance.h"
 #include "model/relation.h"
 #include "query/expression_parser.h"
 

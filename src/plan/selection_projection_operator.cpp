@@ -24,6 +24,7 @@ void SelectionProjectionOperator::evaluate(AlgebraOperator* left, AlgebraOperato
   if (!input) return;
   ProjectOperator::Projection projection = ProjectOperator::projectionOf(input->getAttributes(), attributeNames);
   result = std::make_unique<Relation>(projection.attributes);
+  checkConditionNames(*condition, input->getAttributes());
   if (input->isEmpty()) return;
   bindCondition(*condition, input->getAttributes());
   CompiledCondition filter(*condition);

@@ -9,6 +9,7 @@
 #include "query/language_table.h"
 #include "query/nesting_limit.h"
 #include "query/text_helpers.h"
+#include "query/textbook_notes.h"
 #include "query/textbook_parser.h"
 
 namespace qerix {
@@ -78,6 +79,8 @@ class ExpressionParser {
       case OperatorForm::withCondition:
       case OperatorForm::withAttributeList:
       case OperatorForm::withRenameList:
+      case OperatorForm::withRelationName:
+      case OperatorForm::withRenamePairs:
         parseWithParameter(operands, entry);
         return;
     }
@@ -122,8 +125,13 @@ void parseExpression(AlgebraTree& tree, std::string_view text, const RelationLis
   if (query.empty()) fatal(blankQueryMessage, text);
   if (language == QueryLanguage::extended && isTextbookQuery(query)) {
     // The textbook notation stands for a prefix query: the same nodes, texts and messages.
-    const std::string prefixQuery = translateTextbook(query);
+    std::vector<SourceNote> notes;
+    const std::string prefixQuery = translateTextbook(query, &notes);
+    TreeNode<AlgebraOperator>& above = *tree.getCurrent();
+    const bool besideAnother = above.left != nullptr;
     ExpressionParser(tree, relations, language).parse(prefixQuery, 1);
+    // What the prefix text cannot say: which names are relations, attributes or literals.
+    applyTextbookNotes(besideAnother ? *above.right : *above.left, notes, query);
     return;
   }
   ExpressionParser(tree, relations, language).parse(query, 1);

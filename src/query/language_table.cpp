@@ -6,6 +6,7 @@
 #include "algebra/divide_operator.h"
 #include "algebra/intersect_operator.h"
 #include "algebra/minus_operator.h"
+#include "algebra/named_rename_operators.h"
 #include "algebra/natural_join_operator.h"
 #include "algebra/product_operator.h"
 #include "algebra/project_operator.h"
@@ -64,6 +65,13 @@ constexpr std::array operators = {
                   setParameterOf<FilteringJoin, &FilteringJoin::setCondition>},
     OperatorEntry{"divide", "÷", "divide", "\\div", Form::binary, true, 3, makeOperator<DivideOperator>, nullptr,
                   nullptr},
+    // The textbook's ρ_{N}(E) and ρ_{a←b}(E); its parser tells the three renames apart by their subscript.
+    OperatorEntry{"renamerelation", "ρ", "rho", "\\rho", Form::withRelationName, true, 0,
+                  makeOperator<RelationRenameOperator>, nullptr,
+                  setParameterOf<RelationRenameOperator, &RelationRenameOperator::setNewName>},
+    OperatorEntry{"renameattribute", "ρ", "rho", "\\rho", Form::withRenamePairs, true, 0,
+                  makeOperator<AttributeRenameOperator>, nullptr,
+                  setParameterOf<AttributeRenameOperator, &AttributeRenameOperator::setRenamePairs>},
 };
 
 using Condition = ConditionForm;

@@ -24,6 +24,8 @@ enum class OperatorForm {
   withCondition,       // select(E,C)
   withAttributeList,   // project(E,a,b)
   withRenameList,      // rename(E,N(a,b))
+  withRelationName,    // renamerelation(E,N)
+  withRenamePairs,     // renameattribute(E,a<-b,c<-d)
   binary,              // union(E1,E2)
   binaryOrCondition,   // join(E1,E2) or join(E1,E2,C)
 };

@@ -21,7 +21,9 @@ constexpr std::string_view expectedBrace = "\"}\"";
 constexpr std::string_view expectedAttribute = "attributumnev";
 constexpr std::string_view expectedOperand = "attributumnev, szam vagy 'szoveg'";
 constexpr std::string_view expectedComparison = "osszehasonlitas (=, <>, <, <=, >, >=)";
-constexpr std::string_view expectedRenameList = "uj relacionev es zarojelben az uj attributumnevek, pl. D(a,b)";
+constexpr std::string_view expectedRenameList =
+    "uj relacionev (D), vele zarojelben az uj attributumnevek (D(a,b)) vagy uj<-regi nevparok";
+constexpr std::string_view expectedArrow = "\"<-\" az uj es a regi attributumnev kozott";
 constexpr std::string_view expressionMessage = "Hibas kifejezes (";
 constexpr std::string_view conditionMessage = "Hibas feltetel (";
 constexpr std::string_view tooDeepMessage = "Tul melyen egymasba agyazott kifejezes (legfeljebb 1000 szint), ";
@@ -116,27 +118,31 @@ class TextbookParser {
       lexer.next();
       const bool subscript = isSign(lexer.peek(), "_{");
       if (subscript) lexer.next();
-      std::unique_ptr<SyntaxNode> parameter = parseParameter(*entry, depth + 1);
+      const OperatorEntry* chosen = entry;
+      std::unique_ptr<SyntaxNode> parameter = parseParameter(*entry, depth + 1, chosen);
       if (subscript) expect("}", expectedBrace);
       std::unique_ptr<SyntaxNode> operand = parseUnary(depth + 1);
-      auto node = SyntaxNode::operation(*entry, std::move(operand), nullptr, std::move(parameter));
+      auto node = SyntaxNode::operation(*chosen, std::move(operand), nullptr, std::move(parameter));
       checkDepth(node->depth, token);
       return node;
     }
     // A prefix keyword alone would not be a relation name in the prefix query.
     if (token.kind == Token::Kind::word && !entry && !conditionOf(token) && !findOperatorKeyword(token.text, true)) {
       lexer.next();
-      return SyntaxNode::leaf(token.text);
+      return SyntaxNode::leaf(token.text, LeafRole::relation, token.offset);
     }
     failExpected(token, expectedRelation, false);
   }
 
-  std::unique_ptr<SyntaxNode> parseParameter(const OperatorEntry& entry, int depth) {
+  // `chosen`: the entry whose form the parameter has, among those of one spelling.
+  std::unique_ptr<SyntaxNode> parseParameter(const OperatorEntry& entry, int depth, const OperatorEntry*& chosen) {
     switch (entry.form) {
       case OperatorForm::withAttributeList:
         return parseAttributeList();
       case OperatorForm::withRenameList:
-        return parseRenameList();
+      case OperatorForm::withRelationName:
+      case OperatorForm::withRenamePairs:
+        return parseRenameList(chosen);
       default:
         return parseCondition(1, depth);
     }
@@ -152,10 +158,28 @@ class TextbookParser {
     return SyntaxNode::leaf(list);
   }
 
-  // N(a,b,...): the relation's new name and its attributes' by position.
-  std::unique_ptr<SyntaxNode> parseRenameList() {
+  // N(a,b,...): the relation's new name and its attributes' by position; N
+  // alone: the relation's name; a←b, c←d: attributes by name.
+  std::unique_ptr<SyntaxNode> parseRenameList(const OperatorEntry*& chosen) {
     std::string list(expectWord(expectedRenameList));
-    if (!isSign(lexer.peek(), "(") || lexer.peek().blankBefore) failExpected(lexer.peek(), expectedRenameList, false);
+    if (isAssignment(lexer.peek())) {
+      chosen = findOperatorKeyword("renameattribute", true);
+      while (true) {
+        lexer.next();  // the arrow, seen before
+        list += "<-";
+        list += expectWord(expectedAttribute);
+        if (!isSign(lexer.peek(), ",")) return SyntaxNode::leaf(list);
+        lexer.next();
+        list += ',';
+        list += expectWord(expectedAttribute);
+        if (!isAssignment(lexer.peek())) failExpected(lexer.peek(), expectedArrow, false);
+      }
+    }
+    if (!isSign(lexer.peek(), "(") || lexer.peek().blankBefore) {
+      chosen = findOperatorKeyword("renamerelation", true);
+      return SyntaxNode::leaf(list);
+    }
+    chosen = findOperatorKeyword("rename", true);
     lexer.next();
     list += '(';
     list += expectWord(expectedAttribute);
@@ -215,17 +239,17 @@ class TextbookParser {
     switch (token.kind) {
       case Token::Kind::word:
         if (operatorOf(token) || conditionOf(token) || findConditionKeyword(token.text)) break;
-        return SyntaxNode::leaf(token.text);
+        return SyntaxNode::leaf(token.text, LeafRole::attribute, token.offset);
       case Token::Kind::number:
-        return SyntaxNode::leaf(token.text);
+        return SyntaxNode::leaf(token.text, LeafRole::literal, token.offset);
       case Token::Kind::quoted:
         if (!fitsPrefixOperand(token.text)) fail(token, literalTooRich, quotedText(token.text));
-        return SyntaxNode::leaf(token.text);
+        return SyntaxNode::leaf(token.text, LeafRole::literal, token.offset);
       case Token::Kind::unclosedQuote:
         fail(token, unclosedQuote, quotedText(token.text));
       case Token::Kind::sign:
         if (token.text == "-" && lexer.peek().kind == Token::Kind::number && !lexer.peek().blankBefore) {
-          return SyntaxNode::leaf("-" + std::string(lexer.next().text));
+          return SyntaxNode::leaf("-" + std::string(lexer.next().text), LeafRole::literal, token.offset);
         }
         break;
       default:
@@ -245,6 +269,12 @@ class TextbookParser {
   void expect(std::string_view sign, std::string_view expected) {
     const Token token = lexer.next();
     if (!isSign(token, sign)) failExpected(token, expected, sign == ")");
+  }
+
+  static bool isAssignment(const Token& token) {
+    return (token.kind == Token::Kind::sign &&
+            (isSpelledAs(assignmentSymbols, token.text) || isSpelledAs(assignmentWords, token.text))) ||
+           (token.kind == Token::Kind::command && isSpelledAs(assignmentLatex, token.text));
   }
 
   static bool isSign(const Token& token, std::string_view sign) {
@@ -287,12 +317,14 @@ class TextbookParser {
 
 }  // namespace
 
-std::string translateTextbook(std::string_view text) { return translateTextbook(text, 0); }
+std::string translateTextbook(std::string_view text, std::vector<SourceNote>* notes) {
+  return translateTextbook(text, std::size_t{0}, notes);
+}
 
-std::string translateTextbook(std::string_view text, std::size_t begin) {
+std::string translateTextbook(std::string_view text, std::size_t begin, std::vector<SourceNote>* notes) {
   std::unique_ptr<SyntaxNode> query = TextbookParser(text, begin).parseQuery();
   std::string prefix;
-  query->writePrefix(prefix);
+  query->writePrefix(prefix, notes);
   return prefix;
 }
 

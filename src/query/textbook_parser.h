@@ -3,6 +3,9 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "query/textbook_syntax.h"
 
 namespace qerix {
 
@@ -13,10 +16,12 @@ namespace qerix {
 // argument as a subscript _{...} or just before their operand. Ends the run
 // with one message naming the line and column of the first fault: what stood
 // there and what was expected, or a literal the prefix notation cannot hold.
-std::string translateTextbook(std::string_view text);
+// `notes`, when given, receives what each relation name and condition operand
+// is, in the order the prefix query writes them (see applyTextbookNotes).
+std::string translateTextbook(std::string_view text, std::vector<SourceNote>* notes = nullptr);
 // The same for the part of `text` from `begin` on (a statement of a program),
 // with the positions in messages counted from the text's start.
-std::string translateTextbook(std::string_view text, std::size_t begin);
+std::string translateTextbook(std::string_view text, std::size_t begin, std::vector<SourceNote>* notes = nullptr);
 
 // With -x: whether a query is written in the textbook notation. A query that
 // begins with a prefix keyword and its "(" is not; any other is when it

@@ -5,9 +5,10 @@
 
 namespace qerix {
 
-std::unique_ptr<SyntaxNode> SyntaxNode::leaf(std::string_view text) {
+std::unique_ptr<SyntaxNode> SyntaxNode::leaf(std::string_view text, LeafRole role, std::size_t offset) {
   auto node = std::make_unique<SyntaxNode>();
   node->text = text;
+  node->note = SourceNote{role, offset};
   return node;
 }
 
@@ -33,16 +34,17 @@ std::unique_ptr<SyntaxNode> SyntaxNode::condition(const ConditionEntry& entry, s
   return node;
 }
 
-void SyntaxNode::writePrefix(std::string& out) const {
+void SyntaxNode::writePrefix(std::string& out, std::vector<SourceNote>* notes) const {
   if (keyword.empty()) {
     out += text;
+    if (notes && note.role != LeafRole::text) notes->push_back(note);
     return;
   }
   out += keyword;
   out += '(';
   for (std::size_t index = 0; index < parts.size(); ++index) {
     if (index > 0) out += ',';
-    parts[index]->writePrefix(out);
+    parts[index]->writePrefix(out, notes);
   }
   out += ')';
 }

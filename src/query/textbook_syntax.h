@@ -10,25 +10,40 @@
 
 namespace qerix {
 
+// What a leaf of a textbook query names, for the checks that can only be
+// made once the relations are known: that a relation is loaded, that a word
+// of a condition is an attribute of its operand, that a quoted text is a
+// literal even where an attribute bears its name.
+enum class LeafRole { text, relation, literal, attribute };
+
+// A leaf with a role, in the order the prefix query writes them.
+struct SourceNote {
+  LeafRole role = LeafRole::text;
+  std::size_t offset = 0;  // in the textbook query
+};
+
 // A query as the textbook parser reads it, before it is written in the
 // prefix notation: an operator or condition form with its parts in prefix
 // order (operands, then the parameter), or a leaf text (a relation name, an
 // operand, a list).
 struct SyntaxNode {
-  static std::unique_ptr<SyntaxNode> leaf(std::string_view text);
+  static std::unique_ptr<SyntaxNode> leaf(std::string_view text, LeafRole role = LeafRole::text,
+                                          std::size_t offset = 0);
   static std::unique_ptr<SyntaxNode> operation(const OperatorEntry& entry, std::unique_ptr<SyntaxNode> first,
                                                std::unique_ptr<SyntaxNode> second,
                                                std::unique_ptr<SyntaxNode> parameter);
   static std::unique_ptr<SyntaxNode> condition(const ConditionEntry& entry, std::unique_ptr<SyntaxNode> first,
                                                std::unique_ptr<SyntaxNode> second);
 
-  // keyword(part,part,...), or the leaf's text.
-  void writePrefix(std::string& out) const;
+  // keyword(part,part,...), or the leaf's text; the notes of the leaves
+  // with a role, in the order written, when `notes` is given.
+  void writePrefix(std::string& out, std::vector<SourceNote>* notes = nullptr) const;
 
   std::string_view keyword;  // empty for a leaf
   std::string text;
   std::vector<std::unique_ptr<SyntaxNode>> parts;
   int depth = 0;  // nested forms of its kind: operators, or condition forms
+  SourceNote note;  // of a leaf
 };
 
 // The spelling of `word` in the language that is closest to it, when it is

@@ -29,6 +29,10 @@ const char* formName(OperatorForm form) {
       return "attributes";
     case OperatorForm::withRenameList:
       return "rename";
+    case OperatorForm::withRelationName:
+      return "relation name";
+    case OperatorForm::withRenamePairs:
+      return "rename pairs";
     case OperatorForm::binary:
       return "binary";
     case OperatorForm::binaryOrCondition:

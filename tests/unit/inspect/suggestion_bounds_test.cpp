@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "inspect/edit_distance.h"
+#include "model/edit_distance.h"
 #include "inspect/text_warnings.h"
 #include "support/builders.h"
 

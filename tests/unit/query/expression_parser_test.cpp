@@ -44,12 +44,13 @@ TEST(ExpressionParser, EveryKeywordMakesItsOwnNode) {
     const std::string keyword(entry.keyword);
     const QueryLanguage language = entry.needsExtended ? QueryLanguage::extended : QueryLanguage::basic;
     AlgebraTree tree(std::make_unique<DummyOperator>());
-    parseExpression(tree, keyword + "(R,EQ(a,b))", none, language);
+    const std::string parameter = entry.form == OperatorForm::withRenamePairs ? "a<-b" : "EQ(a,b)";
+    parseExpression(tree, keyword + "(R," + parameter + ")", none, language);
     ASSERT_NE(tree.getRoot().left, nullptr) << keyword;
     EXPECT_EQ(tree.getRoot().left->payload->getKeyword(), keyword);
     // Without -x an extended keyword is a relation name.
     AlgebraTree basic(std::make_unique<DummyOperator>());
-    parseExpression(basic, keyword + "(R,EQ(a,b))", none);
+    parseExpression(basic, keyword + "(R," + parameter + ")", none);
     EXPECT_EQ(basic.getRoot().left->payload->getKeyword(), entry.needsExtended ? "table" : keyword) << keyword;
   }
 }

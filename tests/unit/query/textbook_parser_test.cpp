@@ -58,6 +58,14 @@ TEST(TextbookNotation, EveryOperatorSpellingMeansItsPrefixForm) {
           textbook = spelling + "_{N(a,b)}(R)";
           prefix = keyword + "(R,N(a,b))";
           break;
+        case OperatorForm::withRelationName:
+          textbook = spelling + "_{N}(R)";
+          prefix = keyword + "(R,N)";
+          break;
+        case OperatorForm::withRenamePairs:
+          textbook = spelling + "_{a←b, c<-d, e \\leftarrow f}(R)";
+          prefix = keyword + "(R,a<-b,c<-d,e<-f)";
+          break;
         case OperatorForm::binary:
           textbook = "R " + spelling + " S";
           prefix = keyword + "(R,S)";
@@ -136,9 +144,11 @@ TEST(TextbookNotation, ErrorsNameLineColumnAndWhatWasExpected) {
             "vesszot, zarojelet, sem a szelein szokozt: \" x\"");
   EXPECT_EQ(fatalMessageOf([] { translateTextbook("σ_{a = ''}(R)"); }).substr(0, 35),
             "Hibas feltetel (1. sor 8. oszlop): ");
-  EXPECT_EQ(fatalMessageOf([] { translateTextbook("ρ_{D}(R)"); }),
-            "Hibas kifejezes (1. sor 5. oszlop): uj relacionev es zarojelben az uj attributumnevek, pl. D(a,b) kell itt, "
-            "nem \"}\"");
+  EXPECT_EQ(fatalMessageOf([] { translateTextbook("ρ_{(a)}(R)"); }),
+            "Hibas kifejezes (1. sor 4. oszlop): uj relacionev (D), vele zarojelben az uj attributumnevek (D(a,b)) vagy "
+            "uj<-regi nevparok kell itt, nem \"(\"");
+  EXPECT_EQ(fatalMessageOf([] { translateTextbook("ρ_{a <- b, c}(R)"); }),
+            "Hibas kifejezes (1. sor 13. oszlop): \"<-\" az uj es a regi attributumnev kozott kell itt, nem \"}\"");
 }
 
 // Names the prefix notation would read as keywords have no textbook form.

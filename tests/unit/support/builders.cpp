@@ -65,18 +65,20 @@ std::string conditionValues(std::string_view condition, const Relation& relation
   return values;
 }
 
-std::unique_ptr<Relation> evaluateQuery(std::string_view query, const RelationList& relations, Evaluation evaluation) {
+std::unique_ptr<Relation> evaluateQuery(std::string_view query, const RelationList& relations, Evaluation evaluation,
+                                        QueryLanguage language) {
   AlgebraTree tree(std::make_unique<DummyOperator>());
-  parseExpression(tree, query, relations);
+  parseExpression(tree, query, relations, language);
   if (evaluation == Evaluation::planned) Planner::plan(tree);
   EvaluateVisitor evaluator;
   tree.walkPostOrder(evaluator);
   return tree.getRoot().payload->takeResult();
 }
 
-std::string queryOutcome(std::string_view query, const RelationList& relations, Evaluation evaluation) {
+std::string queryOutcome(std::string_view query, const RelationList& relations, Evaluation evaluation,
+                         QueryLanguage language) {
   try {
-    const auto result = evaluateQuery(query, relations, evaluation);
+    const auto result = evaluateQuery(query, relations, evaluation, language);
     return result ? printed(*result) : "null";
   } catch (const FatalError& error) {
     return std::string("fatal: ") + error.what();

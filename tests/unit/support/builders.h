@@ -12,6 +12,7 @@
 #include "driver/run.h"
 #include "model/fatal_error.h"
 #include "model/relation.h"
+#include "query/expression_parser.h"
 
 namespace qerix::test {
 
@@ -56,12 +57,13 @@ enum class Evaluation { planned, plain };
 // Parses the query over the relations and evaluates it; the result is null
 // when the query yields no relation.
 std::unique_ptr<Relation> evaluateQuery(std::string_view query, const RelationList& relations,
-                                        Evaluation evaluation = Evaluation::planned);
+                                        Evaluation evaluation = Evaluation::planned,
+                                        QueryLanguage language = QueryLanguage::basic);
 
 // What a run would show of the query: the printed result, "null", or
 // "fatal: " and the message.
 std::string queryOutcome(std::string_view query, const RelationList& relations,
-                         Evaluation evaluation = Evaluation::planned);
+                         Evaluation evaluation = Evaluation::planned, QueryLanguage language = QueryLanguage::basic);
 
 // A fresh folder, removed with everything in it when the object goes.
 class TempFolder {

@@ -1,4 +1,4 @@
-#include "inspect/edit_distance.h"
+#include "model/edit_distance.h"
 
 #include <gtest/gtest.h>
 

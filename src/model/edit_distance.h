@@ -1,9 +1,11 @@
-#ifndef QERIX_INSPECT_EDIT_DISTANCE_H
-#define QERIX_INSPECT_EDIT_DISTANCE_H
+#ifndef QERIX_MODEL_EDIT_DISTANCE_H
+#define QERIX_MODEL_EDIT_DISTANCE_H
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace qerix {
 
@@ -43,6 +45,11 @@ constexpr std::uint64_t inspectionEditBudget = 200'000'000;
 // computed.
 std::size_t editDistanceBelow(std::string_view from, std::string_view to, std::size_t bound, EditBudget& budget);
 
+// The candidate that `word` was most likely meant to be, for a "did you
+// mean": one that differs only in case, or the nearest within two edits and
+// fewer edits than `word` has characters; empty when none is that close.
+std::string closestName(std::string_view word, const std::vector<std::string_view>& candidates);
+
 }  // namespace qerix
 
-#endif  // QERIX_INSPECT_EDIT_DISTANCE_H
+#endif  // QERIX_MODEL_EDIT_DISTANCE_H

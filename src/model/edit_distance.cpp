@@ -1,6 +1,7 @@
-#include "inspect/edit_distance.h"
+#include "model/edit_distance.h"
 
 #include <algorithm>
+#include <cctype>
 #include <vector>
 
 namespace qerix {
@@ -36,6 +37,28 @@ std::size_t editDistanceBelow(std::string_view from, std::string_view to, std::s
     if (smallest >= limit) return bound;
   }
   return row[to.size()] < limit ? row[to.size()] : bound;
+}
+
+std::string closestName(std::string_view word, const std::vector<std::string_view>& candidates) {
+  const auto lowered = [](std::string_view text) {
+    std::string lower(text);
+    for (char& character : lower) character = static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
+    return lower;
+  };
+  const std::string lowerWord = lowered(word);
+  // Reported once, as a run ends: enough for any file, bounded for a hostile one.
+  EditBudget budget(inspectionEditBudget);
+  std::string_view closest;
+  std::size_t best = std::min<std::size_t>(3, word.size());
+  for (const std::string_view candidate : candidates) {
+    const std::size_t distance =
+        lowered(candidate) == lowerWord ? 0 : editDistanceBelow(candidate, word, best, budget);
+    if (distance < best) {
+      best = distance;
+      closest = candidate;
+    }
+  }
+  return std::string(closest);
 }
 
 }  // namespace qerix

@@ -1,0 +1,82 @@
+#include "algebra/named_rename_operators.h"
+
+#include <ostream>
+
+#include "model/edit_distance.h"
+#include "model/fatal_error.h"
+#include "query/text_helpers.h"
+
+namespace qerix {
+
+namespace {
+
+constexpr std::string_view emptyRelationNameMessage = "Hibas atnevezes, ures relacionev: ";
+constexpr std::string_view malformedPairMessage = "Hibas atnevezes, uj<-regi alaku nevpar kell: ";
+constexpr std::string_view unknownOldNameMessage = "Hibas atnevezes, nincs ilyen attributum: ";
+constexpr std::string_view arrow = "<-";
+
+}  // namespace
+
+void RelationRenameOperator::setNewName(std::string_view text) {
+  const std::string_view wholeText = text;
+  trim(text);
+  if (text.empty()) fatal(emptyRelationNameMessage, wholeText);
+  newName = text;
+}
+
+void RelationRenameOperator::print(std::ostream& out) const { out << "Rename: " << newName << '\n'; }
+
+void RelationRenameOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/) {
+  result = takeOperand(left);
+  if (result) result->setName(newName);
+}
+
+void AttributeRenameOperator::setRenamePairs(std::string_view text) {
+  while (true) {
+    const std::size_t comma = text.find(',');
+    std::string_view pair = text.substr(0, comma);
+    trim(pair);
+    const std::size_t split = pair.find(arrow);
+    std::string_view newName = pair.substr(0, split);
+    std::string_view oldName = split == std::string_view::npos ? std::string_view() : pair.substr(split + arrow.size());
+    trim(newName);
+    trim(oldName);
+    if (newName.empty() || oldName.empty()) fatal(malformedPairMessage, pair);
+    pairs.emplace_back(newName, oldName);
+    if (comma == std::string_view::npos) return;
+    text.remove_prefix(comma + 1);
+  }
+}
+
+void AttributeRenameOperator::print(std::ostream& out) const {
+  out << "Rename: ";
+  for (std::size_t index = 0; index < pairs.size(); ++index) {
+    if (index > 0) out << ',';
+    out << pairs[index].first << arrow << pairs[index].second;
+  }
+  out << '\n';
+}
+
+void AttributeRenameOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/) {
+  result = takeOperand(left);
+  if (!result) return;
+  // Every old name is looked up before any is changed.
+  std::vector<int> positions;
+  for (const auto& [newName, oldName] : pairs) {
+    const int position = result->getAttributeIndex(oldName);
+    if (position == 0) {
+      std::vector<std::string_view> names;
+      for (int candidate = 1; candidate <= result->getAttributeCount(); ++candidate) {
+        names.push_back(result->getAttributeName(candidate));
+      }
+      std::string message = std::string(unknownOldNameMessage) + quotedText(oldName);
+      const std::string meant = closestName(oldName, names);
+      if (!meant.empty()) message += "; erre gondolt: " + quotedText(meant) + "?";
+      fatal(message);
+    }
+    positions.push_back(position);
+  }
+  for (std::size_t index = 0; index < pairs.size(); ++index) result->setAttributeName(positions[index], pairs[index].first);
+}
+
+}  // namespace qerix

@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/edit_distance.h"
+#include "query/expression_parser.h"
+#include "support/builders.h"
+
+namespace qerix {
+namespace {
+
+using test::Evaluation;
+using test::makeRelation;
+using test::queryOutcome;
+using test::relationList;
+
+std::string textbookOutcome(std::string_view query, const RelationList& relations, Evaluation evaluation) {
+  return queryOutcome(query, relations, evaluation, QueryLanguage::extended);
+}
+
+// Each comparison must receive the kinds of its own operands: the notes
+// follow the prefix order (operands before the condition that tests them),
+// not the textbook order, and a mix-up shows as a literal compared where an
+// attribute was meant.
+TEST(TextbookNames, EveryComparisonGetsItsOwnOperandKinds) {
+  const RelationList relations = relationList(makeRelation("R(a string, b string)", {"b,a", "a,b", "x,y"}),
+                                              makeRelation("S(c string)", {"b", "z"}));
+  for (const Evaluation evaluation : {Evaluation::planned, Evaluation::plain}) {
+    EXPECT_EQ(textbookOutcome("σ_{a = 'b'}(σ_{'a' = b}(R))", relations, evaluation),
+              "(a string, b string)\nb,a\n");
+    EXPECT_EQ(textbookOutcome("σ_{'x' ≠ a}(R) ⋈_{a = c ∧ 'b' = c} S", relations, evaluation),
+              "(a string, b string, c string)\nb,a,b\n");
+    // The prefix query the first stands for reads each operand as an attribute where one has the name.
+    EXPECT_EQ(queryOutcome("select(select(R,EQ(a,b)),EQ(a,b))", relations, evaluation), "(a string, b string)\n");
+  }
+}
+
+TEST(TextbookNames, NamesAreCheckedWhetherOrNotThereAreRecords) {
+  const RelationList relations = relationList(makeRelation("R(a string, b int)", {}));
+  for (const Evaluation evaluation : {Evaluation::planned, Evaluation::plain}) {
+    EXPECT_EQ(textbookOutcome("σ_{B > 1}(R)", relations, evaluation),
+              "fatal: Hibas feltetel, nincs ilyen attributum (1. sor 4. oszlop): \"B\"; erre gondolt: \"b\"?");
+    EXPECT_EQ(textbookOutcome("σ_{a = 'x'}(R × R)", relations, evaluation),
+              "fatal: Hibas feltetel, tobb attributum neve is ez (1. sor 4. oszlop): \"a\"");
+    EXPECT_EQ(textbookOutcome("π_{a}(R) ∪ π_{a}(Q)", relations, evaluation),
+              "fatal: Hibas kifejezes, nincs ilyen relacio (1. sor 18. oszlop): \"Q\"");
+    EXPECT_EQ(queryOutcome("union(project(R,a),project(Q,a))", relations, evaluation), "null");
+  }
+}
+
+// Lines and columns count characters, not bytes, across lines.
+TEST(TextbookNames, PlacesCountCharactersOnTheirLine) {
+  const RelationList relations = relationList(makeRelation("R(a string)", {"x"}));
+  EXPECT_EQ(textbookOutcome("π_{a}(\n  σ_{a = 'x' ∧ zz = 'y'}(R))", relations, Evaluation::plain),
+            "fatal: Hibas feltetel, nincs ilyen attributum (2. sor 16. oszlop): \"zz\"");
+}
+
+TEST(ClosestName, SameButForCaseOrWithinTwoEdits) {
+  EXPECT_EQ(closestName("DEPT", {"name", "dept"}), "dept");
+  EXPECT_EQ(closestName("dpt", {"name", "dept"}), "dept");
+  EXPECT_EQ(closestName("flor", {"floor", "flo"}), "floor");
+  EXPECT_EQ(closestName("xyz", {"name", "dept"}), "");
+  EXPECT_EQ(closestName("a", {"b"}), "");  // as many edits as letters is no slip
+}
+
+}  // namespace
+}  // namespace qerix
