@@ -65,14 +65,8 @@ void AttributeRenameOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /
   for (const auto& [newName, oldName] : pairs) {
     const int position = result->getAttributeIndex(oldName);
     if (position == 0) {
-      std::vector<std::string_view> names;
-      for (int candidate = 1; candidate <= result->getAttributeCount(); ++candidate) {
-        names.push_back(result->getAttributeName(candidate));
-      }
-      std::string message = std::string(unknownOldNameMessage) + quotedText(oldName);
-      const std::string meant = closestName(oldName, names);
-      if (!meant.empty()) message += "; erre gondolt: " + quotedText(meant) + "?";
-      fatal(message);
+      fatal(std::string(unknownOldNameMessage) + quotedText(oldName) +
+            didYouMean(oldName, result->getAttributes().getAttributeNames()));
     }
     positions.push_back(position);
   }

@@ -41,10 +41,7 @@ void TableOperator::evaluate(AlgebraOperator* /*left*/, AlgebraOperator* /*right
   if (requiredAt.empty()) return;
   std::vector<std::string_view> names;
   for (const auto& loaded : relations) names.push_back(loaded->getName());
-  std::string message = std::string(unknownRelationMessage) + requiredAt + "): " + quotedText(name);
-  const std::string meant = closestName(name, names);
-  if (!meant.empty()) message += "; erre gondolt: " + quotedText(meant) + "?";
-  fatal(message);
+  fatal(std::string(unknownRelationMessage) + requiredAt + "): " + quotedText(name) + didYouMean(name, names));
 }
 
 const Relation* TableOperator::findRelation() const {

@@ -17,14 +17,8 @@ constexpr std::string_view sharedAttributeMessage = "Hibas feltetel, tobb attrib
 
 [[noreturn]] void failUnknownAttribute(std::string_view name, std::string_view place,
                                        const AttributeList& attributes) {
-  std::vector<std::string_view> names;
-  for (int position = 1; position <= attributes.getAttributeCount(); ++position) {
-    names.push_back(attributes.getAttributeName(position));
-  }
-  std::string message = std::string(unknownAttributeMessage) + std::string(place) + "): " + quotedText(name);
-  const std::string meant = closestName(name, names);
-  if (!meant.empty()) message += "; erre gondolt: " + quotedText(meant) + "?";
-  fatal(message);
+  fatal(std::string(unknownAttributeMessage) + std::string(place) + "): " + quotedText(name) +
+        didYouMean(name, attributes.getAttributeNames()));
 }
 
 }  // namespace

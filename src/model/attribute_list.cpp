@@ -53,4 +53,11 @@ void AttributeList::setAttributeName(int position, std::string_view newName) {
   if (holds(position)) attributes[indexOf(position)].setName(std::string(newName));
 }
 
+std::vector<std::string_view> AttributeList::getAttributeNames() const {
+  std::vector<std::string_view> names;
+  names.reserve(attributes.size());
+  for (const Attribute& attribute : attributes) names.push_back(attribute.getName());
+  return names;
+}
+
 }  // namespace qerix

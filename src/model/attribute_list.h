@@ -43,6 +43,7 @@ class AttributeList {
   bool isNumeric(int position) const { return holds(position) && numeric[indexOf(position)] != 0; }
   int getAttributeIndex(std::string_view name) const;  // 0 when no attribute has it
   int countAttributesNamed(std::string_view name) const;
+  std::vector<std::string_view> getAttributeNames() const;  // in order; valid while the list is
   void setAttributeName(int position, std::string_view newName);  // ignored out of range
 
  private:

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <vector>
 
+#include "model/fatal_error.h"
+
 namespace qerix {
 
 std::size_t editDistanceBelow(std::string_view from, std::string_view to, std::size_t bound, EditBudget& budget) {
@@ -59,6 +61,11 @@ std::string closestName(std::string_view word, const std::vector<std::string_vie
     }
   }
   return std::string(closest);
+}
+
+std::string didYouMean(std::string_view word, const std::vector<std::string_view>& candidates) {
+  const std::string meant = closestName(word, candidates);
+  return meant.empty() ? std::string() : "; erre gondolt: " + quotedText(meant) + "?";
 }
 
 }  // namespace qerix

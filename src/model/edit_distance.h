@@ -49,6 +49,8 @@ std::size_t editDistanceBelow(std::string_view from, std::string_view to, std::s
 // mean": one that differs only in case, or the nearest within two edits and
 // fewer edits than `word` has characters; empty when none is that close.
 std::string closestName(std::string_view word, const std::vector<std::string_view>& candidates);
+// What a message adds for it: `; erre gondolt: "name"?`, or "".
+std::string didYouMean(std::string_view word, const std::vector<std::string_view>& candidates);
 
 }  // namespace qerix
 
