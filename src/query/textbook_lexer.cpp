@@ -101,9 +101,11 @@ Token TextbookLexer::read() {
 }
 
 std::string describePosition(std::string_view text, std::size_t offset) {
-  std::size_t line = 1;
-  std::size_t column = 1;
-  for (std::size_t index = 0; index < offset && index < text.size(); ++index) {
+  return PositionCounter(text).describe(offset);
+}
+
+std::string PositionCounter::describe(std::size_t offset) {
+  for (; index < offset && index < text.size(); ++index) {
     const auto byte = static_cast<unsigned char>(text[index]);
     if (byte == '\n') {
       ++line;

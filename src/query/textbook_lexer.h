@@ -48,8 +48,22 @@ class TextbookLexer {
   Token current;
 };
 
-// "L. sor C. oszlop" of a byte offset: lines and characters counted from 1,
-// a UTF-8 sequence counting as one character.
+// "L. sor C. oszlop" of byte offsets: lines and characters counted from 1, a
+// UTF-8 sequence counting as one character. Offsets asked for in increasing
+// order cost one walk over the text in all.
+class PositionCounter {
+ public:
+  explicit PositionCounter(std::string_view counted) : text(counted) {}
+  std::string describe(std::size_t offset);  // not below the offset asked before
+
+ private:
+  std::string_view text;
+  std::size_t index = 0;
+  std::size_t line = 1;
+  std::size_t column = 1;
+};
+
+// The same for one offset.
 std::string describePosition(std::string_view text, std::size_t offset);
 
 }  // namespace qerix

@@ -19,21 +19,8 @@ std::vector<std::string> placesOf(const std::vector<SourceNote>& notes, std::str
   std::sort(order.begin(), order.end(),
             [&](std::size_t first, std::size_t second) { return notes[first].offset < notes[second].offset; });
   std::vector<std::string> places(notes.size());
-  std::size_t line = 1;
-  std::size_t column = 1;
-  std::size_t index = 0;
-  for (const std::size_t note : order) {
-    for (; index < notes[note].offset && index < text.size(); ++index) {
-      const auto byte = static_cast<unsigned char>(text[index]);
-      if (byte == '\n') {
-        ++line;
-        column = 1;
-      } else if ((byte & 0xC0) != 0x80) {
-        ++column;
-      }
-    }
-    places[note] = std::to_string(line) + ". sor " + std::to_string(column) + ". oszlop";
-  }
+  PositionCounter counter(text);
+  for (const std::size_t note : order) places[note] = counter.describe(notes[note].offset);
   return places;
 }
 
