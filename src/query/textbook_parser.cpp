@@ -65,13 +65,6 @@ const ConditionEntry* conditionOf(const Token& token) {
   return nullptr;
 }
 
-// Whether a literal stays one operand of the prefix notation: no bytes that
-// split it, and not a condition keyword, which would be read as one.
-bool fitsPrefixOperand(std::string_view literal) {
-  return !literal.empty() && literal.find_first_of(",()") == std::string_view::npos && literal.front() != ' ' &&
-         literal.back() != ' ' && !findConditionKeyword(literal);
-}
-
 class TextbookParser {
  public:
   TextbookParser(std::string_view text, std::size_t begin) : lexer(text, false, begin) {}
@@ -316,6 +309,11 @@ class TextbookParser {
 };
 
 }  // namespace
+
+bool fitsPrefixOperand(std::string_view literal) {
+  return !literal.empty() && literal.find_first_of(",()") == std::string_view::npos && literal.front() != ' ' &&
+         literal.back() != ' ' && !findConditionKeyword(literal);
+}
 
 std::string translateTextbook(std::string_view text, std::vector<SourceNote>* notes) {
   return translateTextbook(text, std::size_t{0}, notes);

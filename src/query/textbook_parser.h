@@ -30,6 +30,11 @@ std::string translateTextbook(std::string_view text, std::size_t begin, std::vec
 // a blank or ")" before it.
 bool isTextbookQuery(std::string_view text);
 
+// Whether a text literal stays one operand of the prefix notation: no bytes
+// that split it, no blank at either end, and not a condition keyword, which
+// would be read as one.
+bool fitsPrefixOperand(std::string_view literal);
+
 }  // namespace qerix
 
 #endif  // QERIX_QUERY_TEXTBOOK_PARSER_H

@@ -10,6 +10,7 @@
 #include "model/fatal_error.h"
 #include "query/language_table.h"
 #include "query/program_parser.h"
+#include "query/textbook_parser.h"
 
 namespace qerix {
 
@@ -50,10 +51,10 @@ bool isNumberText(std::string_view text) {
   return true;
 }
 
-// What a text literal may hold to stand for itself in the prefix notation.
+// A literal the textbook notation can quote: one the prefix notation holds,
+// with no quote or line end inside its quotes.
 bool isQuotable(std::string_view literal) {
-  return !literal.empty() && literal.find_first_of(",()'\n") == std::string_view::npos && literal.front() != ' ' &&
-         literal.back() != ' ' && !findConditionKeyword(literal);
+  return fitsPrefixOperand(literal) && literal.find_first_of("'\n") == std::string_view::npos;
 }
 
 class NotationPrinter {
