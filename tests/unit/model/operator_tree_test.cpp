@@ -1,4 +1,4 @@
-#include "algebra/operator_tree.h"
+#include "model/operator_tree.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#ifndef QERIX_ALGEBRA_OPERATOR_TREE_H
-#define QERIX_ALGEBRA_OPERATOR_TREE_H
+#ifndef QERIX_MODEL_OPERATOR_TREE_H
+#define QERIX_MODEL_OPERATOR_TREE_H
 
 #include <memory>
 #include <ostream>
@@ -97,4 +97,4 @@ class OperatorTree {
 
 }  // namespace qerix
 
-#endif  // QERIX_ALGEBRA_OPERATOR_TREE_H
+#endif  // QERIX_MODEL_OPERATOR_TREE_H
