@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "query/text_helpers.h"
+#include "text/text_helpers.h"
 
 namespace qerix {
 

@@ -11,7 +11,7 @@
 #include "model/record.h"
 #include "model/record_values.h"
 #include "model/tuning.h"
-#include "query/text_helpers.h"
+#include "text/text_helpers.h"
 
 namespace qerix {
 

@@ -7,7 +7,7 @@
 #include "inspect/edit_distance.h"
 #include "model/fatal_error.h"
 #include "query/nesting_limit.h"
-#include "query/text_helpers.h"
+#include "text/text_helpers.h"
 
 namespace qerix {
 

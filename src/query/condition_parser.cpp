@@ -8,7 +8,7 @@
 #include "conditions/logical_operators.h"
 #include "model/fatal_error.h"
 #include "query/nesting_limit.h"
-#include "query/text_helpers.h"
+#include "text/text_helpers.h"
 
 namespace qerix {
 

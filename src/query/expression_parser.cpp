@@ -19,7 +19,7 @@
 #include "algebra/union_operator.h"
 #include "model/fatal_error.h"
 #include "query/nesting_limit.h"
-#include "query/text_helpers.h"
+#include "text/text_helpers.h"
 
 namespace qerix {
 

@@ -1,5 +1,5 @@
-#ifndef QERIX_QUERY_TEXT_HELPERS_H
-#define QERIX_QUERY_TEXT_HELPERS_H
+#ifndef QERIX_TEXT_TEXT_HELPERS_H
+#define QERIX_TEXT_TEXT_HELPERS_H
 
 #include <cstddef>
 #include <string_view>
@@ -30,4 +30,4 @@ KeywordForm splitKeywordForm(std::string_view text);
 
 }  // namespace qerix
 
-#endif  // QERIX_QUERY_TEXT_HELPERS_H
+#endif  // QERIX_TEXT_TEXT_HELPERS_H

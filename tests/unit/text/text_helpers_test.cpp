@@ -1,4 +1,4 @@
-#include "query/text_helpers.h"
+#include "text/text_helpers.h"
 
 #include <gtest/gtest.h>
 
