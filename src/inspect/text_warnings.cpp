@@ -6,7 +6,7 @@
 
 #include "inspect/edit_distance.h"
 #include "model/fatal_error.h"
-#include "query/nesting_limit.h"
+#include "text/nesting_limit.h"
 #include "text/text_helpers.h"
 
 namespace qerix {

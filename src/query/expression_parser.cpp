@@ -18,7 +18,7 @@
 #include "algebra/theta_join_operator.h"
 #include "algebra/union_operator.h"
 #include "model/fatal_error.h"
-#include "query/nesting_limit.h"
+#include "text/nesting_limit.h"
 #include "text/text_helpers.h"
 
 namespace qerix {

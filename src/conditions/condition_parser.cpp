@@ -1,4 +1,4 @@
-#include "query/condition_parser.h"
+#include "conditions/condition_parser.h"
 
 #include <array>
 #include <memory>
@@ -7,7 +7,7 @@
 #include "conditions/comparison_operators.h"
 #include "conditions/logical_operators.h"
 #include "model/fatal_error.h"
-#include "query/nesting_limit.h"
+#include "text/nesting_limit.h"
 #include "text/text_helpers.h"
 
 namespace qerix {

@@ -1,5 +1,5 @@
-#ifndef QERIX_QUERY_CONDITION_PARSER_H
-#define QERIX_QUERY_CONDITION_PARSER_H
+#ifndef QERIX_CONDITIONS_CONDITION_PARSER_H
+#define QERIX_CONDITIONS_CONDITION_PARSER_H
 
 #include <string_view>
 
@@ -17,4 +17,4 @@ void parseCondition(ConditionTree& tree, std::string_view text);
 
 }  // namespace qerix
 
-#endif  // QERIX_QUERY_CONDITION_PARSER_H
+#endif  // QERIX_CONDITIONS_CONDITION_PARSER_H

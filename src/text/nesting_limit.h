@@ -1,5 +1,5 @@
-#ifndef QERIX_QUERY_NESTING_LIMIT_H
-#define QERIX_QUERY_NESTING_LIMIT_H
+#ifndef QERIX_TEXT_NESTING_LIMIT_H
+#define QERIX_TEXT_NESTING_LIMIT_H
 
 namespace qerix {
 
@@ -9,4 +9,4 @@ constexpr int maxNestingDepth = 1000;
 
 }  // namespace qerix
 
-#endif  // QERIX_QUERY_NESTING_LIMIT_H
+#endif  // QERIX_TEXT_NESTING_LIMIT_H

@@ -1,4 +1,4 @@
-#include "query/condition_parser.h"
+#include "conditions/condition_parser.h"
 
 #include <gtest/gtest.h>
 
