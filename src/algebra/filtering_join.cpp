@@ -6,9 +6,9 @@
 #include "algebra/shared_attributes.h"
 #include "conditions/condition_parser.h"
 #include "conditions/logical_operators.h"
-#include "exec/pair_selection.h"
-#include "exec/record_set.h"
-#include "exec/selection.h"
+#include "exec/hash/record_set.h"
+#include "exec/select/pair_selection.h"
+#include "exec/select/selection.h"
 
 namespace qerix {
 

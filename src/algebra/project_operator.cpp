@@ -3,7 +3,7 @@
 #include <ostream>
 #include <set>
 
-#include "exec/distinct_projections.h"
+#include "exec/sort/distinct_projections.h"
 #include "model/fatal_error.h"
 #include "text/text_helpers.h"
 

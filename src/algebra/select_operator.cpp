@@ -4,7 +4,7 @@
 
 #include "conditions/condition_parser.h"
 #include "conditions/logical_operators.h"
-#include "exec/selection.h"
+#include "exec/select/selection.h"
 
 namespace qerix {
 

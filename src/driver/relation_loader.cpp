@@ -6,7 +6,7 @@
 
 #include "driver/input_file.h"
 #include "driver/line_reader.h"
-#include "exec/concurrent_watcher.h"
+#include "exec/loading/concurrent_watcher.h"
 #include "model/fatal_error.h"
 #include "model/record.h"
 #include "model/record_values.h"

@@ -13,7 +13,7 @@
 #include "driver/input_file.h"
 #include "driver/line_reader.h"
 #include "driver/relation_loader.h"
-#include "exec/scheduler.h"
+#include "exec/pieces/scheduler.h"
 #include "model/fatal_error.h"
 #include "plan/planner.h"
 #include "query/expression_parser.h"

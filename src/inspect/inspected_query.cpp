@@ -5,7 +5,7 @@
 #include "algebra/dummy_operator.h"
 #include "driver/input_file.h"
 #include "driver/line_reader.h"
-#include "exec/scheduler.h"
+#include "exec/pieces/scheduler.h"
 #include "inspect/data_warnings.h"
 #include "inspect/text_warnings.h"
 

@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "conditions/condition_tree.h"
-#include "exec/record_watcher.h"
-#include "exec/selection.h"
+#include "exec/loading/record_watcher.h"
+#include "exec/select/selection.h"
 
 namespace qerix {
 

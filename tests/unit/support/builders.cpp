@@ -15,7 +15,7 @@
 #include "driver/input_file.h"
 #include "driver/line_reader.h"
 #include "driver/relation_loader.h"
-#include "exec/record_pieces.h"
+#include "exec/pieces/record_pieces.h"
 #include "model/record.h"
 #include "plan/planner.h"
 #include "query/expression_parser.h"
