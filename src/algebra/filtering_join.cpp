@@ -7,8 +7,8 @@
 #include "conditions/condition_parser.h"
 #include "conditions/logical_operators.h"
 #include "exec/hash/record_set.h"
-#include "exec/select/pair_selection.h"
-#include "exec/select/selection.h"
+#include "exec/select/pair_search.h"
+#include "exec/select/record_filter.h"
 
 namespace qerix {
 

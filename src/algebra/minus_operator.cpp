@@ -4,7 +4,7 @@
 #include <ostream>
 
 #include "exec/hash/record_set.h"
-#include "exec/select/selection.h"
+#include "exec/select/record_filter.h"
 
 namespace qerix {
 

@@ -4,7 +4,7 @@
 
 #include "conditions/condition_parser.h"
 #include "conditions/logical_operators.h"
-#include "exec/select/pair_selection.h"
+#include "exec/select/pair_search.h"
 
 namespace qerix {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "exec/pieces/record_pieces.h"
-#include "exec/sort/record_merge.h"
+#include "exec/sort/merge_steps.h"
 #include "exec/sort/record_sort.h"
 #include "exec/views/merged_records.h"
 

@@ -9,7 +9,7 @@
 
 #include "algebra/union_operator.h"
 #include "exec/pieces/record_pieces.h"
-#include "exec/sort/record_merge.h"
+#include "exec/sort/merge_steps.h"
 #include "exec/views/merged_records.h"
 
 namespace qerix {

@@ -7,7 +7,7 @@
 
 #include "conditions/condition_tree.h"
 #include "exec/loading/record_watcher.h"
-#include "exec/select/selection.h"
+#include "exec/select/record_filter.h"
 
 namespace qerix {
 
@@ -28,7 +28,7 @@ class SelectionWhileLoading : public LoadingWork {
 
  private:
   ConditionTree& tested;
-  std::optional<Selection> selection;
+  std::optional<RecordFilter> selection;
 };
 
 }  // namespace qerix

@@ -1,5 +1,5 @@
-#ifndef QERIX_EXEC_SORT_RECORD_MERGE_H
-#define QERIX_EXEC_SORT_RECORD_MERGE_H
+#ifndef QERIX_EXEC_SORT_MERGE_STEPS_H
+#define QERIX_EXEC_SORT_MERGE_STEPS_H
 
 #include <compare>
 #include <span>
@@ -67,4 +67,4 @@ bool mergeSteps(const Relation& first, const Relation& second, std::span<const s
 
 }  // namespace qerix
 
-#endif  // QERIX_EXEC_SORT_RECORD_MERGE_H
+#endif  // QERIX_EXEC_SORT_MERGE_STEPS_H

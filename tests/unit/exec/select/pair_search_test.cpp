@@ -1,4 +1,4 @@
-#include "exec/select/pair_selection.h"
+#include "exec/select/pair_search.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,7 @@ void expectSameAsOverBuiltProduct(const RelationList& relations, const std::stri
   EXPECT_EQ(paired, queryOutcome("select(P," + condition + ")", productOnly)) << product << " " << condition;
 }
 
-class PairSelection : public ::testing::TestWithParam<bool> {
+class PairSearch : public ::testing::TestWithParam<bool> {
  protected:
   // The relations of the input, records in the file or in memory.
   RelationList load(std::string_view input) {
@@ -35,7 +35,7 @@ class PairSelection : public ::testing::TestWithParam<bool> {
   test::TempFolder folder;
 };
 
-INSTANTIATE_TEST_SUITE_P(RecordsInFileOrMemory, PairSelection, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(RecordsInFileOrMemory, PairSearch, ::testing::Bool());
 
 constexpr std::string_view joinInput =
     "q\n\nA(x int, a string)\n007,p\n7,q\n8,r\nx,s\n,t\n-0,u\n7,q\n\n"
@@ -44,7 +44,7 @@ constexpr std::string_view joinInput =
     "K(x int, k int)\n7,8\n8,7\n0,0\n\n"
     "E(y int, b string)\n";
 
-TEST_P(PairSelection, IntJoinsMatchByNumber) {
+TEST_P(PairSearch, IntJoinsMatchByNumber) {
   const RelationList relations = load(joinInput);
   EXPECT_EQ(queryOutcome("select(product(A,B),EQ(x,y))", relations),
             "(a string, b string, x int, y int)\n"
@@ -57,7 +57,7 @@ TEST_P(PairSelection, IntJoinsMatchByNumber) {
   }
 }
 
-TEST_P(PairSelection, TextJoinsAndTypeMismatches) {
+TEST_P(PairSearch, TextJoinsAndTypeMismatches) {
   const RelationList relations = load(joinInput);
   for (const char* condition : {"EQ(a,b)", "AND(EQ(b,a),NEQ(y,7))", "EQ(x,y)", "AND(EQ(a,b),EQ(x,b))"}) {
     expectSameAsOverBuiltProduct(relations, "product(A,T)", condition);
@@ -65,7 +65,7 @@ TEST_P(PairSelection, TextJoinsAndTypeMismatches) {
   EXPECT_EQ(queryOutcome("select(product(A,T),EQ(x,y))", relations), "fatal: Nem azonos a ket attributum tipusa!");
 }
 
-TEST_P(PairSelection, RepeatedNamesEmptyOperandsAndNestedOperands) {
+TEST_P(PairSearch, RepeatedNamesEmptyOperandsAndNestedOperands) {
   const RelationList relations = load(joinInput);
   for (const char* condition : {"EQ(x,k)", "EQ(k,x)", "AND(EQ(k,x),NEQ(a,q))", "EQ(a,k)"}) {
     expectSameAsOverBuiltProduct(relations, "product(A,K)", condition);
@@ -81,7 +81,7 @@ TEST_P(PairSelection, RepeatedNamesEmptyOperandsAndNestedOperands) {
   expectSameAsOverBuiltProduct(relations, "product(select(A,GT(x,0)),rename(B,z,c))", "EQ(z,x)");
 }
 
-TEST_P(PairSelection, RandomJoinsAgreeWithTheBuiltProduct) {
+TEST_P(PairSearch, RandomJoinsAgreeWithTheBuiltProduct) {
   std::mt19937 random(7);
   const std::vector<std::string> spellings = {"", "0", "+", " ", "00"};
   auto number = [&] { return spellings[random() % spellings.size()] + std::to_string(random() % 8); };
@@ -99,7 +99,7 @@ TEST_P(PairSelection, RandomJoinsAgreeWithTheBuiltProduct) {
 // A select over a product hands its pairs on unjoined; whatever reads them
 // must see what it sees over the product built first. Each query is run with
 // "%" standing for product(A,B) and for P, that product built.
-TEST_P(PairSelection, ResultsReadByOtherOperatorsAsOverTheBuiltProduct) {
+TEST_P(PairSearch, ResultsReadByOtherOperatorsAsOverTheBuiltProduct) {
   std::mt19937 random(11);
   const std::vector<std::string> spellings = {"", "0", "+", " ", "00"};
   auto number = [&](unsigned range) {

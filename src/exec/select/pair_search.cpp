@@ -1,4 +1,4 @@
-#include "exec/select/pair_selection.h"
+#include "exec/select/pair_search.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "exec/select/selection.h"
+#include "exec/select/record_filter.h"
 
 #include <cassert>
 
@@ -29,17 +29,17 @@ void appendChosen(Relation& result, const Relation& input, std::vector<bool> cho
   }
 }
 
-Selection::Selection(ConditionTree& condition, Input input)
+RecordFilter::RecordFilter(ConditionTree& condition, Input input)
     : test(condition), fromFile(input == Input::inFile), copying(fromFile) {}
 
-void Selection::offer(const Record& record) {
+void RecordFilter::offer(const Record& record) {
   // Every record from the input file holds as many values as there are attributes.
   const bool passes = fromFile ? test.holdsForFullRecord(record) : test.holdsFor(record);
   chosen.push_back(passes);
   if (copying) copy(record.getValues(), passes);
 }
 
-void Selection::moveTo(Relation& result, const Relation& input) {
+void RecordFilter::moveTo(Relation& result, const Relation& input) {
   if (copying) {
     result.keepTextAlive(copiedText);
     result.appendRecordTexts(std::move(copies));
@@ -48,7 +48,7 @@ void Selection::moveTo(Relation& result, const Relation& input) {
   }
 }
 
-void Selection::copy(std::string_view values, bool passes) {
+void RecordFilter::copy(std::string_view values, bool passes) {
   readBytes += values.size() + 1;
   if (passes) {
     copies.push_back(copiedText->store(values));

@@ -1,5 +1,5 @@
-#ifndef QERIX_EXEC_SELECT_SELECTION_H
-#define QERIX_EXEC_SELECT_SELECTION_H
+#ifndef QERIX_EXEC_SELECT_RECORD_FILTER_H
+#define QERIX_EXEC_SELECT_RECORD_FILTER_H
 
 #include <cstddef>
 #include <memory>
@@ -24,12 +24,12 @@ void appendChosen(Relation& result, const Relation& input, std::vector<bool> cho
 // The records of an input for which a bound condition holds, gathered while
 // the input is read once, in order: one bit per record, or, while they stay
 // small, copies of the records that pass.
-class Selection {
+class RecordFilter {
  public:
   enum class Input { inMemory, inFile };
 
   // `condition` must be bound to the input's attributes.
-  Selection(ConditionTree& condition, Input input);
+  RecordFilter(ConditionTree& condition, Input input);
 
   void offer(const Record& record);  // the input's next record
 
@@ -56,4 +56,4 @@ class Selection {
 
 }  // namespace qerix
 
-#endif  // QERIX_EXEC_SELECT_SELECTION_H
+#endif  // QERIX_EXEC_SELECT_RECORD_FILTER_H

@@ -1,5 +1,5 @@
-#ifndef QERIX_EXEC_SELECT_PAIR_SELECTION_H
-#define QERIX_EXEC_SELECT_PAIR_SELECTION_H
+#ifndef QERIX_EXEC_SELECT_PAIR_SEARCH_H
+#define QERIX_EXEC_SELECT_PAIR_SEARCH_H
 
 #include <memory>
 #include <vector>
@@ -35,4 +35,4 @@ std::vector<bool> findPartners(const Relation& first, Relation& second, Conditio
 
 }  // namespace qerix
 
-#endif  // QERIX_EXEC_SELECT_PAIR_SELECTION_H
+#endif  // QERIX_EXEC_SELECT_PAIR_SEARCH_H
