@@ -12,12 +12,12 @@
 #include <string_view>
 
 #include "conditions/compiled_condition.h"
+#include "conditions/condition_parser.h"
 #include "conditions/condition_tree.h"
 #include "conditions/logical_operators.h"
 #include "model/fatal_error.h"
 #include "model/record.h"
 #include "model/relation.h"
-#include "query/condition_parser.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <memory>
 #include <string_view>
 
-#include "algebra/operator_tree.h"
 #include "conditions/condition_tree.h"
+#include "model/operator_tree.h"
 #include "model/relation.h"
 
 namespace qerix {

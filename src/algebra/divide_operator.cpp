@@ -4,9 +4,9 @@
 #include <string>
 
 #include "conditions/comparison_operator.h"
-#include "exec/distinct_projections.h"
-#include "exec/division.h"
-#include "exec/record_pieces.h"
+#include "exec/hash/division.h"
+#include "exec/pieces/record_pieces.h"
+#include "exec/sort/distinct_projections.h"
 #include "model/fatal_error.h"
 
 namespace qerix {

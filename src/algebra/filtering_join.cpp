@@ -4,11 +4,11 @@
 #include <string>
 
 #include "algebra/shared_attributes.h"
+#include "conditions/condition_parser.h"
 #include "conditions/logical_operators.h"
-#include "exec/pair_selection.h"
-#include "exec/record_set.h"
-#include "exec/selection.h"
-#include "query/condition_parser.h"
+#include "exec/hash/record_set.h"
+#include "exec/select/pair_search.h"
+#include "exec/select/record_filter.h"
 
 namespace qerix {
 

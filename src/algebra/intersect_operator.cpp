@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "algebra/minus_operator.h"
-#include "exec/selection.h"
+#include "exec/select/record_filter.h"
 
 namespace qerix {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <ostream>
 
-#include "exec/record_set.h"
-#include "exec/selection.h"
+#include "exec/hash/record_set.h"
+#include "exec/select/record_filter.h"
 
 namespace qerix {
 

@@ -4,7 +4,7 @@
 
 #include "model/edit_distance.h"
 #include "model/fatal_error.h"
-#include "query/text_helpers.h"
+#include "text/text_helpers.h"
 
 namespace qerix {
 

@@ -3,8 +3,8 @@
 #include <ostream>
 
 #include "algebra/shared_attributes.h"
-#include "exec/key_join.h"
-#include "exec/paired_records.h"
+#include "exec/hash/key_join.h"
+#include "exec/views/paired_records.h"
 
 namespace qerix {
 

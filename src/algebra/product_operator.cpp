@@ -3,8 +3,8 @@
 #include <ostream>
 #include <string>
 
-#include "exec/paired_records.h"
-#include "exec/record_pieces.h"
+#include "exec/pieces/record_pieces.h"
+#include "exec/views/paired_records.h"
 
 namespace qerix {
 

@@ -3,9 +3,9 @@
 #include <ostream>
 #include <set>
 
-#include "exec/distinct_projections.h"
+#include "exec/sort/distinct_projections.h"
 #include "model/fatal_error.h"
-#include "query/text_helpers.h"
+#include "text/text_helpers.h"
 
 namespace qerix {
 

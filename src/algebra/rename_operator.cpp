@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "model/fatal_error.h"
-#include "query/text_helpers.h"
+#include "text/text_helpers.h"
 
 namespace qerix {
 

@@ -2,9 +2,9 @@
 
 #include <ostream>
 
+#include "conditions/condition_parser.h"
 #include "conditions/logical_operators.h"
-#include "exec/selection.h"
-#include "query/condition_parser.h"
+#include "exec/select/record_filter.h"
 
 namespace qerix {
 
@@ -30,7 +30,7 @@ std::unique_ptr<Relation> SelectOperator::select(const Relation& input, Conditio
   if (input.isEmpty()) return selected;
   // A mismatch of types ends the run here, as it would on the first record.
   bindCondition(condition, input.getAttributes());
-  Selection selection(condition, input.isInMemory() ? Selection::Input::inMemory : Selection::Input::inFile);
+  RecordFilter selection(condition, input.isInMemory() ? RecordFilter::Input::inMemory : RecordFilter::Input::inFile);
   for (RecordScanner scanner(input); scanner.next();) selection.offer(scanner.getCurrent());
   selection.moveTo(*selected, input);
   return selected;

@@ -2,9 +2,9 @@
 
 #include <ostream>
 
+#include "conditions/condition_parser.h"
 #include "conditions/logical_operators.h"
-#include "exec/pair_selection.h"
-#include "query/condition_parser.h"
+#include "exec/select/pair_search.h"
 
 namespace qerix {
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "exec/merged_records.h"
-#include "exec/record_merge.h"
-#include "exec/record_pieces.h"
-#include "exec/record_sort.h"
+#include "exec/pieces/record_pieces.h"
+#include "exec/sort/merge_steps.h"
+#include "exec/sort/record_sort.h"
+#include "exec/views/merged_records.h"
 
 namespace qerix {
 

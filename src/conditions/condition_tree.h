@@ -4,8 +4,8 @@
 #include <iosfwd>
 #include <string_view>
 
-#include "algebra/operator_tree.h"
 #include "conditions/logical_operator.h"
+#include "model/operator_tree.h"
 
 namespace qerix {
 

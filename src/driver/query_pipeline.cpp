@@ -7,7 +7,7 @@
 #include "algebra/dummy_operator.h"
 #include "driver/input_file.h"
 #include "driver/line_reader.h"
-#include "exec/scheduler.h"
+#include "exec/pieces/scheduler.h"
 #include "plan/planner.h"
 #include "query/query_parser.h"
 

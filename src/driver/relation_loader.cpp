@@ -6,13 +6,13 @@
 
 #include "driver/input_file.h"
 #include "driver/line_reader.h"
-#include "exec/concurrent_watcher.h"
+#include "exec/loading/concurrent_watcher.h"
 #include "model/fatal_error.h"
 #include "model/record.h"
 #include "model/record_values.h"
 #include "model/tuning.h"
 #include "query/program_text.h"
-#include "query/text_helpers.h"
+#include "text/text_helpers.h"
 
 namespace qerix {
 

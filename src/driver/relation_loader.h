@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "exec/record_watcher.h"
+#include "exec/loading/record_watcher.h"
 #include "model/relation.h"
 
 namespace qerix {

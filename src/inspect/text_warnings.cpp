@@ -7,9 +7,9 @@
 #include "model/edit_distance.h"
 #include "model/fatal_error.h"
 #include "query/language_table.h"
-#include "query/nesting_limit.h"
+#include "text/nesting_limit.h"
 #include "query/program_text.h"
-#include "query/text_helpers.h"
+#include "text/text_helpers.h"
 #include "query/textbook_parser.h"
 
 namespace qerix {

@@ -10,7 +10,7 @@
 
 namespace qerix {
 
-// The order of values and records on which sorting (exec/record_sort.h),
+// The order of values and records on which sorting (exec/sort/record_sort.h),
 // union, minus and project rest. "int" fields compare as 32-bit numbers, all
 // others as unsigned bytes, a proper prefix being the smaller.
 

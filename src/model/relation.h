@@ -50,7 +50,7 @@ class Relation {
   bool isEmpty() const { return getRecordCount() == 0; }
 
   // The records stay in their source until they are brought into memory
-  // (see exec/record_pieces.h); RecordScanner reads them either way.
+  // (see exec/pieces/record_pieces.h); RecordScanner reads them either way.
   void setRecordSource(std::shared_ptr<const RecordSource> recordSource);
   const std::shared_ptr<const RecordSource>& getRecordSource() const { return source; }
   // The records are in memory from now on: the caller appends them.

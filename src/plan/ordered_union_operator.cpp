@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "algebra/union_operator.h"
-#include "exec/merged_records.h"
-#include "exec/record_merge.h"
-#include "exec/record_pieces.h"
+#include "exec/pieces/record_pieces.h"
+#include "exec/sort/merge_steps.h"
+#include "exec/views/merged_records.h"
 
 namespace qerix {
 

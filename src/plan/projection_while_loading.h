@@ -9,8 +9,8 @@
 
 #include "conditions/compiled_condition.h"
 #include "conditions/condition_tree.h"
-#include "exec/distinct_projections.h"
-#include "exec/record_watcher.h"
+#include "exec/loading/record_watcher.h"
+#include "exec/sort/distinct_projections.h"
 
 namespace qerix {
 

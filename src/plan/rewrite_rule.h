@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "algebra/algebra_operator.h"
-#include "exec/record_watcher.h"
+#include "exec/loading/record_watcher.h"
 
 namespace qerix {
 

@@ -4,7 +4,7 @@
 
 #include "algebra/project_operator.h"
 #include "conditions/compiled_condition.h"
-#include "exec/distinct_projections.h"
+#include "exec/sort/distinct_projections.h"
 
 namespace qerix {
 

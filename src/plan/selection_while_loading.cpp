@@ -21,7 +21,7 @@ bool SelectionWhileLoading::start(const Relation& relation) {
   selection.reset();
   // A mismatch of types is for the select's own evaluation to report.
   if (!tryBindCondition(tested, relation.getAttributes())) return false;
-  selection.emplace(tested, Selection::Input::inFile);
+  selection.emplace(tested, RecordFilter::Input::inFile);
   return true;
 }
 

@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "conditions/condition_tree.h"
-#include "exec/record_watcher.h"
-#include "exec/selection.h"
+#include "exec/loading/record_watcher.h"
+#include "exec/select/record_filter.h"
 
 namespace qerix {
 
@@ -28,7 +28,7 @@ class SelectionWhileLoading : public LoadingWork {
 
  private:
   ConditionTree& tested;
-  std::optional<Selection> selection;
+  std::optional<RecordFilter> selection;
 };
 
 }  // namespace qerix

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "algebra/algebra_operator.h"
-#include "exec/record_watcher.h"
+#include "exec/loading/record_watcher.h"
 
 namespace qerix {
 

@@ -7,8 +7,8 @@
 #include "algebra/table_operator.h"
 #include "model/fatal_error.h"
 #include "query/language_table.h"
-#include "query/nesting_limit.h"
-#include "query/text_helpers.h"
+#include "text/nesting_limit.h"
+#include "text/text_helpers.h"
 #include "query/textbook_notes.h"
 #include "query/textbook_parser.h"
 

@@ -15,8 +15,6 @@
 #include "algebra/semijoin_operator.h"
 #include "algebra/theta_join_operator.h"
 #include "algebra/union_operator.h"
-#include "conditions/comparison_operators.h"
-#include "conditions/logical_operators.h"
 
 namespace qerix {
 
@@ -30,11 +28,6 @@ std::unique_ptr<AlgebraOperator> makeOperator() {
 template <class Node, void (Node::*set)(std::string_view)>
 void setParameterOf(AlgebraOperator& node, std::string_view text) {
   (static_cast<Node&>(node).*set)(text);
-}
-
-template <class Node>
-std::unique_ptr<LogicalOperator> makeCondition() {
-  return std::make_unique<Node>();
 }
 
 using Form = OperatorForm;
@@ -74,24 +67,9 @@ constexpr std::array operators = {
                   setParameterOf<AttributeRenameOperator, &AttributeRenameOperator::setRenamePairs>},
 };
 
-using Condition = ConditionForm;
-
-constexpr std::array conditions = {
-    ConditionEntry{"EQ", "=", "=", "=", Condition::comparison, 3, makeCondition<EqOperator>},
-    ConditionEntry{"NEQ", "≠", "!= <>", "\\neq \\ne", Condition::comparison, 3, makeCondition<NeqOperator>},
-    ConditionEntry{"LT", "<", "<", "<", Condition::comparison, 3, makeCondition<LtOperator>},
-    ConditionEntry{"LTE", "≤", "<=", "\\leq \\le", Condition::comparison, 3, makeCondition<LteOperator>},
-    ConditionEntry{"GT", ">", ">", ">", Condition::comparison, 3, makeCondition<GtOperator>},
-    ConditionEntry{"GTE", "≥", ">=", "\\geq \\ge", Condition::comparison, 3, makeCondition<GteOperator>},
-    ConditionEntry{"AND", "∧", "and", "\\land \\wedge", Condition::both, 2, makeCondition<AndOperator>},
-    ConditionEntry{"OR", "∨", "or", "\\lor \\vee", Condition::either, 1, makeCondition<OrOperator>},
-    ConditionEntry{"NOT", "¬", "not", "\\lnot \\neg", Condition::negation, 3, makeCondition<NotOperator>},
-};
-
 }  // namespace
 
 std::span<const OperatorEntry> operatorEntries() { return operators; }
-std::span<const ConditionEntry> conditionEntries() { return conditions; }
 
 const OperatorEntry* findOperatorKeyword(std::string_view keyword, bool extended) {
   for (const OperatorEntry& entry : operators) {
@@ -100,25 +78,6 @@ const OperatorEntry* findOperatorKeyword(std::string_view keyword, bool extended
   return nullptr;
 }
 
-const ConditionEntry* findConditionKeyword(std::string_view keyword) {
-  for (const ConditionEntry& entry : conditions) {
-    if (entry.keyword == keyword) return &entry;
-  }
-  return nullptr;
-}
-
 const OperatorEntry* findOperatorByNode(std::string_view nodeKeyword) { return findOperatorKeyword(nodeKeyword, true); }
-
-bool isSpelledAs(std::string_view alternatives, std::string_view spelling) {
-  while (!alternatives.empty()) {
-    const std::size_t blank = alternatives.find(' ');
-    if (alternatives.substr(0, blank) == spelling) return true;
-    if (blank == std::string_view::npos) break;
-    alternatives.remove_prefix(blank + 1);
-  }
-  return false;
-}
-
-std::string_view firstSpelling(std::string_view alternatives) { return alternatives.substr(0, alternatives.find(' ')); }
 
 }  // namespace qerix

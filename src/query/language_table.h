@@ -6,12 +6,14 @@
 #include <string_view>
 
 #include "algebra/algebra_operator.h"
-#include "conditions/logical_operator.h"
+#include "conditions/condition_table.h"
+#include "text/spelling_list.h"
 
 namespace qerix {
 
 // The one description of the query language: every operator and condition
-// form with its spellings in each notation. The parsers, the tools'
+// form with its spellings in each notation (the condition forms in
+// conditions/condition_table.h, below the operators that take them). The parsers, the tools'
 // warnings and views, and the page all read it, so a form added here is
 // known everywhere at once.
 //
@@ -46,23 +48,7 @@ struct OperatorEntry {
   SetParameter setParameter;       // hands over the condition, list or rename list
 };
 
-// What a condition node computes from its operands or children.
-enum class ConditionForm { comparison, both, either, negation };
-
-using MakeCondition = std::unique_ptr<LogicalOperator> (*)();
-
-struct ConditionEntry {
-  std::string_view keyword;  // prefix, upper-case
-  std::string_view symbols;
-  std::string_view words;
-  std::string_view latex;
-  ConditionForm form;
-  int precedence;  // AND binds tighter than OR; comparisons and NOT tightest
-  MakeCondition make;
-};
-
 std::span<const OperatorEntry> operatorEntries();
-std::span<const ConditionEntry> conditionEntries();
 
 // The assignment of a named result, in the order the printers prefer.
 inline constexpr std::string_view assignmentSymbols = "\xE2\x86\x90";  // ←
@@ -71,14 +57,8 @@ inline constexpr std::string_view assignmentLatex = "\\leftarrow";
 
 // The entry whose prefix keyword this is (with -x: the extended ones too).
 const OperatorEntry* findOperatorKeyword(std::string_view keyword, bool extended);
-const ConditionEntry* findConditionKeyword(std::string_view keyword);
 // The entry whose node says this keyword (getKeyword), if any.
 const OperatorEntry* findOperatorByNode(std::string_view nodeKeyword);
-
-// Whether `spelling` is one of the blank-separated alternatives.
-bool isSpelledAs(std::string_view alternatives, std::string_view spelling);
-// The first alternative: what printers write.
-std::string_view firstSpelling(std::string_view alternatives);
 
 }  // namespace qerix
 

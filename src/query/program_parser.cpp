@@ -9,7 +9,7 @@
 #include "model/fatal_error.h"
 #include "query/expression_parser.h"
 #include "query/language_table.h"
-#include "query/nesting_limit.h"
+#include "text/nesting_limit.h"
 #include "query/program_text.h"
 #include "query/textbook_parser.h"
 

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "query/language_table.h"
-#include "query/text_helpers.h"
+#include "text/text_helpers.h"
 
 namespace qerix {
 

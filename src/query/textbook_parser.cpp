@@ -6,7 +6,7 @@
 
 #include "model/fatal_error.h"
 #include "query/language_table.h"
-#include "query/nesting_limit.h"
+#include "text/nesting_limit.h"
 #include "query/textbook_lexer.h"
 #include "query/textbook_syntax.h"
 

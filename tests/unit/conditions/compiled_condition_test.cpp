@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "conditions/condition_parser.h"
 #include "conditions/logical_operators.h"
 #include "model/record.h"
-#include "query/condition_parser.h"
 #include "support/builders.h"
 
 namespace qerix {

@@ -7,7 +7,7 @@
 
 #include "algebra/dummy_operator.h"
 #include "driver/input_file.h"
-#include "exec/scheduler.h"
+#include "exec/pieces/scheduler.h"
 #include "support/builders.h"
 
 namespace qerix {

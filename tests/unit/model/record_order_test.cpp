@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "exec/record_sort.h"
+#include "exec/sort/record_sort.h"
 #include "model/record_values.h"
 
 namespace qerix {

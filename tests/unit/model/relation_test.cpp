@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "exec/record_sort.h"
+#include "exec/sort/record_sort.h"
 #include "support/builders.h"
 
 namespace qerix {

@@ -10,14 +10,14 @@
 
 #include "algebra/dummy_operator.h"
 #include "conditions/compiled_condition.h"
+#include "conditions/condition_parser.h"
 #include "conditions/logical_operators.h"
 #include "driver/input_file.h"
 #include "driver/line_reader.h"
 #include "driver/relation_loader.h"
-#include "exec/record_pieces.h"
+#include "exec/pieces/record_pieces.h"
 #include "model/record.h"
 #include "plan/planner.h"
-#include "query/condition_parser.h"
 #include "query/expression_parser.h"
 
 namespace qerix::test {

@@ -8,8 +8,8 @@
 #include "algebra/rename_operator.h"
 #include "algebra/select_operator.h"
 #include "algebra/table_operator.h"
+#include "conditions/condition_parser.h"
 #include "conditions/logical_operators.h"
-#include "query/condition_parser.h"
 #include "query/expression_parser.h"
 
 namespace qerix::test {

@@ -1,0 +1,80 @@
+#include "conditions/condition_parser.h"
+
+#include <memory>
+#include <string>
+
+#include "model/fatal_error.h"
+#include "conditions/condition_table.h"
+#include "text/nesting_limit.h"
+#include "text/text_helpers.h"
+
+namespace qerix {
+
+namespace {
+
+constexpr std::string_view emptyConditionMessage = "Hibas feltetel, ures feltetel vagy argumentum: ";
+constexpr std::string_view missingCommaMessage = "Hibas feltetel, hianyzik a vesszo az argumentumok kozul: ";
+constexpr std::string_view missingParenthesisMessage = "Hibas feltetel, a kulcsszo utan hianyzik a zarojel: ";
+constexpr std::string_view missingConditionMessage = "Hibas feltetel, hianyzik a reszfeltetel: ";
+constexpr std::string_view tooDeepMessage = "Tul melyen egymasba agyazott feltetel (legfeljebb 1000 szint): ";
+
+// Whether the node has the child conditions its form reads.
+bool hasChildren(const TreeNode<LogicalOperator>& node, ConditionForm form) {
+  switch (form) {
+    case ConditionForm::comparison:
+      return true;
+    case ConditionForm::negation:
+      return node.left != nullptr;
+    case ConditionForm::both:
+    case ConditionForm::either:
+      return node.left != nullptr && node.right != nullptr;
+  }
+  return true;
+}
+
+void parseArgument(ConditionTree& tree, std::string_view text, std::string_view call, int depth);
+
+// One condition or operand, trimmed and not empty.
+void parseTrimmed(ConditionTree& tree, std::string_view text, int depth) {
+  const KeywordForm form = splitKeywordForm(text);
+  const ConditionEntry* keyword = findConditionKeyword(form.head);
+  if (!keyword) {
+    tree.getCurrent()->payload->addOperand(text);
+    return;
+  }
+  if (!form.hasParenthesis) fatal(missingParenthesisMessage, text);
+  if (depth > maxNestingDepth) fatal(tooDeepMessage, text);
+
+  TreeNode<LogicalOperator>& node = tree.insertChild(keyword->make());
+  const std::size_t comma = findTopLevelComma(form.inner);
+  if (comma == std::string_view::npos) {
+    // NOT(c): the single-argument form of NOT.
+    if (keyword->form != ConditionForm::negation) fatal(missingCommaMessage, text);
+    parseArgument(tree, form.inner, text, depth + 1);
+  } else {
+    parseArgument(tree, form.inner.substr(0, comma), text, depth + 1);
+    tree.setCurrent(&node);
+    parseArgument(tree, form.inner.substr(comma + 1), text, depth + 1);
+  }
+  if (!hasChildren(node, keyword->form)) fatal(missingConditionMessage, text);
+}
+
+void parseArgument(ConditionTree& tree, std::string_view text, std::string_view call, int depth) {
+  trim(text);
+  if (text.empty()) fatal(emptyConditionMessage, call);
+  parseTrimmed(tree, text, depth);
+}
+
+}  // namespace
+
+void parseCondition(ConditionTree& tree, std::string_view text) {
+  TreeNode<LogicalOperator>* const start = tree.getCurrent();
+  std::string_view condition = text;
+  trim(condition);
+  if (condition.empty()) fatal(emptyConditionMessage, text);
+  parseTrimmed(tree, condition, 1);
+  // A bare operand gives the node above it no condition to take its value from.
+  if (!start->left) fatal(missingConditionMessage, condition);
+}
+
+}  // namespace qerix

@@ -1,0 +1,41 @@
+#include "exec/hash/key_join.h"
+
+#include <string>
+
+#include "exec/pieces/record_pieces.h"
+#include "exec/views/paired_records.h"
+
+namespace qerix {
+
+KeyJoin::KeyJoin(Relation& secondRelation, const KeyFields& secondKey, AttributeList keyTypes)
+    : second(secondRelation) {
+  materialize(secondRelation);
+  if (secondKey.getCount() > 0) groups = std::make_unique<RecordGroups>(second, secondKey, std::move(keyTypes));
+}
+
+std::vector<std::uint32_t> KeyJoin::partnersOf(const Relation& first, const KeyFields& firstKey) const {
+  const std::size_t firstCount = first.getRecordCount();
+  const auto secondCount = static_cast<std::uint32_t>(second.getRecordCount());
+  return joinPieces(mapPieces(first, [&](const Relation& piece, std::size_t index) {
+    std::vector<std::uint32_t> members;
+    // Most records have a partner or two. The first piece's list has room
+    // for the others, which join it.
+    members.reserve(2 * (index == 0 ? firstCount : piece.getRecordCount()));
+    std::string scratch;
+    for (RecordScanner scanner(piece); scanner.next();) {
+      if (!groups) {
+        for (std::uint32_t member = 0; member < secondCount; ++member) members.push_back(member);
+      } else {
+        const std::string_view key = firstKey.keyOf(scanner.getCurrent().getValues(), scratch);
+        for (auto member = groups->firstMember(key); member != RecordGroups::endOfGroup;
+             member = groups->nextMember(member)) {
+          members.push_back(member);
+        }
+      }
+      members.push_back(PairedRecords::groupEnd);
+    }
+    return members;
+  }));
+}
+
+}  // namespace qerix
