@@ -5,6 +5,7 @@
 
 #include "model/fatal_error.h"
 #include "conditions/condition_table.h"
+#include "text/nesting_index.h"
 #include "text/nesting_limit.h"
 #include "text/text_helpers.h"
 
@@ -32,10 +33,11 @@ bool hasChildren(const TreeNode<LogicalOperator>& node, ConditionForm form) {
   return true;
 }
 
-void parseArgument(ConditionTree& tree, std::string_view text, std::string_view call, int depth);
+void parseArgument(ConditionTree& tree, std::string_view text, std::string_view call, int depth,
+                   const NestingIndex& commas);
 
-// One condition or operand, trimmed and not empty.
-void parseTrimmed(ConditionTree& tree, std::string_view text, int depth) {
+// One condition or operand, trimmed and not empty; `commas` indexes the whole condition.
+void parseTrimmed(ConditionTree& tree, std::string_view text, int depth, const NestingIndex& commas) {
   const KeywordForm form = splitKeywordForm(text);
   const ConditionEntry* keyword = findConditionKeyword(form.head);
   if (!keyword) {
@@ -46,23 +48,24 @@ void parseTrimmed(ConditionTree& tree, std::string_view text, int depth) {
   if (depth > maxNestingDepth) fatal(tooDeepMessage, text);
 
   TreeNode<LogicalOperator>& node = tree.insertChild(keyword->make());
-  const std::size_t comma = findTopLevelComma(form.inner);
+  const std::size_t comma = findTopLevelComma(commas, form.inner);
   if (comma == std::string_view::npos) {
     // NOT(c): the single-argument form of NOT.
     if (keyword->form != ConditionForm::negation) fatal(missingCommaMessage, text);
-    parseArgument(tree, form.inner, text, depth + 1);
+    parseArgument(tree, form.inner, text, depth + 1, commas);
   } else {
-    parseArgument(tree, form.inner.substr(0, comma), text, depth + 1);
+    parseArgument(tree, form.inner.substr(0, comma), text, depth + 1, commas);
     tree.setCurrent(&node);
-    parseArgument(tree, form.inner.substr(comma + 1), text, depth + 1);
+    parseArgument(tree, form.inner.substr(comma + 1), text, depth + 1, commas);
   }
   if (!hasChildren(node, keyword->form)) fatal(missingConditionMessage, text);
 }
 
-void parseArgument(ConditionTree& tree, std::string_view text, std::string_view call, int depth) {
+void parseArgument(ConditionTree& tree, std::string_view text, std::string_view call, int depth,
+                   const NestingIndex& commas) {
   trim(text);
   if (text.empty()) fatal(emptyConditionMessage, call);
-  parseTrimmed(tree, text, depth);
+  parseTrimmed(tree, text, depth, commas);
 }
 
 }  // namespace
@@ -72,7 +75,8 @@ void parseCondition(ConditionTree& tree, std::string_view text) {
   std::string_view condition = text;
   trim(condition);
   if (condition.empty()) fatal(emptyConditionMessage, text);
-  parseTrimmed(tree, condition, 1);
+  const NestingIndex commas(condition, ',');
+  parseTrimmed(tree, condition, 1, commas);
   // A bare operand gives the node above it no condition to take its value from.
   if (!start->left) fatal(missingConditionMessage, condition);
 }

@@ -7,6 +7,7 @@
 #include "algebra/table_operator.h"
 #include "model/fatal_error.h"
 #include "query/language_table.h"
+#include "text/nesting_index.h"
 #include "text/nesting_limit.h"
 #include "text/text_helpers.h"
 #include "query/textbook_notes.h"
@@ -25,8 +26,9 @@ constexpr std::string_view tooDeepMessage = "Tul melyen egymasba agyazott kifeje
 
 class ExpressionParser {
  public:
-  ExpressionParser(AlgebraTree& target, const RelationList& loaded, QueryLanguage queryLanguage)
-      : tree(target), relations(loaded), language(queryLanguage) {}
+  ExpressionParser(AlgebraTree& target, const RelationList& loaded, QueryLanguage queryLanguage,
+                   const NestingIndex& queryCommas)
+      : tree(target), relations(loaded), language(queryLanguage), commas(queryCommas) {}
 
   // A trimmed, non-empty expression.
   void parse(std::string_view text, int depth);
@@ -56,7 +58,7 @@ class ExpressionParser {
   // A form of two operands and, after another comma at the top level, a
   // condition: the entry's plain node, or its node with a condition.
   void parseWithOptionalCondition(const Operands& operands, const OperatorEntry& entry) {
-    const std::size_t comma = findTopLevelComma(operands.second);
+    const std::size_t comma = findTopLevelComma(commas, operands.second);
     if (comma == std::string_view::npos) {
       parseBinary(operands, entry.make);
       return;
@@ -96,6 +98,7 @@ class ExpressionParser {
   AlgebraTree& tree;
   const RelationList& relations;
   QueryLanguage language;
+  const NestingIndex& commas;  // of the whole query
 };
 
 void ExpressionParser::parse(std::string_view text, int depth) {
@@ -110,7 +113,7 @@ void ExpressionParser::parse(std::string_view text, int depth) {
   }
   if (!form.hasParenthesis) fatal(missingParenthesisMessage, text);
   if (depth > maxNestingDepth) fatal(tooDeepMessage, text);
-  const std::size_t comma = findTopLevelComma(form.inner);
+  const std::size_t comma = findTopLevelComma(commas, form.inner);
   if (comma == std::string_view::npos) fatal(missingCommaMessage, text);
   const Operands operands{form.inner.substr(0, comma), form.inner.substr(comma + 1), text, depth + 1};
   parseForm(operands, *keyword);
@@ -129,12 +132,16 @@ void parseExpression(AlgebraTree& tree, std::string_view text, const RelationLis
     const std::string prefixQuery = translateTextbook(query, &notes);
     TreeNode<AlgebraOperator>& above = *tree.getCurrent();
     const bool besideAnother = above.left != nullptr;
-    ExpressionParser(tree, relations, language).parse(prefixQuery, 1);
+    const NestingIndex commas(prefixQuery, ',');
+    ExpressionParser(tree, relations, language, commas).parse(prefixQuery, 1);
     // What the prefix text cannot say: which names are relations, attributes or literals.
     applyTextbookNotes(besideAnother ? *above.right : *above.left, notes, query);
     return;
   }
-  ExpressionParser(tree, relations, language).parse(query, 1);
+  // Each form's arguments are found at its depth: the query is read once,
+  // however deeply it nests.
+  const NestingIndex commas(query, ',');
+  ExpressionParser(tree, relations, language, commas).parse(query, 1);
 }
 
 }  // namespace qerix
