@@ -7,10 +7,10 @@
 #include "model/edit_distance.h"
 #include "model/fatal_error.h"
 #include "query/language_table.h"
-#include "text/nesting_limit.h"
 #include "query/program_text.h"
-#include "text/text_helpers.h"
 #include "query/textbook_parser.h"
+#include "text/nesting_limit.h"
+#include "text/text_helpers.h"
 
 namespace qerix {
 
@@ -46,19 +46,6 @@ std::string raised(std::string_view text) {
   return result;
 }
 
-// The position of the ")" that closes the "(" at `open`, npos when none does.
-std::size_t closingParenthesis(std::string_view text, std::size_t open) {
-  long depth = 0;
-  for (std::size_t position = open; position < text.size(); ++position) {
-    if (text[position] == '(') ++depth;
-    if (text[position] == ')' && --depth == 0) return position;
-  }
-  return std::string_view::npos;
-}
-
-// The text up to its first comma outside parentheses: the argument meant.
-std::string_view firstArgument(std::string_view text) { return text.substr(0, findTopLevelComma(text)); }
-
 }  // namespace
 
 TextWarnings::TextWarnings(const RelationList& loaded, QueryLanguage queryLanguage, EditBudget& editBudget,
@@ -72,7 +59,18 @@ TextWarnings::TextWarnings(const RelationList& loaded, QueryLanguage queryLangua
 
 void TextWarnings::checkQuery(std::string_view query) {
   trim(query);
-  if (!query.empty()) checkExpression(query, 1);
+  if (query.empty()) return;
+  // Each form's arguments and ")" are found at its depth: the query is read
+  // once, however deeply it nests.
+  commas.emplace(query, ',');
+  closings.emplace(query, ')');
+  checkExpression(query, 1);
+}
+
+std::size_t TextWarnings::topLevelComma(std::string_view part) const { return findTopLevelComma(*commas, part); }
+
+std::string_view TextWarnings::firstArgument(std::string_view part) const {
+  return part.substr(0, topLevelComma(part));
 }
 
 void TextWarnings::checkProgram(std::string_view program) {
@@ -99,7 +97,7 @@ void TextWarnings::checkProgram(std::string_view program) {
 
 void TextWarnings::checkEnding(std::string_view form) {
   const std::size_t open = form.find('(');
-  const std::size_t close = closingParenthesis(form, open);
+  const std::size_t close = findClosingParenthesis(*closings, form, open);
   if (close == std::string_view::npos) {
     if (form.back() != ')') {
       out.push_back(std::string(prefix) + "a " + quotedText(form) + " forma utolso karaktere nem \")\": a " +
@@ -141,16 +139,16 @@ void TextWarnings::checkExpression(std::string_view text, int depth) {
   // The parser refuses deeper forms; walking them would only cost time and stack.
   if (depth > maxNestingDepth) return;
   checkEnding(text);
-  const std::size_t comma = findTopLevelComma(form.inner);
+  const std::size_t comma = topLevelComma(form.inner);
   if (comma == std::string_view::npos) return;
   const std::string_view first = form.inner.substr(0, comma);
   const std::string_view rest = form.inner.substr(comma + 1);
   checkExpression(first, depth + 1);
   const OperatorForm operatorForm = findOperatorKeyword(form.head, true)->form;
   if (operatorForm == OperatorForm::withCondition) {
-    if (findTopLevelComma(rest) != std::string_view::npos) {
+    if (topLevelComma(rest) != std::string_view::npos) {
       out.push_back(std::string(prefix) + "a select egy feltetelt var; az elso utan allo szoveget (" +
-                    quotedText(rest.substr(findTopLevelComma(rest) + 1)) +
+                    quotedText(rest.substr(topLevelComma(rest) + 1)) +
                     ") az elso feltetelbe olvasta: " + quotedText(text));
     }
     checkCondition(firstArgument(rest), 1);
@@ -163,7 +161,7 @@ void TextWarnings::checkExpression(std::string_view text, int depth) {
              operatorForm == OperatorForm::withRenamePairs) {
     return;
   } else if (operatorForm == OperatorForm::binaryOrCondition) {
-    const std::size_t second = findTopLevelComma(rest);
+    const std::size_t second = topLevelComma(rest);
     checkExpression(rest.substr(0, second), depth + 1);
     if (second != std::string_view::npos) checkCondition(rest.substr(second + 1), 1);
   } else {
@@ -181,7 +179,7 @@ void TextWarnings::checkCondition(std::string_view text, int depth) {
   }
   if (depth > maxNestingDepth) return;
   checkEnding(text);
-  const std::size_t comma = findTopLevelComma(form.inner);
+  const std::size_t comma = topLevelComma(form.inner);
   const ConditionForm conditionForm = findConditionKeyword(form.head)->form;
   const bool logical = conditionForm != ConditionForm::comparison;
   if (comma == std::string_view::npos) {
@@ -190,7 +188,7 @@ void TextWarnings::checkCondition(std::string_view text, int depth) {
   }
   const std::string_view first = form.inner.substr(0, comma);
   const std::string_view second = form.inner.substr(comma + 1);
-  const std::size_t extra = findTopLevelComma(second);
+  const std::size_t extra = topLevelComma(second);
   if (conditionForm == ConditionForm::negation) {
     out.push_back(std::string(prefix) + "a NOT egy feltetelt hasznal; a masodik argumentumat (" + quotedText(second) +
                   ") figyelmen kivul hagyja: " + quotedText(text));

@@ -1,6 +1,7 @@
 #ifndef QERIX_INSPECT_TEXT_WARNINGS_H
 #define QERIX_INSPECT_TEXT_WARNINGS_H
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -10,6 +11,7 @@
 #include "model/edit_distance.h"
 #include "model/relation.h"
 #include "query/expression_parser.h"
+#include "text/nesting_index.h"
 
 namespace qerix {
 
@@ -35,6 +37,9 @@ class TextWarnings {
   void checkExpression(std::string_view text, int depth);
   void checkCondition(std::string_view text, int depth);
   void checkOperand(std::string_view operand);
+  // Found through the indexes of the query being checked.
+  std::size_t topLevelComma(std::string_view part) const;
+  std::string_view firstArgument(std::string_view part) const;  // up to its first top-level comma
   // The ")" that closes a form's first "(", or text after it.
   void checkEnding(std::string_view form);
   // The loaded relation name most like `name` (the same letters in another
@@ -48,6 +53,8 @@ class TextWarnings {
   std::unordered_set<std::string_view> loadedNames;
   // Each loaded name in lower case, with the first name that spells it so.
   std::unordered_map<std::string, std::string_view> loweredNames;
+  std::optional<NestingIndex> commas;    // of the query being checked
+  std::optional<NestingIndex> closings;  // its ")"
   // The answers of closestRelation so far: a query may name one relation many times.
   std::unordered_map<std::string, std::string> suggestions;
 };
