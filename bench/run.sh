@@ -13,6 +13,7 @@
 #   RUNS=N        runs per measurement (default 5)
 #   BASELINE=REF  the git commit to compare with; BASELINE=none skips it
 #   QUERIES="1 3" only these queries
+#   SKIP_DEEP=1   leave out the deep queries (and SKIP_CHECK=1 the grading)
 # Q7 to Q11 use the textbook operators (qerix -x); a baseline without them
 # shows "-".
 set -euo pipefail
@@ -169,6 +170,53 @@ SQL
     rm -f "$input" "$data/$size/"{output,base-output,floor-output,sqlite-output,duckdb-output}.txt
   done
 done
+
+# Reading deep queries: a 10 MB query nested 1000 levels, which qerix runs,
+# and a 99 MB one nested 11 million levels, which it refuses; in the prefix
+# notation and, with -x, in the textbook one. The parsers read a query once,
+# so both take about as long as reading the file.
+if [ -z "${SKIP_DEEP:-}" ]; then
+  deep="$data/deep"
+  mkdir -p "$deep"
+  [ -f "$deep/prefix-1000.txt" ] || python3 - "$deep" <<'PY'
+import sys
+place = sys.argv[1]
+literal = "x" * (10 * 1024 * 1024)
+relation = "\n\nR(a string)\nfoo\n"
+def write(name, query):
+    with open(f"{place}/{name}.txt", "w", encoding="utf-8") as out:
+        out.write(query + relation)
+# 998 unions around a select: 999 forms with the condition's own, the limit being 1000.
+write("prefix-1000", "union(" * 998 + "select(R,EQ(a," + literal + "))" + ",R)" * 998)
+write("textbook-1000", "(" * 998 + "\u03c3_{a='" + literal + "'}(R)" + " \u222a R)" * 998)
+write("prefix-11M", "union(" * 11_000_000 + "R" + ",R)" * 11_000_000)
+write("textbook-11M", "(" * 11_000_000 + "R" + " \u222a R)" * 11_000_000)
+PY
+  printf "\n%-14s %8s %8s %6s %8s\n" "deep query" "qerix s" "base s" "x base" "floor s"
+  for name in prefix-1000 textbook-1000 prefix-11M textbook-11M; do
+    option=(); [[ $name == textbook-* ]] && option=(-x)
+    times=(); base_times=(); floors=()
+    with_baseline=""
+    [ -n "$baseline" ] && [[ $name == prefix-* ]] && with_baseline=yes
+    for _ in $(seq "$runs"); do
+      read -r seconds _ < <(measure "$qerix" "${option[@]}" "$deep/$name.txt" "$deep/output.txt")
+      times+=("$seconds")
+      # Once: a binary that reads the query again at every level takes minutes.
+      if [ -n "$with_baseline" ] && [ "${#base_times[@]}" -eq 0 ]; then
+        read -r seconds _ < <(measure timeout 300 "$baseline" "$deep/$name.txt" "$deep/base-output.txt")
+        base_times+=("$seconds")
+      fi
+      read -r seconds _ < <(measure bash -c "cat '$deep/$name.txt' > '$deep/floor-output.txt'")
+      floors+=("$seconds")
+    done
+    base_time="-"
+    [ -n "$with_baseline" ] && base_time=$(printf '%s\n' "${base_times[@]}" | median)
+    qerix_time=$(printf '%s\n' "${times[@]}" | median)
+    printf "%-14s %8s %8s %6s %8s\n" "$name" "$qerix_time" "$base_time" "$(ratio "$qerix_time" "$base_time")" \
+      "$(printf '%s\n' "${floors[@]}" | median)"
+  done
+  rm -f "$deep/"{output,base-output,floor-output}.txt
+fi
 
 # Grading: a hundred answers against a model answer over 10^4 records, with
 # qerix-check from the same build.
