@@ -41,6 +41,8 @@ class ComparisonOperator : public LogicalOperator {
   void checkNames(const AttributeList& attributes) const override;
 
   void setOperandSources(OperandSource first, OperandSource second);
+  OperandKind getOperandKind1() const { return source1.kind; }
+  OperandKind getOperandKind2() const { return source2.kind; }
 
   ConditionKind getKind() const override { return ConditionKind::comparison; }
   virtual std::string_view getName() const = 0;

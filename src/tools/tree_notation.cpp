@@ -2,6 +2,7 @@
 
 #include <unordered_set>
 
+#include "algebra/named_rename_operators.h"
 #include "algebra/named_result_operator.h"
 #include "algebra/project_operator.h"
 #include "algebra/rename_operator.h"
@@ -19,6 +20,9 @@ namespace {
 constexpr std::string_view cannotWriteMessage = "A lekerdezes nem irhato le a tankonyvi jelolessel, nem nev: ";
 constexpr std::string_view cannotQuoteMessage =
     "A lekerdezes nem irhato le a tankonyvi jelolessel, ez a szoveg nem allhat idezojelek kozott: ";
+
+constexpr std::string_view cannotReadAsLiteralMessage =
+    "A lekerdezes nem irhato le a prefix jelolessel, ez az idezett szoveg ott attributumot jelentene: ";
 
 using Node = TreeNode<AlgebraOperator>;
 using ConditionNode = TreeNode<LogicalOperator>;
@@ -74,6 +78,8 @@ class NotationPrinter {
       for (const std::string& name : project->getAttributeNames()) knownAttributes.insert(name);
     } else if (const auto* rename = dynamic_cast<const RenameOperator*>(node->payload.get())) {
       for (const std::string& name : rename->getNewAttributeNames()) knownAttributes.insert(name);
+    } else if (const auto* renamed = dynamic_cast<const AttributeRenameOperator*>(node->payload.get())) {
+      for (const auto& pair : renamed->getPairs()) knownAttributes.insert(pair.first);
     }
     collectNames(node->left.get());
     collectNames(node->right.get());
@@ -242,9 +248,10 @@ class NotationPrinter {
       out += entry->keyword;
       out += '(';
       if (kind == ConditionKind::comparison) {
-        out += payload.getOperand1();
+        const auto& comparison = static_cast<const ComparisonOperator&>(payload);
+        out += prefixOperand(payload.getOperand1(), comparison.getOperandKind1());
         out += ',';
-        out += payload.getOperand2();
+        out += prefixOperand(payload.getOperand2(), comparison.getOperandKind2());
       } else {
         writeCondition(*node.left, 0);
         if (node.right) {
@@ -280,6 +287,15 @@ class NotationPrinter {
     out += ' ';
     writeCondition(*node.right, entry->precedence + 1);
     if (parenthesized) out += ')';
+  }
+
+  // The prefix notation reads an operand that names an attribute as the
+  // attribute, so a quoted text of that name has no prefix form.
+  std::string_view prefixOperand(std::string_view text, OperandKind kind) const {
+    if (kind == OperandKind::literal && knownAttributes.contains(std::string(text))) {
+      fatal(cannotReadAsLiteralMessage, text);
+    }
+    return text;
   }
 
   std::string operand(std::string_view text) const {
