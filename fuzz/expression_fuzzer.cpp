@@ -1,4 +1,5 @@
-// The expression parser on arbitrary query text, over a few fixed relations:
+// The query parser on arbitrary query text (a program's statements too), over
+// a few fixed relations:
 // it must build a tree or end with a FatalError, and the tree must print and
 // evaluate. The loaded relations must come out of every query unchanged,
 // since table references work on copies of them. A query the textbook
@@ -19,6 +20,7 @@
 #include "model/fatal_error.h"
 #include "model/relation.h"
 #include "query/expression_parser.h"
+#include "query/query_parser.h"
 #include "query/textbook_parser.h"
 
 namespace {
@@ -72,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   qerix::AlgebraTree tree(std::make_unique<qerix::DummyOperator>());
   try {
     // The extended language holds the basic one: every form is reached.
-    qerix::parseExpression(tree, text, relations, qerix::QueryLanguage::extended);
+    qerix::parseQuery(tree, text, relations, qerix::QueryLanguage::extended);
     std::ostringstream out;
     qerix::PrintVisitor<qerix::AlgebraOperator> printer(out);
     tree.walkPreOrder(printer);

@@ -24,12 +24,16 @@ cmake -S "$root" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Deb
   -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DQERIX_BUILD_FUZZERS=ON -DQERIX_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" -j "$jobs" --target "${targets[@]}"
 
-# The first non-empty line of each file named, without a carriage return at
-# its end, into DIR/query-N.
+# The query of each file named (its first non-empty lines up to an empty one,
+# a program's statements included), without carriage returns, into
+# DIR/query-N.
 write_queries() {  # write_queries DIR FILE...
-  awk -v dir="$1" 'FNR == 1 { done = 0 }
+  awk -v dir="$1" 'FNR == 1 { if (file != "") close(file); file = ""; done = 0 }
     !done { sub(/\r$/, "") }
-    !done && length($0) > 0 { file = dir "/query-" ++count; printf "%s", $0 > file; close(file); done = 1 }' "${@:2}"
+    !done && length($0) == 0 && file != "" { close(file); file = ""; done = 1 }
+    !done && length($0) > 0 {
+      if (file == "") { file = dir "/query-" ++count; printf "%s", $0 > file } else printf "\n%s", $0 > file
+    }' "${@:2}"
 }
 
 # The condition of every select( in the queries of DIR/query-*, into
