@@ -41,7 +41,7 @@ ProjectOperator::Projection ProjectOperator::projectionOf(const AttributeList& i
   for (const std::string& name : names) positions.insert(input.getAttributeIndex(name));
   Projection projection{std::vector<int>(positions.begin(), positions.end()), {}};
   for (const int position : projection.positions) {
-    projection.attributes.addAttribute(input.getAttributeType(position), input.getAttributeName(position));
+    projection.attributes.addAttributeFrom(input, position);
   }
   return projection;
 }

@@ -32,6 +32,7 @@ void TableOperator::evaluate(AlgebraOperator* /*left*/, AlgebraOperator* /*right
     // A copy that shares the records, under the name the program gave it.
     result = std::make_unique<Relation>(*named);
     result->setName(name);
+    result->setOrigin(name);
     return;
   }
   if (const Relation* loaded = findRelation()) {
