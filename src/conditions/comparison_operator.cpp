@@ -38,9 +38,9 @@ int ComparisonOperator::positionOf(const std::string& operand, const OperandSour
     case OperandKind::literal:
       return 0;
     case OperandKind::attribute: {
-      const int position = attributes.getAttributeIndex(operand);
+      const int position = attributes.findAttribute(operand, lookup);
       if (position == 0) failUnknownAttribute(operand, source.place, attributes);
-      if (attributes.countAttributesNamed(operand) > 1) {
+      if (attributes.countAttributesFound(operand, lookup) > 1) {
         fatal(std::string(sharedAttributeMessage) + source.place + "): " + quotedText(operand));
       }
       return position;
@@ -48,7 +48,7 @@ int ComparisonOperator::positionOf(const std::string& operand, const OperandSour
     case OperandKind::nameOrLiteral:
       break;
   }
-  return attributes.getAttributeIndex(operand);
+  return attributes.findAttribute(operand, lookup);
 }
 
 void ComparisonOperator::checkNames(const AttributeList& attributes) const {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "conditions/logical_operator.h"
+#include "model/attribute_list.h"
 
 namespace qerix {
 
@@ -24,8 +25,9 @@ struct OperandSource {
 };
 
 // A comparison of two operands for one record. An operand that names an
-// attribute of the record's relation (exactly, the first of that name) stands
-// for the record's value; any other text is a literal. An "int" attribute on
+// attribute of the record's relation (exactly, the first of that name; with
+// -x, else the first that "R.a" names) stands for the record's value; any
+// other text is a literal. An "int" attribute on
 // either side makes the comparison numeric. Two literals leave the value as it
 // was, which is false for the whole run. The textbook notation says which
 // operand is which (setOperandSources).
@@ -41,6 +43,7 @@ class ComparisonOperator : public LogicalOperator {
   void checkNames(const AttributeList& attributes) const override;
 
   void setOperandSources(OperandSource first, OperandSource second);
+  void acceptQualifiedNames() override { lookup = NameLookup::qualified; }
 
   ConditionKind getKind() const override { return ConditionKind::comparison; }
   virtual std::string_view getName() const = 0;
@@ -56,6 +59,7 @@ class ComparisonOperator : public LogicalOperator {
 
   OperandSource source1;
   OperandSource source2;
+  NameLookup lookup = NameLookup::plain;
   int position1 = 0;
   int position2 = 0;
   bool numeric = false;
