@@ -2,6 +2,7 @@
 
 #include <unordered_set>
 
+#include "algebra/named_rename_operators.h"
 #include "algebra/named_result_operator.h"
 #include "algebra/project_operator.h"
 #include "algebra/rename_operator.h"
@@ -212,6 +213,20 @@ class NotationPrinter {
         out += '(';
         writeNames(rename.getNewAttributeNames());
         out += ')';
+        return;
+      }
+      case OperatorForm::withRelationName:
+        out += name(static_cast<const RelationRenameOperator&>(*node.payload).getNewName());
+        return;
+      case OperatorForm::withRenamePairs: {
+        const auto& pairs = static_cast<const AttributeRenameOperator&>(*node.payload).getPairs();
+        const std::string_view arrow = spell(assignmentWords, assignmentSymbols, assignmentLatex);
+        for (std::size_t index = 0; index < pairs.size(); ++index) {
+          if (index > 0) out += ',';
+          out += name(pairs[index].first);
+          out += notation == Notation::latex ? " " + std::string(arrow) + " " : std::string(arrow);
+          out += name(pairs[index].second);
+        }
         return;
       }
       default:
