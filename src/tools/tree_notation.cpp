@@ -37,6 +37,15 @@ bool isPlainWord(std::string_view text) {
   return true;
 }
 
+bool isNameWord(std::string_view text) { return isPlainWord(text) && !isReservedName(text); }
+
+// A name the textbook notation reads as one, plain or qualified (R.a).
+bool isWrittenName(std::string_view text) {
+  const std::size_t dot = text.find('.');
+  if (dot == std::string_view::npos) return isNameWord(text);
+  return isNameWord(text.substr(0, dot)) && isNameWord(text.substr(dot + 1));
+}
+
 // A number as the textbook notation reads one: digits, perhaps "-" before
 // them and a decimal part after them.
 bool isNumberText(std::string_view text) {
@@ -65,16 +74,25 @@ class NotationPrinter {
       const AttributeList& attributes = relation->getAttributes();
       for (int position = 1; position <= attributes.getAttributeCount(); ++position) {
         knownAttributes.emplace(attributes.getAttributeName(position));
+        knownQualifiedNames.insert(relation->getName() + "." + std::string(attributes.getAttributeName(position)));
       }
     }
   }
 
   void collectNames(const Node* node) {
     if (!node) return;
-    if (const auto* project = dynamic_cast<const ProjectOperator*>(node->payload.get())) {
+    const AlgebraOperator* payload = node->payload.get();
+    if (const auto* project = dynamic_cast<const ProjectOperator*>(payload)) {
       for (const std::string& name : project->getAttributeNames()) knownAttributes.insert(name);
-    } else if (const auto* rename = dynamic_cast<const RenameOperator*>(node->payload.get())) {
-      for (const std::string& name : rename->getNewAttributeNames()) knownAttributes.insert(name);
+    } else if (const auto* rename = dynamic_cast<const RenameOperator*>(payload)) {
+      for (const std::string& name : rename->getNewAttributeNames()) {
+        knownAttributes.insert(name);
+        knownQualifiedNames.insert(rename->getNewName() + "." + name);
+      }
+    } else if (const auto* renamed = dynamic_cast<const RelationRenameOperator*>(payload)) {
+      namesWithoutList.insert(renamed->getNewName());
+    } else if (const auto* named = dynamic_cast<const NamedResultOperator*>(payload)) {
+      namesWithoutList.insert(named->getName());
     }
     collectNames(node->left.get());
     collectNames(node->right.get());
@@ -205,7 +223,7 @@ class NotationPrinter {
   void writeParameter(const Node& node, const OperatorEntry& entry) {
     switch (entry.form) {
       case OperatorForm::withAttributeList:
-        writeNames(static_cast<const ProjectOperator&>(*node.payload).getAttributeNames());
+        writeNames(static_cast<const ProjectOperator&>(*node.payload).getAttributeNames(), true);
         return;
       case OperatorForm::withRenameList: {
         const auto& rename = static_cast<const RenameOperator&>(*node.payload);
@@ -234,10 +252,12 @@ class NotationPrinter {
     }
   }
 
-  void writeNames(const std::vector<std::string>& names) {
+  // A project's list may hold qualified names, a rename's may not.
+  void writeNames(const std::vector<std::string>& names, bool qualified = false) {
     for (std::size_t index = 0; index < names.size(); ++index) {
       if (index > 0) out += ',';
-      out += name(names[index]);
+      const bool qualifiedName = qualified && notation == Notation::textbook && isWrittenName(names[index]);
+      out += qualifiedName ? names[index] : name(names[index]);
     }
   }
 
@@ -300,13 +320,26 @@ class NotationPrinter {
   std::string operand(std::string_view text) const {
     if (isNumberText(text)) return std::string(text);
     if (knownAttributes.contains(std::string(text)) && isPlainWord(text) && !isReservedName(text)) return name(text);
+    if (isKnownQualifiedName(text)) return notation == Notation::latex ? latexEscaped(text) : std::string(text);
     if (notation == Notation::latex) return "\\text{'" + latexEscaped(text, false) + "'}";
     if (!isQuotable(text)) fatal(cannotQuoteMessage, text);
     return "'" + std::string(text) + "'";
   }
 
+  // R.a, where R is a relation or a rename that lists a, or a result or a
+  // rename whose attributes the query does not list, and a an attribute.
+  bool isKnownQualifiedName(std::string_view text) const {
+    const std::size_t dot = text.find('.');
+    if (dot == std::string_view::npos || !isWrittenName(text)) return false;
+    return knownQualifiedNames.contains(std::string(text)) ||
+           (namesWithoutList.contains(std::string(text.substr(0, dot))) &&
+            knownAttributes.contains(std::string(text.substr(dot + 1))));
+  }
+
   Notation notation;
   std::unordered_set<std::string> knownAttributes;
+  std::unordered_set<std::string> knownQualifiedNames;
+  std::unordered_set<std::string> namesWithoutList;
   std::string out;
 };
 
