@@ -42,6 +42,7 @@ void TableOperator::evaluate(AlgebraOperator* /*left*/, AlgebraOperator* /*right
   if (requiredAt.empty()) return;
   std::vector<std::string_view> names;
   for (const auto& loaded : relations) names.push_back(loaded->getName());
+  for (std::size_t index = 0; index < resultNameCount; ++index) names.push_back((*resultNames)[index]);
   fatal(std::string(unknownRelationMessage) + requiredAt + "): " + quotedText(name) + didYouMean(name, names));
 }
 
