@@ -10,8 +10,7 @@
 #include "conditions/comparison_operator.h"
 #include "model/fatal_error.h"
 #include "query/language_table.h"
-#include "query/program_parser.h"
-#include "query/textbook_parser.h"
+#include "tools/notation_words.h"
 
 namespace qerix {
 
@@ -23,49 +22,6 @@ constexpr std::string_view cannotQuoteMessage =
 
 using Node = TreeNode<AlgebraOperator>;
 using ConditionNode = TreeNode<LogicalOperator>;
-
-bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// A word of the textbook notation: a letter or "_", then letters, digits, "_".
-bool isPlainWord(std::string_view text) {
-  if (text.empty() || !isLetter(text.front())) return false;
-  for (std::size_t index = 0; index < text.size(); ++index) {
-    if (!isLetter(text[index]) && !isDigit(text[index])) return false;
-    if (text[index] == '_' && index + 1 < text.size() && text[index + 1] == '{') return false;
-  }
-  return true;
-}
-
-bool isNameWord(std::string_view text) { return isPlainWord(text) && !isReservedName(text); }
-
-// A name the textbook notation reads as one, plain or qualified (R.a).
-bool isWrittenName(std::string_view text) {
-  const std::size_t dot = text.find('.');
-  if (dot == std::string_view::npos) return isNameWord(text);
-  return isNameWord(text.substr(0, dot)) && isNameWord(text.substr(dot + 1));
-}
-
-// A number as the textbook notation reads one: digits, perhaps "-" before
-// them and a decimal part after them.
-bool isNumberText(std::string_view text) {
-  if (text.starts_with('-')) text.remove_prefix(1);
-  std::size_t index = 0;
-  while (index < text.size() && isDigit(text[index])) ++index;
-  if (index == 0) return false;
-  if (index == text.size()) return true;
-  if (text[index] != '.' || index + 1 == text.size()) return false;
-  for (++index; index < text.size(); ++index) {
-    if (!isDigit(text[index])) return false;
-  }
-  return true;
-}
-
-// A literal the textbook notation can quote: one the prefix notation holds,
-// with no quote or line end inside its quotes.
-bool isQuotable(std::string_view literal) {
-  return fitsPrefixOperand(literal) && literal.find_first_of("'\n") == std::string_view::npos;
-}
 
 class NotationPrinter {
  public:
@@ -132,38 +88,10 @@ class NotationPrinter {
   std::string name(std::string_view text) const {
     if (notation == Notation::prefix) return std::string(text);
     if (notation == Notation::textbook) {
-      if (!isPlainWord(text) || isReservedName(text)) fatal(cannotWriteMessage, text);
+      if (!isNameWord(text)) fatal(cannotWriteMessage, text);
       return std::string(text);
     }
     return latexEscaped(text);
-  }
-
-  // In math mode a blank needs its command; in \text it is itself.
-  static std::string latexEscaped(std::string_view text, bool math = true) {
-    std::string escaped;
-    for (const char c : text) {
-      switch (c) {
-        case '_': case '#': case '$': case '%': case '&': case '{': case '}':
-          escaped += '\\';
-          escaped += c;
-          break;
-        case '~':
-          escaped += "\\textasciitilde{}";
-          break;
-        case '^':
-          escaped += "\\textasciicircum{}";
-          break;
-        case '\\':
-          escaped += "\\textbackslash{}";
-          break;
-        case ' ':
-          escaped += math ? "\\ " : " ";
-          break;
-        default:
-          escaped += c;
-      }
-    }
-    return escaped;
   }
 
   // `lowest`: the precedence below which a binary form needs parentheses.
@@ -319,7 +247,7 @@ class NotationPrinter {
 
   std::string operand(std::string_view text) const {
     if (isNumberText(text)) return std::string(text);
-    if (knownAttributes.contains(std::string(text)) && isPlainWord(text) && !isReservedName(text)) return name(text);
+    if (knownAttributes.contains(std::string(text)) && isNameWord(text)) return name(text);
     if (isKnownQualifiedName(text)) return notation == Notation::latex ? latexEscaped(text) : std::string(text);
     if (notation == Notation::latex) return "\\text{'" + latexEscaped(text, false) + "'}";
     if (!isQuotable(text)) fatal(cannotQuoteMessage, text);
