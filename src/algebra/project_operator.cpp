@@ -36,8 +36,7 @@ void printProject(std::ostream& out, const std::vector<std::string>& attributeNa
 void ProjectOperator::print(std::ostream& out) const { printProject(out, attributeNames); }
 
 ProjectOperator::Projection ProjectOperator::projectionOf(const AttributeList& input,
-                                                          const std::vector<std::string>& names,
-                                                          NameLookup lookup) {
+                                                          const std::vector<std::string>& names, NameLookup lookup) {
   std::set<int> positions;
   for (const std::string& name : names) positions.insert(input.findAttribute(name, lookup));
   Projection projection{std::vector<int>(positions.begin(), positions.end()), {}};

@@ -10,8 +10,9 @@
 namespace qerix {
 
 // Keeps the named attributes (with -x, also by "R.a"), in the input's
-// attribute order whatever order the list gives, each once; the records come out sorted and distinct. Of
-// equal records (07 and 7 in an "int" field are equal) the last one stays.
+// attribute order whatever order the list gives, each once; the records come
+// out sorted and distinct. Of equal records (07 and 7 in an "int" field are
+// equal) the last one stays.
 // A name the input lacks stands for position 0: with records, the run ends
 // with the getValue message.
 class ProjectOperator : public AlgebraOperator {
@@ -36,8 +37,7 @@ class ProjectOperator : public AlgebraOperator {
 
     bool lacksAName() const { return !positions.empty() && positions.front() == 0; }
   };
-  static Projection projectionOf(const AttributeList& input, const std::vector<std::string>& names,
-                                 NameLookup lookup);
+  static Projection projectionOf(const AttributeList& input, const std::vector<std::string>& names, NameLookup lookup);
 
  private:
   std::vector<std::string> attributeNames;

@@ -16,8 +16,8 @@ constexpr std::string_view unknownAttributeMessage = "Hibas feltetel, nincs ilye
 constexpr std::string_view sharedAttributeMessage = "Hibas feltetel, tobb attributum neve is ez (";
 
 // The closest plain name or, where qualified names are read, qualified one.
-[[noreturn]] void failUnknownAttribute(std::string_view name, std::string_view place,
-                                       const AttributeList& attributes, NameLookup lookup) {
+[[noreturn]] void failUnknownAttribute(std::string_view name, std::string_view place, const AttributeList& attributes,
+                                       NameLookup lookup) {
   std::vector<std::string_view> candidates = attributes.getAttributeNames();
   const std::vector<std::string> qualified =
       lookup == NameLookup::qualified ? attributes.getQualifiedNames() : std::vector<std::string>();
@@ -53,7 +53,9 @@ int ComparisonOperator::positionOf(const std::string& operand, const OperandSour
     case OperandKind::attribute: {
       const int position = attributes.findAttribute(operand, lookup);
       if (position == 0) failUnknownAttribute(operand, source.place, attributes, lookup);
-      if (attributes.countAttributesFound(operand, lookup) > 1) failSharedName(operand, source.place, attributes, lookup);
+      if (attributes.countAttributesFound(operand, lookup) > 1) {
+        failSharedName(operand, source.place, attributes, lookup);
+      }
       return position;
     }
     case OperandKind::nameOrLiteral:

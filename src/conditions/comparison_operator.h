@@ -27,10 +27,10 @@ struct OperandSource {
 // A comparison of two operands for one record. An operand that names an
 // attribute of the record's relation (exactly, the first of that name; with
 // -x, else the first that "R.a" names) stands for the record's value; any
-// other text is a literal. An "int" attribute on
-// either side makes the comparison numeric. Two literals leave the value as it
-// was, which is false for the whole run. The textbook notation says which
-// operand is which (setOperandSources).
+// other text is a literal. An "int" attribute on either side makes the
+// comparison numeric. Two literals leave the value as it was, which is false
+// for the whole run. The textbook notation says which operand is which
+// (setOperandSources).
 class ComparisonOperator : public LogicalOperator {
  public:
   void print(std::ostream& out) const override;

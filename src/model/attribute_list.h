@@ -29,8 +29,8 @@ class Attribute {
   void setName(std::string newName) { name = std::move(newName); }
 
   const std::vector<std::string>& getOrigins() const { return origins; }
-  void setOrigin(std::string_view origin);  // the only one from now on; "" leaves none
-  void addOrigins(const Attribute& other);  // those of `other` it lacks
+  void setOrigin(std::string_view origin);               // the only one from now on; "" leaves none
+  void addOrigins(const Attribute& other);               // those of `other` it lacks
   bool isNamedBy(std::string_view qualifiedName) const;  // "R.a" for one of its origins R
 
  private:

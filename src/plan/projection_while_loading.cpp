@@ -4,8 +4,8 @@
 
 namespace qerix {
 
-ProjectionWhileLoading::ProjectionWhileLoading(const std::vector<std::string>& attributeNames,
-                                               NameLookup nameLookup, ConditionTree* selectCondition)
+ProjectionWhileLoading::ProjectionWhileLoading(const std::vector<std::string>& attributeNames, NameLookup nameLookup,
+                                               ConditionTree* selectCondition)
     : names(attributeNames), lookup(nameLookup), filter(selectCondition) {}
 
 ProjectionWhileLoading::~ProjectionWhileLoading() = default;

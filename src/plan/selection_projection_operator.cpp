@@ -22,7 +22,8 @@ void SelectionProjectionOperator::print(std::ostream& out) const {
 void SelectionProjectionOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/) {
   const std::unique_ptr<Relation> input = takeOperand(left);
   if (!input) return;
-  ProjectOperator::Projection projection = ProjectOperator::projectionOf(input->getAttributes(), attributeNames, lookup);
+  ProjectOperator::Projection projection =
+      ProjectOperator::projectionOf(input->getAttributes(), attributeNames, lookup);
   result = std::make_unique<Relation>(projection.attributes);
   checkConditionNames(*condition, input->getAttributes());
   if (input->isEmpty()) return;

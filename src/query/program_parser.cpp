@@ -60,8 +60,7 @@ void checkStatements(const std::vector<ProgramStatement>& statements) {
 // The expression under the tree's current node, in its own notation; its
 // top node.
 TreeNode<AlgebraOperator>& parseStatementExpression(AlgebraTree& tree, std::string_view text,
-                                                    const ProgramStatement& statement,
-                                                    const RelationList& relations) {
+                                                    const ProgramStatement& statement, const RelationList& relations) {
   TreeNode<AlgebraOperator>& above = *tree.getCurrent();
   const bool besideAnother = above.left != nullptr;
   if (isTextbookQuery(statement.expression)) {

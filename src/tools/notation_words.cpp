@@ -50,7 +50,13 @@ std::string latexEscaped(std::string_view text, bool math) {
   std::string escaped;
   for (const char c : text) {
     switch (c) {
-      case '_': case '#': case '$': case '%': case '&': case '{': case '}':
+      case '_':
+      case '#':
+      case '$':
+      case '%':
+      case '&':
+      case '{':
+      case '}':
         escaped += '\\';
         escaped += c;
         break;

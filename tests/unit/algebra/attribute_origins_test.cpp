@@ -7,8 +7,8 @@
 namespace qerix {
 namespace {
 
-using test::Evaluation;
 using test::evaluateQuery;
+using test::Evaluation;
 using test::makeRelation;
 
 // The qualified names of the result's attributes, joined by blanks.
@@ -16,16 +16,17 @@ std::string originsOf(std::string_view query, const RelationList& relations, Eva
   const std::unique_ptr<Relation> result = evaluateQuery(query, relations, evaluation, QueryLanguage::extended);
   if (!result) return "null";
   std::string names;
-  for (const std::string& name : result->getAttributes().getQualifiedNames()) names += (names.empty() ? "" : " ") + name;
+  for (const std::string& name : result->getAttributes().getQualifiedNames())
+    names += (names.empty() ? "" : " ") + name;
   return names;
 }
 
 // Every node hands on where its attributes came from, planned or not: a
 // node that rebuilds its attribute list and drops them shows here.
 TEST(AttributeOrigins, EveryOperatorHandsThemOn) {
-  const RelationList relations = test::relationList(makeRelation("R(a int, b int)", {"1,2", "3,4"}),
-                                                    makeRelation("S(b int, c int)", {"2,5", "4,6"}),
-                                                    makeRelation("B(b int)", {"2"}));
+  const RelationList relations =
+      test::relationList(makeRelation("R(a int, b int)", {"1,2", "3,4"}),
+                         makeRelation("S(b int, c int)", {"2,5", "4,6"}), makeRelation("B(b int)", {"2"}));
   const std::pair<const char*, const char*> cases[] = {
       {"R", "R.a R.b"},
       {"product(R,S)", "R.a R.b S.b S.c"},

@@ -26,7 +26,8 @@ TEST(QualifiedNames, FindTheirAttributeOnlyWithTheOption) {
     return queryOutcome(query, relations, evaluation, QueryLanguage::extended);
   };
   for (const Evaluation evaluation : {Evaluation::planned, Evaluation::plain}) {
-    EXPECT_EQ(extended("project(select(product(R,S),EQ(R.b,S.b)),a,S.c)", evaluation), "(a int, c int)\n1,5\n3,6\n3,7\n");
+    EXPECT_EQ(extended("project(select(product(R,S),EQ(R.b,S.b)),a,S.c)", evaluation),
+              "(a int, c int)\n1,5\n3,6\n3,7\n");
     EXPECT_EQ(extended("π_{a,S.c}(σ_{R.b = S.b}(R × S))", evaluation), "(a int, c int)\n1,5\n3,6\n3,7\n");
     EXPECT_EQ(extended("π_{R.b}(R ⋈_{R.b < S.b ∧ S.c > 6} S)", evaluation), "(b int)\n2\n");
     // A natural join's attribute is named through either side, and is one attribute.
@@ -35,7 +36,8 @@ TEST(QualifiedNames, FindTheirAttributeOnlyWithTheOption) {
     EXPECT_EQ(extended("select(R,EQ(a,T.a))", evaluation), "(a int, b int)\n");
     EXPECT_EQ(queryOutcome("select(product(R,S),EQ(R.b,S.b))", relations, evaluation),
               "(a int, b int, b int, c int)\n");
-    EXPECT_EQ(queryOutcome("project(R,R.a)", relations, evaluation), "fatal: Record::getValue (int fieldno ): nagy fieldno!");
+    EXPECT_EQ(queryOutcome("project(R,R.a)", relations, evaluation),
+              "fatal: Record::getValue (int fieldno ): nagy fieldno!");
   }
 }
 
