@@ -32,7 +32,11 @@ for case_dir in "$@"; do
     continue
   fi
   input="$case_dir/input.txt"
-  if ! "$tree" --as prefix "$input" > "$work/prefix" 2> /dev/null; then
+  "$tree" --as prefix "$input" > "$work/prefix" 2> /dev/null
+  status=$?
+  # A refusal skips the case; a crash must not pass for one.
+  [ "$status" -lt 128 ] || { echo "--- $name: --as prefix ended with status $status"; failed=1; }
+  if [ "$status" != 0 ]; then
     skipped=$((skipped + 1))
     continue
   fi

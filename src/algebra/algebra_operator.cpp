@@ -6,6 +6,10 @@ namespace qerix {
 
 void AlgebraOperator::print(std::ostream& out) const { out << "Default Relation Algebric Operator"; }
 
+void AlgebraOperator::acceptQualifiedNames() {
+  if (ConditionTree* condition = getCondition()) qerix::acceptQualifiedNames(*condition);
+}
+
 std::unique_ptr<Relation> AlgebraOperator::takeOperand(AlgebraOperator* operand) {
   return operand ? operand->takeResult() : nullptr;
 }

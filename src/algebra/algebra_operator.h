@@ -34,6 +34,9 @@ class AlgebraOperator {
   virtual std::string_view getKeyword() const = 0;
   // The condition the node tests, if it has one; for views of the tree.
   virtual ConditionTree* getCondition() { return nullptr; }
+  // With -x: a name "R.a" in the node's condition or list may name the
+  // attribute a that came from R.
+  virtual void acceptQualifiedNames();
 
   // Hands the result over to the caller; the node keeps none.
   std::unique_ptr<Relation> takeResult() { return std::move(result); }

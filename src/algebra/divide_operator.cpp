@@ -34,7 +34,7 @@ DivideOperator::Layout DivideOperator::Layout::of(const AttributeList& dividend,
   for (int position = 1; position <= dividend.getAttributeCount(); ++position) {
     if (divisor.getAttributeIndex(dividend.getAttributeName(position)) != 0) continue;
     layout.quotientPositions.push_back(position);
-    layout.quotient.addAttribute(dividend.getAttributeType(position), dividend.getAttributeName(position));
+    layout.quotient.addAttributeFrom(dividend, position);
   }
   if (layout.quotientPositions.empty()) fatal(noQuotientMessage);
   return layout;

@@ -28,7 +28,9 @@ void RelationRenameOperator::print(std::ostream& out) const { out << "Rename: " 
 
 void RelationRenameOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/) {
   result = takeOperand(left);
-  if (result) result->setName(newName);
+  if (!result) return;
+  result->setName(newName);
+  result->setOrigin(newName);
 }
 
 void AttributeRenameOperator::setRenamePairs(std::string_view text) {

@@ -16,9 +16,11 @@ void NaturalJoinOperator::evaluate(AlgebraOperator* left, AlgebraOperator* right
   if (!first || !second) return;
   const SharedAttributes shared = SharedAttributes::of(first->getAttributes(), second->getAttributes());
   AttributeList attributes = first->getAttributes();
-  for (const int position : shared.secondOthers) {
-    attributes.addAttribute(second->getAttributeType(position), second->getAttributeName(position));
+  // A shared attribute came from both sides, so either side's name finds it.
+  for (std::size_t index = 0; index < shared.firstPositions.size(); ++index) {
+    attributes.addOrigins(shared.firstPositions[index], second->getAttributes(), shared.secondPositions[index]);
   }
+  for (const int position : shared.secondOthers) attributes.addAttributeFrom(second->getAttributes(), position);
   result = std::make_unique<Relation>(std::move(attributes));
   // The first pair is where a comparison of the shared attributes would meet their types.
   if (first->isEmpty() || second->isEmpty()) return;

@@ -36,12 +36,12 @@ void printProject(std::ostream& out, const std::vector<std::string>& attributeNa
 void ProjectOperator::print(std::ostream& out) const { printProject(out, attributeNames); }
 
 ProjectOperator::Projection ProjectOperator::projectionOf(const AttributeList& input,
-                                                          const std::vector<std::string>& names) {
+                                                          const std::vector<std::string>& names, NameLookup lookup) {
   std::set<int> positions;
-  for (const std::string& name : names) positions.insert(input.getAttributeIndex(name));
+  for (const std::string& name : names) positions.insert(input.findAttribute(name, lookup));
   Projection projection{std::vector<int>(positions.begin(), positions.end()), {}};
   for (const int position : projection.positions) {
-    projection.attributes.addAttribute(input.getAttributeType(position), input.getAttributeName(position));
+    projection.attributes.addAttributeFrom(input, position);
   }
   return projection;
 }
@@ -49,7 +49,7 @@ ProjectOperator::Projection ProjectOperator::projectionOf(const AttributeList& i
 void ProjectOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/) {
   const std::unique_ptr<Relation> input = takeOperand(left);
   if (!input) return;
-  Projection projection = projectionOf(input->getAttributes(), attributeNames);
+  Projection projection = projectionOf(input->getAttributes(), attributeNames, lookup);
   result = std::make_unique<Relation>(projection.attributes);
   if (input->isEmpty()) return;
   // Copying the first record reads field 0.

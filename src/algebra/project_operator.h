@@ -9,9 +9,10 @@
 
 namespace qerix {
 
-// Keeps the named attributes, in the input's attribute order whatever order
-// the list gives, each once; the records come out sorted and distinct. Of
-// equal records (07 and 7 in an "int" field are equal) the last one stays.
+// Keeps the named attributes (with -x, also by "R.a"), in the input's
+// attribute order whatever order the list gives, each once; the records come
+// out sorted and distinct. Of equal records (07 and 7 in an "int" field are
+// equal) the last one stays.
 // A name the input lacks stands for position 0: with records, the run ends
 // with the getValue message.
 class ProjectOperator : public AlgebraOperator {
@@ -21,6 +22,8 @@ class ProjectOperator : public AlgebraOperator {
   // list ends the run.
   void setAttributeNames(std::string_view text);
   const std::vector<std::string>& getAttributeNames() const { return attributeNames; }
+  void acceptQualifiedNames() override { lookup = NameLookup::qualified; }
+  NameLookup getNameLookup() const { return lookup; }
 
   void print(std::ostream& out) const override;
   void evaluate(AlgebraOperator* left, AlgebraOperator* right) override;
@@ -34,10 +37,11 @@ class ProjectOperator : public AlgebraOperator {
 
     bool lacksAName() const { return !positions.empty() && positions.front() == 0; }
   };
-  static Projection projectionOf(const AttributeList& input, const std::vector<std::string>& names);
+  static Projection projectionOf(const AttributeList& input, const std::vector<std::string>& names, NameLookup lookup);
 
  private:
   std::vector<std::string> attributeNames;
+  NameLookup lookup = NameLookup::plain;
 };
 
 // Writes a project's line; also for the nodes that take a project's place.

@@ -47,6 +47,7 @@ void RenameOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/)
   result = takeOperand(left);
   if (!result) return;
   result->setName(newName);
+  result->setOrigin(newName);
   int position = 1;
   for (const std::string& name : newAttributeNames) result->setAttributeName(position++, name);
 }

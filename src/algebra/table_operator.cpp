@@ -32,6 +32,7 @@ void TableOperator::evaluate(AlgebraOperator* /*left*/, AlgebraOperator* /*right
     // A copy that shares the records, under the name the program gave it.
     result = std::make_unique<Relation>(*named);
     result->setName(name);
+    result->setOrigin(name);
     return;
   }
   if (const Relation* loaded = findRelation()) {
@@ -41,6 +42,7 @@ void TableOperator::evaluate(AlgebraOperator* /*left*/, AlgebraOperator* /*right
   if (requiredAt.empty()) return;
   std::vector<std::string_view> names;
   for (const auto& loaded : relations) names.push_back(loaded->getName());
+  for (std::size_t index = 0; index < resultNameCount; ++index) names.push_back((*resultNames)[index]);
   fatal(std::string(unknownRelationMessage) + requiredAt + "): " + quotedText(name) + didYouMean(name, names));
 }
 

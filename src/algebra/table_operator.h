@@ -1,8 +1,10 @@
 #ifndef QERIX_ALGEBRA_TABLE_OPERATOR_H
 #define QERIX_ALGEBRA_TABLE_OPERATOR_H
 
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "algebra/algebra_operator.h"
 
@@ -20,6 +22,13 @@ class TableOperator : public AlgebraOperator {
   // A textbook query's reference, named at `place` ("1. sor 5. oszlop"):
   // a relation that is not loaded ends the run instead of giving no result.
   void requireRelation(std::string place) { requiredAt = std::move(place); }
+  // A program's results named before the reference: the first `count` of
+  // `names`, which its did-you-mean offers besides the loaded relations.
+  // Shared, so that a long program keeps one list.
+  void offerResultNames(std::shared_ptr<const std::vector<std::string>> names, std::size_t count) {
+    resultNames = std::move(names);
+    resultNameCount = count;
+  }
 
   // Makes the reference read a named result of the program instead of a
   // loaded relation: the first operand of `statement`, a NamedResultOperator
@@ -39,6 +48,8 @@ class TableOperator : public AlgebraOperator {
   std::string name;
   const TreeNode<AlgebraOperator>* namedResult = nullptr;
   std::string requiredAt;  // empty: a missing relation gives no result
+  std::shared_ptr<const std::vector<std::string>> resultNames;
+  std::size_t resultNameCount = 0;
 };
 
 }  // namespace qerix

@@ -15,10 +15,23 @@ constexpr std::string_view typeMismatchMessage = "Nem azonos a ket attributum ti
 constexpr std::string_view unknownAttributeMessage = "Hibas feltetel, nincs ilyen attributum (";
 constexpr std::string_view sharedAttributeMessage = "Hibas feltetel, tobb attributum neve is ez (";
 
-[[noreturn]] void failUnknownAttribute(std::string_view name, std::string_view place,
-                                       const AttributeList& attributes) {
+// The closest plain name or, where qualified names are read, qualified one.
+[[noreturn]] void failUnknownAttribute(std::string_view name, std::string_view place, const AttributeList& attributes,
+                                       NameLookup lookup) {
+  std::vector<std::string_view> candidates = attributes.getAttributeNames();
+  const std::vector<std::string> qualified =
+      lookup == NameLookup::qualified ? attributes.getQualifiedNames() : std::vector<std::string>();
+  candidates.insert(candidates.end(), qualified.begin(), qualified.end());
   fatal(std::string(unknownAttributeMessage) + std::string(place) + "): " + quotedText(name) +
-        didYouMean(name, attributes.getAttributeNames()));
+        didYouMean(name, candidates));
+}
+
+// A name several attributes bear, and the qualified names that tell them apart.
+[[noreturn]] void failSharedName(std::string_view name, std::string_view place, const AttributeList& attributes,
+                                 NameLookup lookup) {
+  const std::vector<std::string> meant =
+      lookup == NameLookup::qualified ? attributes.qualifiedNamesTellingApart(name) : std::vector<std::string>();
+  fatal(std::string(sharedAttributeMessage) + std::string(place) + "): " + quotedText(name) + didYouMeanOneOf(meant));
 }
 
 }  // namespace
@@ -38,17 +51,17 @@ int ComparisonOperator::positionOf(const std::string& operand, const OperandSour
     case OperandKind::literal:
       return 0;
     case OperandKind::attribute: {
-      const int position = attributes.getAttributeIndex(operand);
-      if (position == 0) failUnknownAttribute(operand, source.place, attributes);
-      if (attributes.countAttributesNamed(operand) > 1) {
-        fatal(std::string(sharedAttributeMessage) + source.place + "): " + quotedText(operand));
+      const int position = attributes.findAttribute(operand, lookup);
+      if (position == 0) failUnknownAttribute(operand, source.place, attributes, lookup);
+      if (attributes.countAttributesFound(operand, lookup) > 1) {
+        failSharedName(operand, source.place, attributes, lookup);
       }
       return position;
     }
     case OperandKind::nameOrLiteral:
       break;
   }
-  return attributes.getAttributeIndex(operand);
+  return attributes.findAttribute(operand, lookup);
 }
 
 void ComparisonOperator::checkNames(const AttributeList& attributes) const {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "conditions/logical_operator.h"
+#include "model/attribute_list.h"
 
 namespace qerix {
 
@@ -24,11 +25,12 @@ struct OperandSource {
 };
 
 // A comparison of two operands for one record. An operand that names an
-// attribute of the record's relation (exactly, the first of that name) stands
-// for the record's value; any other text is a literal. An "int" attribute on
-// either side makes the comparison numeric. Two literals leave the value as it
-// was, which is false for the whole run. The textbook notation says which
-// operand is which (setOperandSources).
+// attribute of the record's relation (exactly, the first of that name; with
+// -x, else the first that "R.a" names) stands for the record's value; any
+// other text is a literal. An "int" attribute on either side makes the
+// comparison numeric. Two literals leave the value as it was, which is false
+// for the whole run. The textbook notation says which operand is which
+// (setOperandSources).
 class ComparisonOperator : public LogicalOperator {
  public:
   void print(std::ostream& out) const override;
@@ -43,6 +45,7 @@ class ComparisonOperator : public LogicalOperator {
   void setOperandSources(OperandSource first, OperandSource second);
   OperandKind getOperandKind1() const { return source1.kind; }
   OperandKind getOperandKind2() const { return source2.kind; }
+  void acceptQualifiedNames() override { lookup = NameLookup::qualified; }
 
   ConditionKind getKind() const override { return ConditionKind::comparison; }
   virtual std::string_view getName() const = 0;
@@ -58,6 +61,7 @@ class ComparisonOperator : public LogicalOperator {
 
   OperandSource source1;
   OperandSource source2;
+  NameLookup lookup = NameLookup::plain;
   int position1 = 0;
   int position2 = 0;
   bool numeric = false;

@@ -42,6 +42,14 @@ void checkConditionNames(ConditionTree& condition, const AttributeList& attribut
   condition.walkPostOrder(checker);
 }
 
+void acceptQualifiedNames(ConditionTree& condition) {
+  class Accepting : public TreeVisitor<LogicalOperator> {
+   public:
+    void visit(TreeNode<LogicalOperator>& node, int /*depth*/) override { node.payload->acceptQualifiedNames(); }
+  } accepting;
+  condition.walkPostOrder(accepting);
+}
+
 bool tryBindCondition(ConditionTree& condition, const AttributeList& attributes) {
   try {
     bindCondition(condition, attributes);

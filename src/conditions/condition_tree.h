@@ -34,6 +34,9 @@ void bindCondition(ConditionTree& condition, const AttributeList& attributes);
 // run. The condition may then be bound in part; bind it again before use.
 bool tryBindCondition(ConditionTree& condition, const AttributeList& attributes);
 
+// With -x: every comparison's operand "R.a" may name the attribute a that came from R.
+void acceptQualifiedNames(ConditionTree& condition);
+
 // Ends the run when the condition names what these attributes lack (see
 // LogicalOperator::checkNames): asked before a select, join or filter skips
 // binding for want of records, so that the textbook notation's names are

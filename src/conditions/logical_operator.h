@@ -44,6 +44,8 @@ class LogicalOperator {
   // conditions of the textbook notation do. Unlike bind, also asked where
   // no record is tested.
   virtual void checkNames(const AttributeList& /*attributes*/) const {}
+  // With -x: an operand "R.a" may name the attribute a that came from R.
+  virtual void acceptQualifiedNames() {}
 
   // The first operand text, then the second (a third replaces the second).
   void addOperand(std::string_view text);

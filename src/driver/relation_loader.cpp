@@ -135,6 +135,7 @@ void readHeader(std::string_view line, Relation& relation) {
       if (attributeText.empty()) fatal(missingAttributeMessage, line);
     }
   }
+  relation.setOrigin(header.head);
 }
 
 std::optional<std::string_view> recordText(std::string_view line, int attributeCount, std::string& scratch) {

@@ -8,6 +8,25 @@ namespace qerix {
 Attribute::Attribute(std::string typeText, std::string attributeName)
     : type(std::move(typeText)), name(std::move(attributeName)) {}
 
+void Attribute::setOrigin(std::string_view origin) {
+  origins.clear();
+  if (!origin.empty()) origins.emplace_back(origin);
+}
+
+void Attribute::addOrigins(const Attribute& other) {
+  for (const std::string& origin : other.origins) {
+    if (std::find(origins.begin(), origins.end(), origin) == origins.end()) origins.push_back(origin);
+  }
+}
+
+bool Attribute::isNamedBy(std::string_view qualifiedName) const {
+  if (qualifiedName.size() <= name.size() || !qualifiedName.ends_with(name)) return false;
+  const std::size_t dot = qualifiedName.size() - name.size() - 1;
+  if (qualifiedName[dot] != '.') return false;
+  const std::string_view origin = qualifiedName.substr(0, dot);
+  return std::find(origins.begin(), origins.end(), origin) != origins.end();
+}
+
 void AttributeList::addAttribute(std::string_view type, std::string_view name) {
   attributes.emplace_back(std::string(type), std::string(name));
   numeric.push_back(isNumericType(type) ? 1 : 0);
@@ -51,6 +70,65 @@ int AttributeList::countAttributesNamed(std::string_view name) const {
 
 void AttributeList::setAttributeName(int position, std::string_view newName) {
   if (holds(position)) attributes[indexOf(position)].setName(std::string(newName));
+}
+
+void AttributeList::addAttributeFrom(const AttributeList& list, int position) {
+  if (!list.holds(position)) {
+    addAttribute("", "");
+    return;
+  }
+  // Copy first: the list may be this one.
+  const Attribute copy = list.attributes[indexOf(position)];
+  attributes.push_back(copy);
+  numeric.push_back(isNumericType(copy.getType()) ? 1 : 0);
+}
+
+void AttributeList::setOrigin(std::string_view origin) {
+  for (Attribute& attribute : attributes) attribute.setOrigin(origin);
+}
+
+void AttributeList::addOrigins(int position, const AttributeList& list, int listPosition) {
+  if (!holds(position) || !list.holds(listPosition)) return;
+  const Attribute other = list.attributes[indexOf(listPosition)];
+  attributes[indexOf(position)].addOrigins(other);
+}
+
+int AttributeList::findAttribute(std::string_view name, NameLookup lookup) const {
+  const int position = getAttributeIndex(name);
+  if (position != 0 || lookup == NameLookup::plain) return position;
+  for (int qualified = 1; qualified <= getAttributeCount(); ++qualified) {
+    if (attributes[indexOf(qualified)].isNamedBy(name)) return qualified;
+  }
+  return 0;
+}
+
+int AttributeList::countAttributesFound(std::string_view name, NameLookup lookup) const {
+  const int named = countAttributesNamed(name);
+  if (named != 0 || lookup == NameLookup::plain) return named;
+  return static_cast<int>(std::count_if(attributes.begin(), attributes.end(),
+                                        [name](const Attribute& attribute) { return attribute.isNamedBy(name); }));
+}
+
+std::vector<std::string> AttributeList::getQualifiedNames() const {
+  std::vector<std::string> names;
+  for (const Attribute& attribute : attributes) {
+    for (const std::string& origin : attribute.getOrigins()) names.push_back(origin + "." + attribute.getName());
+  }
+  return names;
+}
+
+std::vector<std::string> AttributeList::qualifiedNamesTellingApart(std::string_view name) const {
+  std::vector<std::string> names;
+  for (const Attribute& attribute : attributes) {
+    if (attribute.getName() != name) continue;
+    const auto& origins = attribute.getOrigins();
+    const auto alone = std::find_if(origins.begin(), origins.end(), [&](const std::string& origin) {
+      return countAttributesFound(origin + "." + attribute.getName(), NameLookup::qualified) == 1;
+    });
+    if (alone == origins.end()) return {};
+    names.push_back(*alone + "." + attribute.getName());
+  }
+  return names;
 }
 
 std::vector<std::string_view> AttributeList::getAttributeNames() const {

@@ -14,7 +14,12 @@ constexpr std::size_t indexOf(int position) { return static_cast<std::size_t>(po
 // Only this exact type text makes values compare as numbers.
 constexpr bool isNumericType(std::string_view type) { return type == "int"; }
 
-// One column: a free type text and a name.
+// How a name finds its attribute: by the name alone, or (with -x) also as
+// "R.a", the attribute a that came from the relation or rename R.
+enum class NameLookup { plain, qualified };
+
+// One column: a free type text, a name, and the relations (or renames) it
+// came from. A natural join's shared attribute came from both sides.
 class Attribute {
  public:
   Attribute(std::string typeText, std::string attributeName);
@@ -23,9 +28,15 @@ class Attribute {
   const std::string& getName() const { return name; }
   void setName(std::string newName) { name = std::move(newName); }
 
+  const std::vector<std::string>& getOrigins() const { return origins; }
+  void setOrigin(std::string_view origin);               // the only one from now on; "" leaves none
+  void addOrigins(const Attribute& other);               // those of `other` it lacks
+  bool isNamedBy(std::string_view qualifiedName) const;  // "R.a" for one of its origins R
+
  private:
   std::string type;
   std::string name;
+  std::vector<std::string> origins;
 };
 
 // The ordered columns of a relation. Names need not be unique: a lookup by
@@ -45,6 +56,21 @@ class AttributeList {
   int countAttributesNamed(std::string_view name) const;
   std::vector<std::string_view> getAttributeNames() const;  // in order; valid while the list is
   void setAttributeName(int position, std::string_view newName);  // ignored out of range
+
+  // Where the attributes came from; copies keep them.
+  // A copy of one, origins and all; out of range, one without type or name.
+  void addAttributeFrom(const AttributeList& list, int position);
+  void setOrigin(std::string_view origin);  // of every attribute
+  void addOrigins(int position, const AttributeList& list, int listPosition);
+  // The attribute a name finds: one of that exact name, else, looked up as
+  // qualified, one that "R.a" names; the first of them, or 0.
+  int findAttribute(std::string_view name, NameLookup lookup) const;
+  int countAttributesFound(std::string_view name, NameLookup lookup) const;  // by the same rule
+  // "R.a" for every origin of every attribute, in order.
+  std::vector<std::string> getQualifiedNames() const;
+  // A qualified name for each attribute that bears `name`, each naming that
+  // one alone; empty when their origins cannot tell them apart.
+  std::vector<std::string> qualifiedNamesTellingApart(std::string_view name) const;
 
  private:
   bool holds(int position) const { return position >= 1 && position <= getAttributeCount(); }

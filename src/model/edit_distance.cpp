@@ -68,4 +68,14 @@ std::string didYouMean(std::string_view word, const std::vector<std::string_view
   return meant.empty() ? std::string() : "; erre gondolt: " + quotedText(meant) + "?";
 }
 
+std::string didYouMeanOneOf(const std::vector<std::string>& names) {
+  if (names.empty()) return {};
+  std::string meant = "; erre gondolt: ";
+  for (std::size_t index = 0; index < names.size(); ++index) {
+    if (index > 0) meant += index + 1 == names.size() ? " vagy " : ", ";
+    meant += quotedText(names[index]);
+  }
+  return meant + "?";
+}
+
 }  // namespace qerix

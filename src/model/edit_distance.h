@@ -51,6 +51,9 @@ std::size_t editDistanceBelow(std::string_view from, std::string_view to, std::s
 std::string closestName(std::string_view word, const std::vector<std::string_view>& candidates);
 // What a message adds for it: `; erre gondolt: "name"?`, or "".
 std::string didYouMean(std::string_view word, const std::vector<std::string_view>& candidates);
+// The same for names that each may have been meant:
+// `; erre gondolt: "R.a" vagy "S.a"?`, or "" for none.
+std::string didYouMeanOneOf(const std::vector<std::string>& names);
 
 }  // namespace qerix
 

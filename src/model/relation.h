@@ -45,6 +45,9 @@ class Relation {
   std::string_view getAttributeType(int position) const { return attributes.getAttributeType(position); }
   int getAttributeIndex(std::string_view attributeName) const { return attributes.getAttributeIndex(attributeName); }
   void setAttributeName(int position, std::string_view newName) { attributes.setAttributeName(position, newName); }
+  // Every attribute came from `origin` from now on: a loaded relation, a
+  // rename or a named result; "" leaves them without one.
+  void setOrigin(std::string_view origin) { attributes.setOrigin(origin); }
 
   std::size_t getRecordCount() const;
   bool isEmpty() const { return getRecordCount() == 0; }

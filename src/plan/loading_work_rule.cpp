@@ -18,10 +18,11 @@ std::unique_ptr<LoadingWork> workWhileLoading(AlgebraOperator& node) {
     return std::make_unique<SelectionWhileLoading>(*select->getCondition());
   }
   if (auto* project = dynamic_cast<ProjectOperator*>(&node)) {
-    return std::make_unique<ProjectionWhileLoading>(project->getAttributeNames(), nullptr);
+    return std::make_unique<ProjectionWhileLoading>(project->getAttributeNames(), project->getNameLookup(), nullptr);
   }
   if (auto* fused = dynamic_cast<SelectionProjectionOperator*>(&node)) {
-    return std::make_unique<ProjectionWhileLoading>(fused->getAttributeNames(), fused->getCondition());
+    return std::make_unique<ProjectionWhileLoading>(fused->getAttributeNames(), fused->getNameLookup(),
+                                                    fused->getCondition());
   }
   return nullptr;
 }

@@ -10,7 +10,8 @@ bool ProjectOverSelectRule::rewrite(PlanNode& node, QueryPlan& /*plan*/) const {
   auto* project = nodeAs<ProjectOperator>(&node);
   auto* select = nodeAs<SelectOperator>(node.left.get());
   if (!project || !select) return false;
-  auto fused = std::make_unique<SelectionProjectionOperator>(select->takeCondition(), project->getAttributeNames());
+  auto fused = std::make_unique<SelectionProjectionOperator>(select->takeCondition(), project->getAttributeNames(),
+                                                             project->getNameLookup());
   absorbLeftChild(node);
   replacePayload(node, std::move(fused));
   return true;

@@ -4,9 +4,9 @@
 
 namespace qerix {
 
-ProjectionWhileLoading::ProjectionWhileLoading(const std::vector<std::string>& attributeNames,
+ProjectionWhileLoading::ProjectionWhileLoading(const std::vector<std::string>& attributeNames, NameLookup nameLookup,
                                                ConditionTree* selectCondition)
-    : names(attributeNames), filter(selectCondition) {}
+    : names(attributeNames), lookup(nameLookup), filter(selectCondition) {}
 
 ProjectionWhileLoading::~ProjectionWhileLoading() = default;
 
@@ -27,7 +27,7 @@ bool ProjectionWhileLoading::start(const Relation& relation) {
   projections.reset();
   test.reset();
   // A missing name or a mismatch of types is for the evaluation to report.
-  ProjectOperator::Projection projected = ProjectOperator::projectionOf(relation.getAttributes(), names);
+  ProjectOperator::Projection projected = ProjectOperator::projectionOf(relation.getAttributes(), names, lookup);
   if (projected.lacksAName()) return false;
   if (filter) {
     if (!tryBindCondition(*filter, relation.getAttributes())) return false;

@@ -21,7 +21,7 @@ namespace qerix {
 class ProjectionWhileLoading : public LoadingWork {
  public:
   // `filter` is null for a project directly over the relation.
-  ProjectionWhileLoading(const std::vector<std::string>& attributeNames, ConditionTree* filter);
+  ProjectionWhileLoading(const std::vector<std::string>& attributeNames, NameLookup lookup, ConditionTree* filter);
   ~ProjectionWhileLoading() override;
 
   std::optional<std::string_view> prepare(std::string_view values) override;
@@ -34,6 +34,7 @@ class ProjectionWhileLoading : public LoadingWork {
 
  private:
   const std::vector<std::string>& names;
+  const NameLookup lookup;
   ConditionTree* const filter;
   std::optional<CompiledCondition> test;
   AttributeList types;  // of the projected fields

@@ -9,8 +9,8 @@
 namespace qerix {
 
 SelectionProjectionOperator::SelectionProjectionOperator(std::unique_ptr<ConditionTree> selectCondition,
-                                                         std::vector<std::string> names)
-    : condition(std::move(selectCondition)), attributeNames(std::move(names)) {}
+                                                         std::vector<std::string> names, NameLookup nameLookup)
+    : condition(std::move(selectCondition)), attributeNames(std::move(names)), lookup(nameLookup) {}
 
 SelectionProjectionOperator::~SelectionProjectionOperator() = default;
 
@@ -22,7 +22,8 @@ void SelectionProjectionOperator::print(std::ostream& out) const {
 void SelectionProjectionOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/) {
   const std::unique_ptr<Relation> input = takeOperand(left);
   if (!input) return;
-  ProjectOperator::Projection projection = ProjectOperator::projectionOf(input->getAttributes(), attributeNames);
+  ProjectOperator::Projection projection =
+      ProjectOperator::projectionOf(input->getAttributes(), attributeNames, lookup);
   result = std::make_unique<Relation>(projection.attributes);
   checkConditionNames(*condition, input->getAttributes());
   if (input->isEmpty()) return;

@@ -16,11 +16,13 @@ namespace qerix {
 // only once a record passes.
 class SelectionProjectionOperator : public AlgebraOperator {
  public:
-  SelectionProjectionOperator(std::unique_ptr<ConditionTree> condition, std::vector<std::string> attributeNames);
+  SelectionProjectionOperator(std::unique_ptr<ConditionTree> condition, std::vector<std::string> attributeNames,
+                              NameLookup lookup);
   ~SelectionProjectionOperator() override;
 
   ConditionTree* getCondition() override { return condition.get(); }
   const std::vector<std::string>& getAttributeNames() const { return attributeNames; }
+  NameLookup getNameLookup() const { return lookup; }
 
   void print(std::ostream& out) const override;
   void evaluate(AlgebraOperator* left, AlgebraOperator* right) override;
@@ -29,6 +31,7 @@ class SelectionProjectionOperator : public AlgebraOperator {
  private:
   std::unique_ptr<ConditionTree> condition;
   std::vector<std::string> attributeNames;
+  NameLookup lookup;
 };
 
 }  // namespace qerix

@@ -119,6 +119,13 @@ void ExpressionParser::parse(std::string_view text, int depth) {
   parseForm(operands, *keyword);
 }
 
+// Every node of the parsed query.
+void acceptQualifiedNames(TreeNode<AlgebraOperator>& node) {
+  node.payload->acceptQualifiedNames();
+  if (node.left) acceptQualifiedNames(*node.left);
+  if (node.right) acceptQualifiedNames(*node.right);
+}
+
 }  // namespace
 
 void parseExpression(AlgebraTree& tree, std::string_view text, const RelationList& relations, QueryLanguage language) {
@@ -126,22 +133,24 @@ void parseExpression(AlgebraTree& tree, std::string_view text, const RelationLis
   std::string_view query = text;
   trim(query);
   if (query.empty()) fatal(blankQueryMessage, text);
+  TreeNode<AlgebraOperator>& above = *tree.getCurrent();
+  const bool besideAnother = above.left != nullptr;
   if (language == QueryLanguage::extended && isTextbookQuery(query)) {
     // The textbook notation stands for a prefix query: the same nodes, texts and messages.
     std::vector<SourceNote> notes;
     const std::string prefixQuery = translateTextbook(query, &notes);
-    TreeNode<AlgebraOperator>& above = *tree.getCurrent();
-    const bool besideAnother = above.left != nullptr;
+    // The prefix text is read once, however deeply it nests.
     const NestingIndex commas(prefixQuery, ',');
     ExpressionParser(tree, relations, language, commas).parse(prefixQuery, 1);
     // What the prefix text cannot say: which names are relations, attributes or literals.
     applyTextbookNotes(besideAnother ? *above.right : *above.left, notes, query);
-    return;
+  } else {
+    // Each form's arguments are found at its depth: the query is read once,
+    // however deeply it nests.
+    const NestingIndex commas(query, ',');
+    ExpressionParser(tree, relations, language, commas).parse(query, 1);
   }
-  // Each form's arguments are found at its depth: the query is read once,
-  // however deeply it nests.
-  const NestingIndex commas(query, ',');
-  ExpressionParser(tree, relations, language, commas).parse(query, 1);
+  if (language == QueryLanguage::extended) acceptQualifiedNames(besideAnother ? *above.right : *above.left);
 }
 
 }  // namespace qerix

@@ -10,8 +10,10 @@ namespace qerix {
 
 // The basic language, or the one with the textbook operators as well
 // (qerix -x): intersect(E1,E2), join(E1,E2) and join(E1,E2,C),
-// semijoin(E1,E2[,C]), antijoin(E1,E2[,C]) and divide(E1,E2). In the basic
-// language these keywords are relation names like any other text.
+// semijoin(E1,E2[,C]), antijoin(E1,E2[,C]) and divide(E1,E2), and where a
+// condition operand or a project list names no attribute exactly, "R.a"
+// names the attribute a that came from R. In the basic language these
+// keywords are relation names like any other text.
 enum class QueryLanguage { basic, extended };
 
 // Parses a query below the tree's current node: a relation name, or one of

@@ -1,5 +1,6 @@
 #include "query/program_parser.h"
 
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "query/language_table.h"
 #include "text/nesting_limit.h"
 #include "query/program_text.h"
+#include "query/textbook_notes.h"
 #include "query/textbook_parser.h"
 
 namespace qerix {
@@ -26,15 +28,21 @@ constexpr std::string_view tooManyMessage = "Tul sok ertekadas a programban (leg
 
 using NamedResults = std::unordered_map<std::string_view, const TreeNode<AlgebraOperator>*>;
 
-// Points every reference to an earlier named result at its statement.
-void bindReferences(TreeNode<AlgebraOperator>* node, const NamedResults& named) {
+// Points every reference to an earlier named result at its statement; the
+// others may have meant one of `resultNames`, for their did-you-mean.
+void bindReferences(TreeNode<AlgebraOperator>* node, const NamedResults& named,
+                    const std::shared_ptr<const std::vector<std::string>>& resultNames) {
   if (!node) return;
   if (auto* table = dynamic_cast<TableOperator*>(node->payload.get())) {
     const auto found = named.find(table->getName());
-    if (found != named.end()) table->bindTo(*found->second);
+    if (found != named.end()) {
+      table->bindTo(*found->second);
+    } else {
+      table->offerResultNames(resultNames, resultNames->size());
+    }
   }
-  bindReferences(node->left.get(), named);
-  bindReferences(node->right.get(), named);
+  bindReferences(node->left.get(), named, resultNames);
+  bindReferences(node->right.get(), named, resultNames);
 }
 
 void checkStatements(const std::vector<ProgramStatement>& statements) {
@@ -49,17 +57,24 @@ void checkStatements(const std::vector<ProgramStatement>& statements) {
   }
 }
 
-// The expression under the tree's current node, in its own notation.
-void parseStatementExpression(AlgebraTree& tree, std::string_view text, const ProgramStatement& statement,
-                              const RelationList& relations) {
+// The expression under the tree's current node, in its own notation; its
+// top node.
+TreeNode<AlgebraOperator>& parseStatementExpression(AlgebraTree& tree, std::string_view text,
+                                                    const ProgramStatement& statement, const RelationList& relations) {
+  TreeNode<AlgebraOperator>& above = *tree.getCurrent();
+  const bool besideAnother = above.left != nullptr;
   if (isTextbookQuery(statement.expression)) {
     // Positions in messages count from the program's first byte.
+    std::vector<SourceNote> notes;
     const std::string prefix =
-        translateTextbook(text.substr(0, statement.offset + statement.expression.size()), statement.offset);
+        translateTextbook(text.substr(0, statement.offset + statement.expression.size()), statement.offset, &notes);
     parseExpression(tree, prefix, relations, QueryLanguage::extended);
-    return;
+    // The names are checked as in a query of its own.
+    applyTextbookNotes(besideAnother ? *above.right : *above.left, notes, text);
+  } else {
+    parseExpression(tree, statement.expression, relations, QueryLanguage::extended);
   }
-  parseExpression(tree, statement.expression, relations, QueryLanguage::extended);
+  return besideAnother ? *above.right : *above.left;
 }
 
 }  // namespace
@@ -80,18 +95,17 @@ void parseProgram(AlgebraTree& tree, std::string_view text, const RelationList& 
   const std::vector<ProgramStatement> statements = splitProgram(text);
   checkStatements(statements);
   NamedResults named;
+  const auto resultNames = std::make_shared<std::vector<std::string>>();
   for (const ProgramStatement& statement : statements) {
     if (statement.name.empty()) {
-      TreeNode<AlgebraOperator>& parent = *tree.getCurrent();
-      parseStatementExpression(tree, text, statement, relations);
-      bindReferences(parent.right ? parent.right.get() : parent.left.get(), named);
+      bindReferences(&parseStatementExpression(tree, text, statement, relations), named, resultNames);
       return;
     }
     TreeNode<AlgebraOperator>& node = tree.insertChild(std::make_unique<NamedResultOperator>(statement.name));
-    parseStatementExpression(tree, text, statement, relations);
-    bindReferences(node.left.get(), named);
+    bindReferences(&parseStatementExpression(tree, text, statement, relations), named, resultNames);
     // Visible from the next statement on: "T <- T ..." reads the loaded T.
     named[statement.name] = &node;
+    resultNames->emplace_back(statement.name);
     tree.setCurrent(&node);
   }
 }

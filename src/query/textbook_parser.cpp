@@ -20,6 +20,7 @@ constexpr std::string_view expectedClosing = "\")\"";
 constexpr std::string_view expectedBrace = "\"}\"";
 constexpr std::string_view expectedAttribute = "attributumnev";
 constexpr std::string_view expectedOperand = "attributumnev, szam vagy 'szoveg'";
+constexpr std::string_view expectedAfterDot = "attributumnev kozvetlenul a \".\" utan";
 constexpr std::string_view expectedComparison = "osszehasonlitas (=, <>, <, <=, >, >=)";
 constexpr std::string_view expectedRenameList =
     "uj relacionev (D), vele zarojelben az uj attributumnevek (D(a,b)) vagy uj<-regi nevparok";
@@ -143,12 +144,24 @@ class TextbookParser {
 
   std::unique_ptr<SyntaxNode> parseAttributeList() {
     std::string list(expectWord(expectedAttribute));
+    readQualified(list);
     while (isSign(lexer.peek(), ",")) {
       lexer.next();
       list += ',';
       list += expectWord(expectedAttribute);
+      readQualified(list);
     }
     return SyntaxNode::leaf(list);
+  }
+
+  // A name just read may be a relation's, qualifying the attribute name
+  // that follows its dot: R.a, written without blanks.
+  void readQualified(std::string& name) {
+    if (!isSign(lexer.peek(), ".") || lexer.peek().blankBefore) return;
+    lexer.next();
+    if (lexer.peek().blankBefore) failExpected(lexer.peek(), expectedAfterDot, false);
+    name += '.';
+    name += expectWord(expectedAfterDot);
   }
 
   // N(a,b,...): the relation's new name and its attributes' by position; N
@@ -226,13 +239,16 @@ class TextbookParser {
     return SyntaxNode::condition(*comparison, std::move(first), parseOperand());
   }
 
-  // An attribute, a number as written or a quoted text.
+  // An attribute (perhaps qualified), a number as written or a quoted text.
   std::unique_ptr<SyntaxNode> parseOperand() {
     const Token token = lexer.next();
     switch (token.kind) {
-      case Token::Kind::word:
+      case Token::Kind::word: {
         if (operatorOf(token) || conditionOf(token) || findConditionKeyword(token.text)) break;
-        return SyntaxNode::leaf(token.text, LeafRole::attribute, token.offset);
+        std::string name(token.text);
+        readQualified(name);
+        return SyntaxNode::leaf(name, LeafRole::attribute, token.offset);
+      }
       case Token::Kind::number:
         return SyntaxNode::leaf(token.text, LeafRole::literal, token.offset);
       case Token::Kind::quoted:

@@ -10,8 +10,7 @@
 #include "conditions/comparison_operator.h"
 #include "model/fatal_error.h"
 #include "query/language_table.h"
-#include "query/program_parser.h"
-#include "query/textbook_parser.h"
+#include "tools/notation_words.h"
 
 namespace qerix {
 
@@ -27,40 +26,6 @@ constexpr std::string_view cannotReadAsLiteralMessage =
 using Node = TreeNode<AlgebraOperator>;
 using ConditionNode = TreeNode<LogicalOperator>;
 
-bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// A word of the textbook notation: a letter or "_", then letters, digits, "_".
-bool isPlainWord(std::string_view text) {
-  if (text.empty() || !isLetter(text.front())) return false;
-  for (std::size_t index = 0; index < text.size(); ++index) {
-    if (!isLetter(text[index]) && !isDigit(text[index])) return false;
-    if (text[index] == '_' && index + 1 < text.size() && text[index + 1] == '{') return false;
-  }
-  return true;
-}
-
-// A number as the textbook notation reads one: digits, perhaps "-" before
-// them and a decimal part after them.
-bool isNumberText(std::string_view text) {
-  if (text.starts_with('-')) text.remove_prefix(1);
-  std::size_t index = 0;
-  while (index < text.size() && isDigit(text[index])) ++index;
-  if (index == 0) return false;
-  if (index == text.size()) return true;
-  if (text[index] != '.' || index + 1 == text.size()) return false;
-  for (++index; index < text.size(); ++index) {
-    if (!isDigit(text[index])) return false;
-  }
-  return true;
-}
-
-// A literal the textbook notation can quote: one the prefix notation holds,
-// with no quote or line end inside its quotes.
-bool isQuotable(std::string_view literal) {
-  return fitsPrefixOperand(literal) && literal.find_first_of("'\n") == std::string_view::npos;
-}
-
 class NotationPrinter {
  public:
   NotationPrinter(Notation chosen, const RelationList& relations) : notation(chosen) {
@@ -68,17 +33,26 @@ class NotationPrinter {
       const AttributeList& attributes = relation->getAttributes();
       for (int position = 1; position <= attributes.getAttributeCount(); ++position) {
         knownAttributes.emplace(attributes.getAttributeName(position));
+        knownQualifiedNames.insert(relation->getName() + "." + std::string(attributes.getAttributeName(position)));
       }
     }
   }
 
   void collectNames(const Node* node) {
     if (!node) return;
-    if (const auto* project = dynamic_cast<const ProjectOperator*>(node->payload.get())) {
+    const AlgebraOperator* payload = node->payload.get();
+    if (const auto* project = dynamic_cast<const ProjectOperator*>(payload)) {
       for (const std::string& name : project->getAttributeNames()) knownAttributes.insert(name);
-    } else if (const auto* rename = dynamic_cast<const RenameOperator*>(node->payload.get())) {
-      for (const std::string& name : rename->getNewAttributeNames()) knownAttributes.insert(name);
-    } else if (const auto* renamed = dynamic_cast<const AttributeRenameOperator*>(node->payload.get())) {
+    } else if (const auto* rename = dynamic_cast<const RenameOperator*>(payload)) {
+      for (const std::string& name : rename->getNewAttributeNames()) {
+        knownAttributes.insert(name);
+        knownQualifiedNames.insert(rename->getNewName() + "." + name);
+      }
+    } else if (const auto* renamed = dynamic_cast<const RelationRenameOperator*>(payload)) {
+      namesWithoutList.insert(renamed->getNewName());
+    } else if (const auto* named = dynamic_cast<const NamedResultOperator*>(payload)) {
+      namesWithoutList.insert(named->getName());
+    } else if (const auto* renamed = dynamic_cast<const AttributeRenameOperator*>(payload)) {
       for (const auto& pair : renamed->getPairs()) knownAttributes.insert(pair.first);
     }
     collectNames(node->left.get());
@@ -119,38 +93,10 @@ class NotationPrinter {
   std::string name(std::string_view text) const {
     if (notation == Notation::prefix) return std::string(text);
     if (notation == Notation::textbook) {
-      if (!isPlainWord(text) || isReservedName(text)) fatal(cannotWriteMessage, text);
+      if (!isNameWord(text)) fatal(cannotWriteMessage, text);
       return std::string(text);
     }
     return latexEscaped(text);
-  }
-
-  // In math mode a blank needs its command; in \text it is itself.
-  static std::string latexEscaped(std::string_view text, bool math = true) {
-    std::string escaped;
-    for (const char c : text) {
-      switch (c) {
-        case '_': case '#': case '$': case '%': case '&': case '{': case '}':
-          escaped += '\\';
-          escaped += c;
-          break;
-        case '~':
-          escaped += "\\textasciitilde{}";
-          break;
-        case '^':
-          escaped += "\\textasciicircum{}";
-          break;
-        case '\\':
-          escaped += "\\textbackslash{}";
-          break;
-        case ' ':
-          escaped += math ? "\\ " : " ";
-          break;
-        default:
-          escaped += c;
-      }
-    }
-    return escaped;
   }
 
   // `lowest`: the precedence below which a binary form needs parentheses.
@@ -210,7 +156,7 @@ class NotationPrinter {
   void writeParameter(const Node& node, const OperatorEntry& entry) {
     switch (entry.form) {
       case OperatorForm::withAttributeList:
-        writeNames(static_cast<const ProjectOperator&>(*node.payload).getAttributeNames());
+        writeNames(static_cast<const ProjectOperator&>(*node.payload).getAttributeNames(), true);
         return;
       case OperatorForm::withRenameList: {
         const auto& rename = static_cast<const RenameOperator&>(*node.payload);
@@ -220,15 +166,31 @@ class NotationPrinter {
         out += ')';
         return;
       }
+      case OperatorForm::withRelationName:
+        out += name(static_cast<const RelationRenameOperator&>(*node.payload).getNewName());
+        return;
+      case OperatorForm::withRenamePairs: {
+        const auto& pairs = static_cast<const AttributeRenameOperator&>(*node.payload).getPairs();
+        const std::string_view arrow = spell(assignmentWords, assignmentSymbols, assignmentLatex);
+        for (std::size_t index = 0; index < pairs.size(); ++index) {
+          if (index > 0) out += ',';
+          out += name(pairs[index].first);
+          out += notation == Notation::latex ? " " + std::string(arrow) + " " : std::string(arrow);
+          out += name(pairs[index].second);
+        }
+        return;
+      }
       default:
         writeCondition(*node.payload->getCondition()->getRoot().left, 0);
     }
   }
 
-  void writeNames(const std::vector<std::string>& names) {
+  // A project's list may hold qualified names, a rename's may not.
+  void writeNames(const std::vector<std::string>& names, bool qualified = false) {
     for (std::size_t index = 0; index < names.size(); ++index) {
       if (index > 0) out += ',';
-      out += name(names[index]);
+      const bool qualifiedName = qualified && notation == Notation::textbook && isWrittenName(names[index]);
+      out += qualifiedName ? names[index] : name(names[index]);
     }
   }
 
@@ -289,25 +251,40 @@ class NotationPrinter {
     if (parenthesized) out += ')';
   }
 
-  // The prefix notation reads an operand that names an attribute as the
-  // attribute, so a quoted text of that name has no prefix form.
+  // The prefix notation reads an operand that names an attribute (or, with
+  // -x, an attribute a of R as "R.a") as the attribute, so a quoted text of
+  // that name has no prefix form.
   std::string_view prefixOperand(std::string_view text, OperandKind kind) const {
-    if (kind == OperandKind::literal && knownAttributes.contains(std::string(text))) {
-      fatal(cannotReadAsLiteralMessage, text);
-    }
+    if (kind != OperandKind::literal) return text;
+    const std::size_t dot = text.rfind('.');
+    const bool qualified = dot != std::string_view::npos && knownAttributes.contains(std::string(text.substr(dot + 1)));
+    if (qualified || knownAttributes.contains(std::string(text))) fatal(cannotReadAsLiteralMessage, text);
     return text;
   }
 
   std::string operand(std::string_view text) const {
     if (isNumberText(text)) return std::string(text);
-    if (knownAttributes.contains(std::string(text)) && isPlainWord(text) && !isReservedName(text)) return name(text);
+    if (knownAttributes.contains(std::string(text)) && isNameWord(text)) return name(text);
+    if (isKnownQualifiedName(text)) return notation == Notation::latex ? latexEscaped(text) : std::string(text);
     if (notation == Notation::latex) return "\\text{'" + latexEscaped(text, false) + "'}";
     if (!isQuotable(text)) fatal(cannotQuoteMessage, text);
     return "'" + std::string(text) + "'";
   }
 
+  // R.a, where R is a relation or a rename that lists a, or a result or a
+  // rename whose attributes the query does not list, and a an attribute.
+  bool isKnownQualifiedName(std::string_view text) const {
+    const std::size_t dot = text.find('.');
+    if (dot == std::string_view::npos || !isWrittenName(text)) return false;
+    return knownQualifiedNames.contains(std::string(text)) ||
+           (namesWithoutList.contains(std::string(text.substr(0, dot))) &&
+            knownAttributes.contains(std::string(text.substr(dot + 1))));
+  }
+
   Notation notation;
   std::unordered_set<std::string> knownAttributes;
+  std::unordered_set<std::string> knownQualifiedNames;
+  std::unordered_set<std::string> namesWithoutList;
   std::string out;
 };
 

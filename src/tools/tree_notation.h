@@ -18,8 +18,9 @@ bool readNotation(std::string_view name, Notation& notation);
 // with the spellings the language table lists first. The prefix and
 // textbook texts read back, with -x, into the same tree. In the textbook
 // notation a condition operand stands unquoted when it is a number or names
-// an attribute of a relation in `relations` or of the query's own lists, in
-// quotes otherwise. Ends the run with a message quoting the text that the
+// an attribute of a relation in `relations` or of the query's own lists, or
+// is such an attribute qualified (R.a) by a relation, rename or result that
+// may have it; in quotes otherwise. Ends the run with a message quoting the text that the
 // textbook notation cannot hold (a relation or attribute name that is no
 // plain name, a literal it cannot quote). The LaTeX, one formula per line,
 // writes texts as \text{'...'} (amsmath) and needs amssymb for \ltimes.

@@ -63,5 +63,11 @@ TEST(EditDistanceBelow, ASpentBudgetAnswersTheBoundFromThenOn) {
   EXPECT_EQ(editDistanceBelow("a", "b", 10, budget), 10u);
 }
 
+TEST(DidYouMeanOneOf, ListsEveryNameTheLastAfterVagy) {
+  EXPECT_EQ(didYouMeanOneOf({}), "");
+  EXPECT_EQ(didYouMeanOneOf({"R.a"}), "; erre gondolt: \"R.a\"?");
+  EXPECT_EQ(didYouMeanOneOf({"R.a", "S.a", "T.a"}), "; erre gondolt: \"R.a\", \"S.a\" vagy \"T.a\"?");
+}
+
 }  // namespace
 }  // namespace qerix

@@ -18,7 +18,7 @@
 #include "exec/pieces/record_pieces.h"
 #include "model/record.h"
 #include "plan/planner.h"
-#include "query/expression_parser.h"
+#include "query/query_parser.h"
 
 namespace qerix::test {
 
@@ -68,7 +68,7 @@ std::string conditionValues(std::string_view condition, const Relation& relation
 std::unique_ptr<Relation> evaluateQuery(std::string_view query, const RelationList& relations, Evaluation evaluation,
                                         QueryLanguage language) {
   AlgebraTree tree(std::make_unique<DummyOperator>());
-  parseExpression(tree, query, relations, language);
+  parseQuery(tree, query, relations, language);
   if (evaluation == Evaluation::planned) Planner::plan(tree);
   EvaluateVisitor evaluator;
   tree.walkPostOrder(evaluator);

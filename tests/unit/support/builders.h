@@ -54,8 +54,8 @@ std::string conditionValues(std::string_view condition, const Relation& relation
 // node by node, each node's plain evaluation.
 enum class Evaluation { planned, plain };
 
-// Parses the query over the relations and evaluates it; the result is null
-// when the query yields no relation.
+// Parses the query (with -x, perhaps a program) over the relations and
+// evaluates it; the result is null when the query yields no relation.
 std::unique_ptr<Relation> evaluateQuery(std::string_view query, const RelationList& relations,
                                         Evaluation evaluation = Evaluation::planned,
                                         QueryLanguage language = QueryLanguage::basic);
