@@ -60,9 +60,14 @@ struct Invocation {
   QueryLanguage language = QueryLanguage::basic;
 };
 
+bool isExtendedOption(std::string_view argument) { return argument == "-x" || argument == "--extended"; }
+
 Invocation readArguments(std::span<const std::string_view> arguments) {
-  if (arguments.size() == 2) return {arguments[0], arguments[1]};
-  if (arguments.size() == 3 && (arguments[0] == "-x" || arguments[0] == "--extended")) {
+  // `qerix -x in.txt` left out the output file: read as the input "-x" and
+  // the output "in.txt", it would write over the input the user meant.
+  // A file of that name is still ./-x.
+  if (arguments.size() == 2 && !isExtendedOption(arguments[0])) return {arguments[0], arguments[1]};
+  if (arguments.size() == 3 && isExtendedOption(arguments[0])) {
     return {arguments[1], arguments[2], QueryLanguage::extended};
   }
   fatal(usageMessage);

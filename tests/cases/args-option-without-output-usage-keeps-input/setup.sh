@@ -1,0 +1,1 @@
+printf 'R\n\nR(a int)\n2\n' > ./-x
