@@ -4,6 +4,7 @@
 #include <numeric>
 #include <string>
 
+#include "algebra/named_rename_operators.h"
 #include "algebra/project_operator.h"
 #include "algebra/table_operator.h"
 #include "conditions/comparison_operator.h"
@@ -43,6 +44,9 @@ class NoteReader {
     }
     if (auto* project = dynamic_cast<ProjectOperator*>(&payload)) {
       project->setNamePlaces(takePlaces(project->getAttributeNames().size()));
+    }
+    if (auto* rename = dynamic_cast<AttributeRenameOperator*>(&payload)) {
+      rename->setOldNamePlaces(takePlaces(rename->getPairs().size()));
     }
     if (ConditionTree* condition = payload.getCondition()) visitConditions(&condition->getRoot());
   }

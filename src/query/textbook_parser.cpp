@@ -175,11 +175,13 @@ class TextbookParser {
     std::string list(expectWord(expectedRenameList));
     if (isAssignment(lexer.peek())) {
       chosen = findOperatorKeyword("renameattribute", true);
+      std::vector<SourceNote> oldNames;
       while (true) {
         lexer.next();  // the arrow, seen before
         list += "<-";
+        oldNames.push_back(listedName());
         list += expectWord(expectedAttribute);
-        if (!isSign(lexer.peek(), ",")) return SyntaxNode::leaf(list);
+        if (!isSign(lexer.peek(), ",")) return SyntaxNode::list(list, std::move(oldNames));
         lexer.next();
         list += ',';
         list += expectWord(expectedAttribute);

@@ -14,7 +14,7 @@ namespace qerix {
 // made once the relations are known: that a relation is loaded, that a word
 // of a condition is an attribute of its operand, that a quoted text is a
 // literal even where an attribute bears its name, that a name of a project
-// list finds one attribute.
+// list or an old name of a rename by name finds one attribute.
 enum class LeafRole { text, relation, literal, attribute, listedName };
 
 // A leaf with a role, in the order the prefix query writes them.
