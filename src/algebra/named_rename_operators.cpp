@@ -4,6 +4,7 @@
 
 #include "model/edit_distance.h"
 #include "model/fatal_error.h"
+#include "model/name_check.h"
 #include "text/text_helpers.h"
 
 namespace qerix {
@@ -13,6 +14,8 @@ namespace {
 constexpr std::string_view emptyRelationNameMessage = "Hibas atnevezes, ures relacionev: ";
 constexpr std::string_view malformedPairMessage = "Hibas atnevezes, uj<-regi alaku nevpar kell: ";
 constexpr std::string_view unknownOldNameMessage = "Hibas atnevezes, nincs ilyen attributum: ";
+constexpr std::string_view unknownOldNameAtMessage = "Hibas atnevezes, nincs ilyen attributum (";
+constexpr std::string_view sharedOldNameMessage = "Hibas atnevezes, tobb attributum neve is ez (";
 constexpr std::string_view arrow = "<-";
 
 }  // namespace
@@ -59,20 +62,32 @@ void AttributeRenameOperator::print(std::ostream& out) const {
   out << '\n';
 }
 
+int AttributeRenameOperator::positionOf(const AttributeList& attributes, std::size_t index) const {
+  const std::string& oldName = pairs[index].second;
+  // Old names are plain names: a rename list cannot hold a qualified one.
+  if (index < oldNamePlaces.size()) {
+    return findOnlyAttribute(attributes, oldName, NameLookup::plain, oldNamePlaces[index],
+                             {unknownOldNameAtMessage, sharedOldNameMessage});
+  }
+  const int position = attributes.getAttributeIndex(oldName);
+  if (position == 0) {
+    fatal(std::string(unknownOldNameMessage) + quotedText(oldName) +
+          didYouMean(oldName, attributes.getAttributeNames()));
+  }
+  return position;
+}
+
 void AttributeRenameOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/) {
   result = takeOperand(left);
   if (!result) return;
   // Every old name is looked up before any is changed.
   std::vector<int> positions;
-  for (const auto& [newName, oldName] : pairs) {
-    const int position = result->getAttributeIndex(oldName);
-    if (position == 0) {
-      fatal(std::string(unknownOldNameMessage) + quotedText(oldName) +
-            didYouMean(oldName, result->getAttributes().getAttributeNames()));
-    }
-    positions.push_back(position);
+  for (std::size_t index = 0; index < pairs.size(); ++index) {
+    positions.push_back(positionOf(result->getAttributes(), index));
   }
-  for (std::size_t index = 0; index < pairs.size(); ++index) result->setAttributeName(positions[index], pairs[index].first);
+  for (std::size_t index = 0; index < pairs.size(); ++index) {
+    result->setAttributeName(positions[index], pairs[index].first);
+  }
 }
 
 }  // namespace qerix

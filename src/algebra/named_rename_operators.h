@@ -36,6 +36,9 @@ class AttributeRenameOperator : public AlgebraOperator {
   void setRenamePairs(std::string_view text);
   // New name, then old name, in the order written.
   const std::vector<std::pair<std::string, std::string>>& getPairs() const { return pairs; }
+  // From a textbook query: where each old name stood ("1. sor 5. oszlop").
+  // Each must then find exactly one attribute, and the messages say where.
+  void setOldNamePlaces(std::vector<std::string> places) { oldNamePlaces = std::move(places); }
 
   void print(std::ostream& out) const override;
   // Ends the run when an old name is no attribute of the operand.
@@ -43,7 +46,11 @@ class AttributeRenameOperator : public AlgebraOperator {
   std::string_view getKeyword() const override { return "renameattribute"; }
 
  private:
+  // The position of the attribute that the old name of pair `index` renames.
+  int positionOf(const AttributeList& attributes, std::size_t index) const;
+
   std::vector<std::pair<std::string, std::string>> pairs;
+  std::vector<std::string> oldNamePlaces;  // empty for a prefix list
 };
 
 }  // namespace qerix

@@ -5,12 +5,15 @@
 
 #include "exec/sort/distinct_projections.h"
 #include "model/fatal_error.h"
+#include "model/name_check.h"
 #include "text/text_helpers.h"
 
 namespace qerix {
 
 namespace {
 constexpr std::string_view blankNameMessage = "Hibas projekcio, ures attributumnev: ";
+constexpr std::string_view unknownNameMessage = "Hibas projekcio, nincs ilyen attributum (";
+constexpr std::string_view sharedNameMessage = "Hibas projekcio, tobb attributum neve is ez (";
 }  // namespace
 
 void ProjectOperator::setAttributeNames(std::string_view text) {
@@ -35,6 +38,21 @@ void printProject(std::ostream& out, const std::vector<std::string>& attributeNa
 
 void ProjectOperator::print(std::ostream& out) const { printProject(out, attributeNames); }
 
+void checkProjectNames(const AttributeList& input, const std::vector<std::string>& names, NameLookup lookup,
+                       const std::vector<std::string>& places) {
+  for (std::size_t index = 0; index < names.size() && index < places.size(); ++index) {
+    findOnlyAttribute(input, names[index], lookup, places[index], {unknownNameMessage, sharedNameMessage});
+  }
+}
+
+bool passesProjectNames(const AttributeList& input, const std::vector<std::string>& names, NameLookup lookup,
+                        const std::vector<std::string>& places) {
+  for (std::size_t index = 0; index < names.size() && index < places.size(); ++index) {
+    if (input.countAttributesFound(names[index], lookup) != 1) return false;
+  }
+  return true;
+}
+
 ProjectOperator::Projection ProjectOperator::projectionOf(const AttributeList& input,
                                                           const std::vector<std::string>& names, NameLookup lookup) {
   std::set<int> positions;
@@ -49,6 +67,7 @@ ProjectOperator::Projection ProjectOperator::projectionOf(const AttributeList& i
 void ProjectOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/) {
   const std::unique_ptr<Relation> input = takeOperand(left);
   if (!input) return;
+  checkProjectNames(input->getAttributes(), attributeNames, lookup, namePlaces);
   Projection projection = projectionOf(input->getAttributes(), attributeNames, lookup);
   result = std::make_unique<Relation>(projection.attributes);
   if (input->isEmpty()) return;

@@ -1,10 +1,8 @@
 #include "conditions/comparison_operator.h"
 
-#include <vector>
-
 #include "model/attribute_list.h"
-#include "model/edit_distance.h"
 #include "model/fatal_error.h"
+#include "model/name_check.h"
 #include "model/record.h"
 #include "model/record_order.h"
 
@@ -14,26 +12,6 @@ namespace {
 constexpr std::string_view typeMismatchMessage = "Nem azonos a ket attributum tipusa!";
 constexpr std::string_view unknownAttributeMessage = "Hibas feltetel, nincs ilyen attributum (";
 constexpr std::string_view sharedAttributeMessage = "Hibas feltetel, tobb attributum neve is ez (";
-
-// The closest plain name or, where qualified names are read, qualified one.
-[[noreturn]] void failUnknownAttribute(std::string_view name, std::string_view place, const AttributeList& attributes,
-                                       NameLookup lookup) {
-  std::vector<std::string_view> candidates = attributes.getAttributeNames();
-  const std::vector<std::string> qualified =
-      lookup == NameLookup::qualified ? attributes.getQualifiedNames() : std::vector<std::string>();
-  candidates.insert(candidates.end(), qualified.begin(), qualified.end());
-  fatal(std::string(unknownAttributeMessage) + std::string(place) + "): " + quotedText(name) +
-        didYouMean(name, candidates));
-}
-
-// A name several attributes bear, and the qualified names that tell them apart.
-[[noreturn]] void failSharedName(std::string_view name, std::string_view place, const AttributeList& attributes,
-                                 NameLookup lookup) {
-  const std::vector<std::string> meant =
-      lookup == NameLookup::qualified ? attributes.qualifiedNamesTellingApart(name) : std::vector<std::string>();
-  fatal(std::string(sharedAttributeMessage) + std::string(place) + "): " + quotedText(name) + didYouMeanOneOf(meant));
-}
-
 }  // namespace
 
 void failTypeMismatch() { fatal(typeMismatchMessage); }
@@ -50,14 +28,9 @@ int ComparisonOperator::positionOf(const std::string& operand, const OperandSour
   switch (source.kind) {
     case OperandKind::literal:
       return 0;
-    case OperandKind::attribute: {
-      const int position = attributes.findAttribute(operand, lookup);
-      if (position == 0) failUnknownAttribute(operand, source.place, attributes, lookup);
-      if (attributes.countAttributesFound(operand, lookup) > 1) {
-        failSharedName(operand, source.place, attributes, lookup);
-      }
-      return position;
-    }
+    case OperandKind::attribute:
+      return findOnlyAttribute(attributes, operand, lookup, source.place,
+                               {unknownAttributeMessage, sharedAttributeMessage});
     case OperandKind::nameOrLiteral:
       break;
   }

@@ -18,11 +18,12 @@ std::unique_ptr<LoadingWork> workWhileLoading(AlgebraOperator& node) {
     return std::make_unique<SelectionWhileLoading>(*select->getCondition());
   }
   if (auto* project = dynamic_cast<ProjectOperator*>(&node)) {
-    return std::make_unique<ProjectionWhileLoading>(project->getAttributeNames(), project->getNameLookup(), nullptr);
+    return std::make_unique<ProjectionWhileLoading>(project->getAttributeNames(), project->getNameLookup(),
+                                                    project->getNamePlaces(), nullptr);
   }
   if (auto* fused = dynamic_cast<SelectionProjectionOperator*>(&node)) {
     return std::make_unique<ProjectionWhileLoading>(fused->getAttributeNames(), fused->getNameLookup(),
-                                                    fused->getCondition());
+                                                    fused->getNamePlaces(), fused->getCondition());
   }
   return nullptr;
 }

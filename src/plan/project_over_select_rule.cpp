@@ -11,7 +11,7 @@ bool ProjectOverSelectRule::rewrite(PlanNode& node, QueryPlan& /*plan*/) const {
   auto* select = nodeAs<SelectOperator>(node.left.get());
   if (!project || !select) return false;
   auto fused = std::make_unique<SelectionProjectionOperator>(select->takeCondition(), project->getAttributeNames(),
-                                                             project->getNameLookup());
+                                                             project->getNameLookup(), project->getNamePlaces());
   absorbLeftChild(node);
   replacePayload(node, std::move(fused));
   return true;

@@ -5,8 +5,9 @@
 namespace qerix {
 
 ProjectionWhileLoading::ProjectionWhileLoading(const std::vector<std::string>& attributeNames, NameLookup nameLookup,
+                                               const std::vector<std::string>& namePlaces,
                                                ConditionTree* selectCondition)
-    : names(attributeNames), lookup(nameLookup), filter(selectCondition) {}
+    : names(attributeNames), lookup(nameLookup), places(namePlaces), filter(selectCondition) {}
 
 ProjectionWhileLoading::~ProjectionWhileLoading() = default;
 
@@ -26,7 +27,8 @@ std::unique_ptr<Relation> ProjectionWhileLoading::resultFor(const Relation& /*in
 bool ProjectionWhileLoading::start(const Relation& relation) {
   projections.reset();
   test.reset();
-  // A missing name or a mismatch of types is for the evaluation to report.
+  // A missing or shared name or a mismatch of types is for the evaluation to report.
+  if (!passesProjectNames(relation.getAttributes(), names, lookup, places)) return false;
   ProjectOperator::Projection projected = ProjectOperator::projectionOf(relation.getAttributes(), names, lookup);
   if (projected.lacksAName()) return false;
   if (filter) {

@@ -20,8 +20,10 @@ namespace qerix {
 // are handed over to the thread that removes the duplicates.
 class ProjectionWhileLoading : public LoadingWork {
  public:
-  // `filter` is null for a project directly over the relation.
-  ProjectionWhileLoading(const std::vector<std::string>& attributeNames, NameLookup lookup, ConditionTree* filter);
+  // `filter` is null for a project directly over the relation; `namePlaces`
+  // are the project's, as for checkProjectNames.
+  ProjectionWhileLoading(const std::vector<std::string>& attributeNames, NameLookup lookup,
+                         const std::vector<std::string>& namePlaces, ConditionTree* filter);
   ~ProjectionWhileLoading() override;
 
   std::optional<std::string_view> prepare(std::string_view values) override;
@@ -35,6 +37,7 @@ class ProjectionWhileLoading : public LoadingWork {
  private:
   const std::vector<std::string>& names;
   const NameLookup lookup;
+  const std::vector<std::string>& places;
   ConditionTree* const filter;
   std::optional<CompiledCondition> test;
   AttributeList types;  // of the projected fields

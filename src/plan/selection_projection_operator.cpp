@@ -9,8 +9,12 @@
 namespace qerix {
 
 SelectionProjectionOperator::SelectionProjectionOperator(std::unique_ptr<ConditionTree> selectCondition,
-                                                         std::vector<std::string> names, NameLookup nameLookup)
-    : condition(std::move(selectCondition)), attributeNames(std::move(names)), lookup(nameLookup) {}
+                                                         std::vector<std::string> names, NameLookup nameLookup,
+                                                         std::vector<std::string> places)
+    : condition(std::move(selectCondition)),
+      attributeNames(std::move(names)),
+      lookup(nameLookup),
+      namePlaces(std::move(places)) {}
 
 SelectionProjectionOperator::~SelectionProjectionOperator() = default;
 
@@ -26,8 +30,13 @@ void SelectionProjectionOperator::evaluate(AlgebraOperator* left, AlgebraOperato
       ProjectOperator::projectionOf(input->getAttributes(), attributeNames, lookup);
   result = std::make_unique<Relation>(projection.attributes);
   checkConditionNames(*condition, input->getAttributes());
-  if (input->isEmpty()) return;
+  // In the order of the select and the project it stands for.
+  if (input->isEmpty()) {
+    checkProjectNames(input->getAttributes(), attributeNames, lookup, namePlaces);
+    return;
+  }
   bindCondition(*condition, input->getAttributes());
+  checkProjectNames(input->getAttributes(), attributeNames, lookup, namePlaces);
   CompiledCondition filter(*condition);
   // Copying the first record that passes reads field 0.
   const bool readsFieldZero = projection.lacksAName();

@@ -13,16 +13,19 @@ namespace qerix {
 // What project(select(E,C),L) gives, in one pass over E: each record is
 // tested and, if it passes, projected. As in the two nodes it stands for, C
 // is bound before anything is projected, and a name E lacks ends the run
-// only once a record passes.
+// only once a record passes; the names of a textbook list are checked once C
+// is bound (or, without records, its names checked).
 class SelectionProjectionOperator : public AlgebraOperator {
  public:
+  // `namePlaces`: the project's (ProjectOperator::getNamePlaces).
   SelectionProjectionOperator(std::unique_ptr<ConditionTree> condition, std::vector<std::string> attributeNames,
-                              NameLookup lookup);
+                              NameLookup lookup, std::vector<std::string> namePlaces);
   ~SelectionProjectionOperator() override;
 
   ConditionTree* getCondition() override { return condition.get(); }
   const std::vector<std::string>& getAttributeNames() const { return attributeNames; }
   NameLookup getNameLookup() const { return lookup; }
+  const std::vector<std::string>& getNamePlaces() const { return namePlaces; }
 
   void print(std::ostream& out) const override;
   void evaluate(AlgebraOperator* left, AlgebraOperator* right) override;
@@ -32,6 +35,7 @@ class SelectionProjectionOperator : public AlgebraOperator {
   std::unique_ptr<ConditionTree> condition;
   std::vector<std::string> attributeNames;
   NameLookup lookup;
+  std::vector<std::string> namePlaces;
 };
 
 }  // namespace qerix

@@ -4,6 +4,8 @@
 #include <numeric>
 #include <string>
 
+#include "algebra/named_rename_operators.h"
+#include "algebra/project_operator.h"
 #include "algebra/table_operator.h"
 #include "conditions/comparison_operator.h"
 #include "query/textbook_lexer.h"
@@ -40,10 +42,25 @@ class NoteReader {
     if (auto* table = dynamic_cast<TableOperator*>(&payload); table && next < notes.size()) {
       table->requireRelation(places[next++]);
     }
+    if (auto* project = dynamic_cast<ProjectOperator*>(&payload)) {
+      project->setNamePlaces(takePlaces(project->getAttributeNames().size()));
+    }
+    if (auto* rename = dynamic_cast<AttributeRenameOperator*>(&payload)) {
+      rename->setOldNamePlaces(takePlaces(rename->getPairs().size()));
+    }
     if (ConditionTree* condition = payload.getCondition()) visitConditions(&condition->getRoot());
   }
 
  private:
+  // The places of a list's names, which come one after the other.
+  std::vector<std::string> takePlaces(std::size_t count) {
+    if (notes.size() - next < count) return {};
+    std::vector<std::string> taken(places.begin() + static_cast<std::ptrdiff_t>(next),
+                                   places.begin() + static_cast<std::ptrdiff_t>(next + count));
+    next += count;
+    return taken;
+  }
+
   // Pre-order: a comparison's operands come right after its keyword.
   void visitConditions(TreeNode<LogicalOperator>* node) {
     if (!node) return;

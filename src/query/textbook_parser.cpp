@@ -143,16 +143,21 @@ class TextbookParser {
   }
 
   std::unique_ptr<SyntaxNode> parseAttributeList() {
+    std::vector<SourceNote> names{listedName()};
     std::string list(expectWord(expectedAttribute));
     readQualified(list);
     while (isSign(lexer.peek(), ",")) {
       lexer.next();
       list += ',';
+      names.push_back(listedName());
       list += expectWord(expectedAttribute);
       readQualified(list);
     }
-    return SyntaxNode::leaf(list);
+    return SyntaxNode::list(list, std::move(names));
   }
+
+  // The note of the name that begins at the next token.
+  SourceNote listedName() const { return SourceNote{LeafRole::listedName, lexer.peek().offset}; }
 
   // A name just read may be a relation's, qualifying the attribute name
   // that follows its dot: R.a, written without blanks.
@@ -170,11 +175,13 @@ class TextbookParser {
     std::string list(expectWord(expectedRenameList));
     if (isAssignment(lexer.peek())) {
       chosen = findOperatorKeyword("renameattribute", true);
+      std::vector<SourceNote> oldNames;
       while (true) {
         lexer.next();  // the arrow, seen before
         list += "<-";
+        oldNames.push_back(listedName());
         list += expectWord(expectedAttribute);
-        if (!isSign(lexer.peek(), ",")) return SyntaxNode::leaf(list);
+        if (!isSign(lexer.peek(), ",")) return SyntaxNode::list(list, std::move(oldNames));
         lexer.next();
         list += ',';
         list += expectWord(expectedAttribute);

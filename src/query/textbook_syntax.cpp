@@ -8,7 +8,14 @@ namespace qerix {
 std::unique_ptr<SyntaxNode> SyntaxNode::leaf(std::string_view text, LeafRole role, std::size_t offset) {
   auto node = std::make_unique<SyntaxNode>();
   node->text = text;
-  node->note = SourceNote{role, offset};
+  if (role != LeafRole::text) node->leafNotes.push_back(SourceNote{role, offset});
+  return node;
+}
+
+std::unique_ptr<SyntaxNode> SyntaxNode::list(std::string_view text, std::vector<SourceNote> names) {
+  auto node = std::make_unique<SyntaxNode>();
+  node->text = text;
+  node->leafNotes = std::move(names);
   return node;
 }
 
@@ -37,7 +44,7 @@ std::unique_ptr<SyntaxNode> SyntaxNode::condition(const ConditionEntry& entry, s
 void SyntaxNode::writePrefix(std::string& out, std::vector<SourceNote>* notes) const {
   if (keyword.empty()) {
     out += text;
-    if (notes && note.role != LeafRole::text) notes->push_back(note);
+    if (notes) notes->insert(notes->end(), leafNotes.begin(), leafNotes.end());
     return;
   }
   out += keyword;

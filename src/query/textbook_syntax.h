@@ -13,8 +13,9 @@ namespace qerix {
 // What a leaf of a textbook query names, for the checks that can only be
 // made once the relations are known: that a relation is loaded, that a word
 // of a condition is an attribute of its operand, that a quoted text is a
-// literal even where an attribute bears its name.
-enum class LeafRole { text, relation, literal, attribute };
+// literal even where an attribute bears its name, that a name of a project
+// list or an old name of a rename by name finds one attribute.
+enum class LeafRole { text, relation, literal, attribute, listedName };
 
 // A leaf with a role, in the order the prefix query writes them.
 struct SourceNote {
@@ -29,6 +30,8 @@ struct SourceNote {
 struct SyntaxNode {
   static std::unique_ptr<SyntaxNode> leaf(std::string_view text, LeafRole role = LeafRole::text,
                                           std::size_t offset = 0);
+  // A leaf that holds several names, each with its note.
+  static std::unique_ptr<SyntaxNode> list(std::string_view text, std::vector<SourceNote> names);
   static std::unique_ptr<SyntaxNode> operation(const OperatorEntry& entry, std::unique_ptr<SyntaxNode> first,
                                                std::unique_ptr<SyntaxNode> second,
                                                std::unique_ptr<SyntaxNode> parameter);
@@ -43,7 +46,7 @@ struct SyntaxNode {
   std::string text;
   std::vector<std::unique_ptr<SyntaxNode>> parts;
   int depth = 0;  // nested forms of its kind: operators, or condition forms
-  SourceNote note;  // of a leaf
+  std::vector<SourceNote> leafNotes;  // of a leaf, of the names it holds
 };
 
 // The spelling of `word` in the language that is closest to it, when it is

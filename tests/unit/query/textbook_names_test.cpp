@@ -48,6 +48,28 @@ TEST(TextbookNames, NamesAreCheckedWhetherOrNotThereAreRecords) {
   }
 }
 
+// The names of a project list or of a rename by name follow their operand's
+// notes and come before those of the nodes above: each name gets its own
+// place, and the names of the other lists and conditions theirs.
+TEST(TextbookNames, ListNamesTakeTheirOwnPlaces) {
+  const RelationList relations = relationList(makeRelation("R(a string, b string)", {"x,y", "z,w"}),
+                                              makeRelation("S(c string)", {"x"}), makeRelation("E(a string)", {}));
+  for (const Evaluation evaluation : {Evaluation::planned, Evaluation::plain}) {
+    EXPECT_EQ(textbookOutcome("π_{a, R.b}(σ_{a = 'x'}(R)) ⋈_{a = c} π_{c}(S)", relations, evaluation),
+              "(a string, b string, c string)\nx,y,x\n");
+    EXPECT_EQ(textbookOutcome("π_{b, a}(σ_{a = 'x'}(R)) ⋈_{a = c} π_{c, cc}(S)", relations, evaluation),
+              "fatal: Hibas projekcio, nincs ilyen attributum (1. sor 42. oszlop): \"cc\"; erre gondolt: \"c\"?");
+    EXPECT_EQ(textbookOutcome("π_{a}(E × E)", relations, evaluation),
+              "fatal: Hibas projekcio, tobb attributum neve is ez (1. sor 4. oszlop): \"a\"");
+    EXPECT_EQ(textbookOutcome("ρ_{e←b}(π_{a, b}(R)) ⋈_{a = c} ρ_{d←c, f←cc}(S)", relations, evaluation),
+              "fatal: Hibas atnevezes, nincs ilyen attributum (1. sor 42. oszlop): \"cc\"; erre gondolt: \"c\"?");
+    EXPECT_EQ(textbookOutcome("ρ_{x←b, y←a}(R × R)", relations, evaluation),
+              "fatal: Hibas atnevezes, tobb attributum neve is ez (1. sor 6. oszlop): \"b\"");
+    // The prefix list keeps the first of a shared name.
+    EXPECT_EQ(queryOutcome("project(product(R,R),a)", relations, evaluation), "(a string)\nx\nz\n");
+  }
+}
+
 // Lines and columns count characters, not bytes, across lines.
 TEST(TextbookNames, PlacesCountCharactersOnTheirLine) {
   const RelationList relations = relationList(makeRelation("R(a string)", {"x"}));
