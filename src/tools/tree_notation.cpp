@@ -52,8 +52,8 @@ class NotationPrinter {
       namesWithoutList.insert(renamed->getNewName());
     } else if (const auto* named = dynamic_cast<const NamedResultOperator*>(payload)) {
       namesWithoutList.insert(named->getName());
-    } else if (const auto* renamed = dynamic_cast<const AttributeRenameOperator*>(payload)) {
-      for (const auto& pair : renamed->getPairs()) knownAttributes.insert(pair.first);
+    } else if (const auto* byName = dynamic_cast<const AttributeRenameOperator*>(payload)) {
+      for (const auto& pair : byName->getPairs()) knownAttributes.insert(pair.first);
     }
     collectNames(node->left.get());
     collectNames(node->right.get());
