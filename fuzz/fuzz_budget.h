@@ -28,20 +28,12 @@ inline std::size_t countProducts(std::string_view query) {
       ++count;
     }
   };
-  const auto countEach = [&](std::string_view alternatives) {
-    while (!alternatives.empty()) {
-      const std::size_t blank = alternatives.find(' ');
-      countText(alternatives.substr(0, blank));
-      if (blank == std::string_view::npos) break;
-      alternatives.remove_prefix(blank + 1);
-    }
-  };
   for (const OperatorEntry& entry : operatorEntries()) {
     if (entry.form != OperatorForm::binaryOrCondition && entry.keyword != "product") continue;
     countText(std::string(entry.keyword) + "(");
-    countEach(entry.symbols);
-    countEach(entry.words);
-    countEach(entry.latex);
+    forEachSpelling(entry.symbols, countText);
+    forEachSpelling(entry.words, countText);
+    forEachSpelling(entry.latex, countText);
   }
   return count;
 }

@@ -4,6 +4,8 @@
 #include <functional>
 #include <limits>
 
+#include "text/text_helpers.h"
+
 namespace qerix {
 
 namespace {
@@ -52,24 +54,17 @@ std::int64_t NestingIndex::depthAt(std::size_t offset) const {
   return depth;
 }
 
-std::size_t NestingIndex::read(std::string_view part, std::size_t from, char byte, std::int64_t depth) {
-  std::int64_t current = 0;
-  for (std::size_t position = from; position < part.size(); ++position) {
-    if (part[position] == byte && current == depth) return position;
-    current += depthChange(part[position]);
-  }
-  return std::string_view::npos;
-}
-
 std::size_t NestingIndex::findAtDepth(std::string_view part, std::size_t from, std::int64_t depth) const {
   if (from >= part.size()) return std::string_view::npos;
   const std::less_equal<const char*> notAfter;
   const bool inText = !checkpoints.empty() && notAfter(text.data(), part.data()) &&
                       notAfter(part.data() + part.size(), text.data() + text.size());
-  if (!inText) return read(part, from, byte, depth);
+  if (!inText) return findByteAtDepth(part, from, byte, depth);
   const std::size_t start = static_cast<std::size_t>(part.data() - text.data());
   const std::int64_t wanted = depthAt(start + from) + depth;
-  if (wanted < 0 || wanted + 1 >= static_cast<std::int64_t>(firstAtDepth.size())) return read(part, from, byte, depth);
+  if (wanted < 0 || wanted + 1 >= static_cast<std::int64_t>(firstAtDepth.size())) {
+    return findByteAtDepth(part, from, byte, depth);
+  }
   const auto first = positions.begin() + firstAtDepth[wanted];
   const auto last = positions.begin() + firstAtDepth[wanted + 1];
   const auto found = std::lower_bound(first, last, start + from);

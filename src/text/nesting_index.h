@@ -31,7 +31,6 @@ class NestingIndex {
 
  private:
   std::int64_t depthAt(std::size_t offset) const;  // counted from the text's start
-  static std::size_t read(std::string_view part, std::size_t from, char byte, std::int64_t depth);
 
   std::string_view text;
   char byte;

@@ -1,17 +1,11 @@
 #include "text/spelling_list.h"
 
-#include <cstddef>
-
 namespace qerix {
 
 bool isSpelledAs(std::string_view alternatives, std::string_view spelling) {
-  while (!alternatives.empty()) {
-    const std::size_t blank = alternatives.find(' ');
-    if (alternatives.substr(0, blank) == spelling) return true;
-    if (blank == std::string_view::npos) break;
-    alternatives.remove_prefix(blank + 1);
-  }
-  return false;
+  bool found = false;
+  forEachSpelling(alternatives, [&](std::string_view each) { found = found || each == spelling; });
+  return found;
 }
 
 std::string_view firstSpelling(std::string_view alternatives) { return alternatives.substr(0, alternatives.find(' ')); }

@@ -13,25 +13,18 @@ void trim(std::string_view& text) {
 
 bool isBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
 
-std::size_t findTopLevelComma(std::string_view text) {
-  long depth = 0;
-  for (std::size_t position = 0; position < text.size(); ++position) {
-    switch (text[position]) {
-      case ',':
-        if (depth == 0) return position;
-        break;
-      case '(':
-        ++depth;
-        break;
-      case ')':
-        --depth;
-        break;
-      default:
-        break;
-    }
+std::size_t findByteAtDepth(std::string_view text, std::size_t from, char byte, std::int64_t depth) {
+  std::int64_t current = 0;
+  for (std::size_t position = from; position < text.size(); ++position) {
+    const char character = text[position];
+    if (character == byte && current == depth) return position;
+    if (character == '(') ++current;
+    if (character == ')') --current;
   }
   return std::string_view::npos;
 }
+
+std::size_t findTopLevelComma(std::string_view text) { return findByteAtDepth(text, 0, ',', 0); }
 
 KeywordForm splitKeywordForm(std::string_view text) {
   const std::size_t open = text.find('(');

@@ -2,6 +2,7 @@
 #define QERIX_TEXT_TEXT_HELPERS_H
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace qerix {
@@ -17,6 +18,9 @@ bool isBlank(std::string_view text);  // empty or blanks only
 // The position of the first comma outside parentheses, npos if none. A ")"
 // without its "(" lowers the depth below zero, where commas do not count.
 std::size_t findTopLevelComma(std::string_view text);
+// The position of the first `byte` at or after `from` that has `depth` more
+// "(" than ")" between `from` and it, read byte by byte; npos if none.
+std::size_t findByteAtDepth(std::string_view text, std::size_t from, char byte, std::int64_t depth);
 
 // A text of the form head(inner): the head is the text before the first "(",
 // the inner text runs from after it to the text's last byte, which is dropped
