@@ -8,7 +8,9 @@ without a query line) and emp.csv, old.csv, dept.csv for the SQL comparison.
 Emp holds RECORDS employees; Old holds as many, half of them also in Emp,
 in another order; Dept holds 50 departments, Sales among them. It also
 receives skills.txt (Has and Core) with has.csv and core.csv: Has gives each
-employee id one to four of 20 skills, Core three of them.
+employee id one to four of 20 skills, Core three of them. OUTPUT_DIR/shuffled/
+receives the same skills.txt, has.csv and core.csv with Has's records in a
+random order instead of grouped by id.
 """
 import os
 import random
@@ -49,6 +51,17 @@ def main():
         out.write("Core(skill string)\n" + rows(core))
     for name, relation in (("emp", emp), ("old", old), ("dept", dept), ("has", has), ("core", core)):
         with open(os.path.join(out_dir, f"{name}.csv"), "w") as out:
+            out.write(rows(relation))
+    # A generator of its own, so that the files above stay what they were.
+    shuffled = list(has)
+    random.Random(20261210).shuffle(shuffled)
+    shuffled_dir = os.path.join(out_dir, "shuffled")
+    os.makedirs(shuffled_dir, exist_ok=True)
+    with open(os.path.join(shuffled_dir, "skills.txt"), "w") as out:
+        out.write("Has(id int, skill string)\n" + rows(shuffled) + "\n")
+        out.write("Core(skill string)\n" + rows(core))
+    for name, relation in (("has", shuffled), ("core", core)):
+        with open(os.path.join(shuffled_dir, f"{name}.csv"), "w") as out:
             out.write(rows(relation))
 
 
