@@ -1,5 +1,6 @@
 #include "exec/hash/division.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -7,7 +8,9 @@
 
 #include "exec/pieces/record_pieces.h"
 #include "model/record_order.h"
+#include "model/record_values.h"
 #include "model/text_arena.h"
+#include "model/tuning.h"
 
 namespace qerix {
 
@@ -192,8 +195,64 @@ std::optional<std::vector<std::string>> Division::recordsInOrder(const Relation&
   return records;
 }
 
+NumberBits Division::countNumbersOfPiece(const Relation& piece) const {
+  // Most dividends give a few records to each quotient: room for some grows less often.
+  NumberBits count(piece.getRecordCount() / 8);
+  // A few at a time, so that the waits for their slots overlap.
+  std::array<std::int32_t, tuning::recordBatchSize> numbers{};
+  std::array<std::uint32_t, tuning::recordBatchSize> bits{};
+  std::size_t waiting = 0;
+  auto addWaiting = [&] {
+    for (std::size_t index = 0; index < waiting; ++index) count.add(numbers[index], bits[index]);
+    waiting = 0;
+  };
+  std::string divisorScratch;
+  std::string quotientScratch;
+  for (RecordScanner scanner(piece); scanner.next();) {
+    const std::string_view record = scanner.getCurrent().getValues();
+    const std::string_view divisorKey = divisorPart.keyOf(record, divisorScratch);
+    const auto divisorNumber = divisorRecords.find(divisorKey, divisorRecords.hashOf(divisorKey));
+    if (!divisorNumber) continue;
+    // The number an "int" field compares by.
+    numbers[waiting] = toInt32(quotientPart.keyOf(record, quotientScratch));
+    bits[waiting] = std::uint32_t{1} << *divisorNumber;
+    count.prefetchFor(numbers[waiting]);
+    if (++waiting == numbers.size()) addWaiting();
+  }
+  addWaiting();
+  return count;
+}
+
+std::optional<std::vector<std::string>> Division::recordsByNumber(const Relation& dividend) const {
+  if (divisorRecords.size() > 32 || quotientTypes.getAttributeCount() != 1 || !quotientTypes.isNumeric(1)) {
+    return std::nullopt;
+  }
+  const std::vector<NumberBits> counts =
+      mapPieces(dividend, [this](const Relation& piece) { return countNumbersOfPiece(piece); });
+  // A quotient is full when the pieces' bits together are: looked up rather
+  // than joined into one table, which would take fresh memory.
+  NumberBits full;
+  for (const NumberBits& count : counts) {
+    count.forEach([&](std::int32_t number, std::uint32_t bits) {
+      for (const NumberBits& other : counts) bits |= other.bitsOf(number);
+      if (bits == fullMet) full.add(number, 1);
+    });
+  }
+  if (full.size() == 0) return std::vector<std::string>{};
+  return joinPieces(mapPieces(dividend, [&](const Relation& piece) {
+    std::vector<std::string> records;
+    std::string scratch;
+    for (RecordScanner scanner(piece); scanner.next();) {
+      const std::string_view record = scanner.getCurrent().getValues();
+      if (full.bitsOf(toInt32(quotientPart.keyOf(record, scratch))) != 0) records.emplace_back(record);
+    }
+    return records;
+  }));
+}
+
 std::vector<std::string> Division::recordsOfFullQuotients(const Relation& dividend) const {
   if (auto inOrder = recordsInOrder(dividend)) return std::move(*inOrder);
+  if (auto byNumber = recordsByNumber(dividend)) return std::move(*byNumber);
   std::vector<std::unique_ptr<Count>> counts =
       mapPieces(dividend, [this](const Relation& piece) { return countPiece(piece); });
   for (std::size_t piece = 1; piece < counts.size(); ++piece) counts[0]->join(*counts[piece]);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "exec/hash/key_fields.h"
+#include "exec/hash/number_bits.h"
 #include "exec/hash/record_index.h"
 #include "model/attribute_list.h"
 #include "model/relation.h"
@@ -37,11 +38,16 @@ class Division {
   struct SortedRun;
 
   std::unique_ptr<Count> countPiece(const Relation& piece) const;
+  NumberBits countNumbersOfPiece(const Relation& piece) const;
   // Null when the piece's quotients are not in ascending order.
   std::optional<std::vector<SortedRun>> countSortedPiece(const Relation& piece) const;
   // The last record of each full quotient, where the dividend is in quotient
   // order and the divisor has at most 64 distinct records; null otherwise.
   std::optional<std::vector<std::string>> recordsInOrder(const Relation& dividend) const;
+  // What recordsOfFullQuotients gives, where the quotient is one "int" field
+  // and the divisor has at most 32 distinct records, counted by number;
+  // null otherwise.
+  std::optional<std::vector<std::string>> recordsByNumber(const Relation& dividend) const;
 
   const KeyFields divisorPart;
   const KeyFields quotientPart;

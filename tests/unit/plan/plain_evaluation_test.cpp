@@ -27,7 +27,8 @@ class PlainEvaluation : public ::testing::Test {
 
   // Relations of more records than a piece needs: R in key order, S
   // shuffled and sharing half of R's records (some written otherwise, 07
-  // for 7), N narrower than R, and D small.
+  // for 7), N narrower than R, and D small; H gives numbers some of five
+  // skills, shuffled, some numbers written otherwise, C two of the skills.
   static std::string largeRelations() {
     std::mt19937 random(2026);
     const std::size_t count = tuning::parallelFrom + 9000;
@@ -43,11 +44,21 @@ class PlainEvaluation : public ::testing::Test {
       if (k % 50000 == 7) n += std::to_string(k) + "," + text + "\n";
     }
     std::shuffle(s.begin(), s.end(), random);
+    std::vector<std::string> h;
+    for (std::size_t k = 0; k < count / 2; ++k) {
+      for (int skill = 0; skill < 5; ++skill) {
+        if (random() % 2 == 0) h.push_back((random() % 4 == 0 ? "0" : "") + std::to_string(k) + ",c" + std::to_string(skill));
+      }
+    }
+    std::shuffle(h.begin(), h.end(), random);
     std::string input = r + "\nS(k int, s string, v int)\n";
     for (const std::string& record : s) input += record + "\n";
     input += "\n" + n + "\nD(s string, floor int)\n";
     for (int text = 0; text < 40; text += 3)
       input += "t" + std::to_string(text) + "," + std::to_string(text % 7) + "\n";
+    input += "\nH(k int, s string)\n";
+    for (const std::string& record : h) input += record + "\n";
+    input += "\nC(s string)\nc1\nc3\n";
     return input;
   }
 
@@ -86,6 +97,9 @@ TEST_F(PlainEvaluation, LargeInputsGiveTheSameBytesWithRewritesOnAndOff) {
       "divide(R,project(select(R,LT(v,2000)),s))",
       "divide(S,project(select(R,LT(v,2000)),s))",
       "divide(project(R,k,s),rename(project(D,s),Q(s)))",
+      // A shuffled dividend whose quotient is one number: counted by number.
+      "divide(H,C)",
+      "divide(H,rename(project(select(R,LT(k,3)),s),C(s)))",
   };
   for (const char* query : queries) {
     const test::RunOutcome planned = runQuery(query, {});
