@@ -2,7 +2,6 @@
 
 #include <ostream>
 
-#include "algebra/shared_attributes.h"
 #include "exec/hash/key_join.h"
 #include "exec/views/paired_records.h"
 
@@ -10,18 +9,23 @@ namespace qerix {
 
 void NaturalJoinOperator::print(std::ostream& out) const { out << "Join\n"; }
 
+AttributeList NaturalJoinOperator::joinedAttributes(const AttributeList& first, const AttributeList& second,
+                                                    const SharedAttributes& shared) {
+  AttributeList attributes = first;
+  // A shared attribute came from both sides, so either side's name finds it.
+  for (std::size_t index = 0; index < shared.firstPositions.size(); ++index) {
+    attributes.addOrigins(shared.firstPositions[index], second, shared.secondPositions[index]);
+  }
+  for (const int position : shared.secondOthers) attributes.addAttributeFrom(second, position);
+  return attributes;
+}
+
 void NaturalJoinOperator::evaluate(AlgebraOperator* left, AlgebraOperator* right) {
   std::shared_ptr<Relation> first = takeOperand(left);
   std::shared_ptr<Relation> second = takeOperand(right);
   if (!first || !second) return;
   const SharedAttributes shared = SharedAttributes::of(first->getAttributes(), second->getAttributes());
-  AttributeList attributes = first->getAttributes();
-  // A shared attribute came from both sides, so either side's name finds it.
-  for (std::size_t index = 0; index < shared.firstPositions.size(); ++index) {
-    attributes.addOrigins(shared.firstPositions[index], second->getAttributes(), shared.secondPositions[index]);
-  }
-  for (const int position : shared.secondOthers) attributes.addAttributeFrom(second->getAttributes(), position);
-  result = std::make_unique<Relation>(std::move(attributes));
+  result = std::make_unique<Relation>(joinedAttributes(first->getAttributes(), second->getAttributes(), shared));
   // The first pair is where a comparison of the shared attributes would meet their types.
   if (first->isEmpty() || second->isEmpty()) return;
   shared.requireSameTypes(first->getAttributes(), second->getAttributes());

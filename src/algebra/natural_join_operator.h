@@ -2,6 +2,7 @@
 #define QERIX_ALGEBRA_NATURAL_JOIN_OPERATOR_H
 
 #include "algebra/algebra_operator.h"
+#include "algebra/shared_attributes.h"
 
 namespace qerix {
 
@@ -15,6 +16,11 @@ class NaturalJoinOperator : public AlgebraOperator {
   void print(std::ostream& out) const override;
   void evaluate(AlgebraOperator* left, AlgebraOperator* right) override;
   std::string_view getKeyword() const override { return "join"; }
+
+  // The attributes of the join of relations with these attributes; also for
+  // the nodes that take a join's place.
+  static AttributeList joinedAttributes(const AttributeList& first, const AttributeList& second,
+                                        const SharedAttributes& shared);
 };
 
 }  // namespace qerix

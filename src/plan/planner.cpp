@@ -6,6 +6,7 @@
 #include "plan/ordered_merge_rule.h"
 #include "plan/project_over_select_rule.h"
 #include "plan/select_over_product_rule.h"
+#include "plan/selected_join_projection_rule.h"
 
 namespace qerix {
 
@@ -26,9 +27,11 @@ QueryPlan Planner::plan(AlgebraTree& tree) {
   // nodes that take the place of two.
   const SelectOverProductRule selectOverProduct;
   const ProjectOverSelectRule projectOverSelect;
+  const SelectedJoinProjectionRule selectedJoinProjection;
   const OrderedMergeRule orderedMerge;
   const LoadingWorkRule loadingWork;
-  const std::array<const RewriteRule*, 4> rules = {&selectOverProduct, &projectOverSelect, &orderedMerge, &loadingWork};
+  const std::array<const RewriteRule*, 5> rules = {&selectOverProduct, &projectOverSelect, &selectedJoinProjection,
+                                                   &orderedMerge, &loadingWork};
   QueryPlan plan;
   for (const RewriteRule* rule : rules) applyEverywhere(*rule, tree.getRoot(), plan);
   return plan;

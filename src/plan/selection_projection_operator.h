@@ -23,6 +23,7 @@ class SelectionProjectionOperator : public AlgebraOperator {
   ~SelectionProjectionOperator() override;
 
   ConditionTree* getCondition() override { return condition.get(); }
+  std::unique_ptr<ConditionTree> takeCondition() { return std::move(condition); }
   const std::vector<std::string>& getAttributeNames() const { return attributeNames; }
   NameLookup getNameLookup() const { return lookup; }
   const std::vector<std::string>& getNamePlaces() const { return namePlaces; }

@@ -13,6 +13,16 @@ KeyJoin::KeyJoin(Relation& secondRelation, const KeyFields& secondKey, Attribute
   if (secondKey.getCount() > 0) groups = std::make_unique<RecordGroups>(second, secondKey, std::move(keyTypes));
 }
 
+std::uint32_t KeyJoin::firstPartner(std::string_view firstKey) const {
+  if (groups) return groups->firstMember(firstKey);
+  return second.isEmpty() ? RecordGroups::endOfGroup : 0;
+}
+
+std::uint32_t KeyJoin::nextPartner(std::uint32_t partner) const {
+  if (groups) return groups->nextMember(partner);
+  return partner + 1 < second.getRecordCount() ? partner + 1 : RecordGroups::endOfGroup;
+}
+
 std::vector<std::uint32_t> KeyJoin::partnersOf(const Relation& first, const KeyFields& firstKey) const {
   const std::size_t firstCount = first.getRecordCount();
   const auto secondCount = static_cast<std::uint32_t>(second.getRecordCount());

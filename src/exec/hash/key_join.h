@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "exec/hash/key_fields.h"
@@ -26,6 +27,12 @@ class KeyJoin {
   // For each record of `first`, in order, its partners (record numbers of the
   // second, in its order), each list ended by PairedRecords::groupEnd.
   std::vector<std::uint32_t> partnersOf(const Relation& first, const KeyFields& firstKey) const;
+
+  // The partners of one record of the first, as partnersOf lists them: the
+  // first of a record's key (RecordGroups::endOfGroup for none), and the one
+  // after a partner. Without key fields the key is not read.
+  std::uint32_t firstPartner(std::string_view firstKey) const;
+  std::uint32_t nextPartner(std::uint32_t partner) const;
 
  private:
   const Relation& second;

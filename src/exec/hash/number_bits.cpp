@@ -10,8 +10,7 @@ constexpr int initialBits = 10;
 
 // Fibonacci hashing: the upper bits of the product spread numbers in a run.
 std::size_t place(std::int32_t number, int shift) {
-  return static_cast<std::size_t>((std::uint64_t{static_cast<std::uint32_t>(number)} * 0x9E3779B97F4A7C15ULL) >>
-                                  shift);
+  return static_cast<std::size_t>((std::uint64_t{static_cast<std::uint32_t>(number)} * 0x9E3779B97F4A7C15ULL) >> shift);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "exec/sort/distinct_projections.h"
 
 #include <span>
+#include <utility>
 
 #include "exec/sort/merged_runs.h"
 #include "exec/sort/record_sort.h"
@@ -84,6 +85,22 @@ void DistinctProjections::moveTo(Relation& result) {
   }
   result.keepTextAlive(projectedText);
   result.appendRecordTexts(std::move(sorted));
+}
+
+std::vector<std::string> DistinctProjections::takeRuns() {
+  finish();
+  if (!gathering && !sorted.empty()) {
+    std::size_t bytes = 0;
+    for (const std::string_view text : sorted) bytes += text.size() + 1;
+    std::string& run = runs.emplace_back();
+    run.reserve(bytes);
+    for (const std::string_view text : sorted) {
+      run += text;
+      run += '\n';
+    }
+    sorted = {};
+  }
+  return std::exchange(runs, {});
 }
 
 void DistinctProjections::addBatch() {

@@ -47,6 +47,9 @@ class DistinctProjections {
   // The projections go to the result, sorted: with the arena that holds
   // their text, or as the runs to merge.
   void moveTo(Relation& result);
+  // Or as sorted runs for MergedRuns (see runs below), with those of other
+  // projections: a later run's text wins over an equal one of an earlier run.
+  std::vector<std::string> takeRuns();
 
  private:
   void addBatch();

@@ -47,7 +47,8 @@ class PlainEvaluation : public ::testing::Test {
     std::vector<std::string> h;
     for (std::size_t k = 0; k < count / 2; ++k) {
       for (int skill = 0; skill < 5; ++skill) {
-        if (random() % 2 == 0) h.push_back((random() % 4 == 0 ? "0" : "") + std::to_string(k) + ",c" + std::to_string(skill));
+        if (random() % 2 == 0)
+          h.push_back((random() % 4 == 0 ? "0" : "") + std::to_string(k) + ",c" + std::to_string(skill));
       }
     }
     std::shuffle(h.begin(), h.end(), random);
@@ -93,6 +94,11 @@ TEST_F(PlainEvaluation, LargeInputsGiveTheSameBytesWithRewritesOnAndOff) {
       "antijoin(R,S)",
       "antijoin(S,N)",
       "join(N,R,EQ(k,k))",
+      // Each pair tested and projected as the join finds it, in pieces.
+      "project(select(join(R,rename(D,E(s,floor))),GT(floor,3)),s,k)",
+      "project(select(join(S,rename(D,E(s,floor))),LT(floor,5)),floor,v)",
+      "project(select(join(S,N),GT(v,5)),s)",
+      "project(select(join(N,rename(D,E(t,floor))),LT(k,60000)),k,floor)",
       // R in key order and S shuffled: division counts runs in order, or hashes.
       "divide(R,project(select(R,LT(v,2000)),s))",
       "divide(S,project(select(R,LT(v,2000)),s))",

@@ -18,10 +18,11 @@ std::string shape(const PlanNode& node) {
   return text;
 }
 
-std::string planned(std::string_view query, std::string* watched = nullptr) {
+std::string planned(std::string_view query, std::string* watched = nullptr,
+                    QueryLanguage language = QueryLanguage::basic) {
   const RelationList none;
   AlgebraTree tree(std::make_unique<DummyOperator>());
-  parseExpression(tree, query, none);
+  parseExpression(tree, query, none, language);
   const QueryPlan plan = Planner::plan(tree);
   if (watched) {
     for (const WatchedRelation& relation : plan.watchedWhileLoading) *watched += relation.name + ";";
@@ -34,6 +35,10 @@ TEST(Planner, FusesSelectOverProductAndProjectOverSelect) {
   EXPECT_EQ(planned("select(product(product(A,B),C),EQ(a,b))"), "join(product(table,table),table)");
   EXPECT_EQ(planned("project(select(A,EQ(a,1)),a)"), "project(table)");
   EXPECT_EQ(planned("project(select(select(A,EQ(a,1)),GT(a,0)),a)"), "project(select(table))");
+  constexpr QueryLanguage extended = QueryLanguage::extended;
+  EXPECT_EQ(planned("project(select(join(A,B),EQ(a,1)),a)", nullptr, extended), "project(table,table)");
+  EXPECT_EQ(planned("project(select(join(A,B,EQ(a,b)),EQ(a,1)),a)", nullptr, extended), "project(join(table,table))");
+  EXPECT_EQ(planned("select(join(A,B),EQ(a,1))", nullptr, extended), "select(join(table,table))");
   EXPECT_EQ(planned("select(project(A,a),EQ(a,1))"), "select(project(table))");
   EXPECT_EQ(planned("minus(rename(A,x),product(B,C))"), "minus(rename(table),product(table,table))");
 }
