@@ -30,20 +30,70 @@ struct TextEntry {
   std::uint32_t position;
 };
 
+// Runs of up to this many records are sorted one after another on a thread
+// (see DistinctProjections): their entries and the radix sort's spare keep
+// their memory for the next run, since fresh memory costs more here than the
+// sort itself.
+constexpr std::size_t reusedUpTo = tuning::distinctRunSize;
+
+std::vector<TextEntry>& keptEntries() {
+  thread_local std::vector<TextEntry> entries;
+  return entries;
+}
+
+std::vector<TextEntry>& keptSpare() {
+  thread_local std::vector<TextEntry> spare;
+  return spare;
+}
+
+// Gives entries back for the next sort on this thread, where they are few.
+void keep(std::vector<TextEntry>&& entries) {
+  if (entries.capacity() <= reusedUpTo) keptEntries() = std::move(entries);
+}
+void keep(std::vector<std::uint64_t>&& /*entries*/) {}
+
 // The records' text entries in record order: by key, records with equal keys
-// by the full comparison. The position, as the last key, makes the sort
-// stable without the buffer a stable sort would take.
+// by the full comparison, the position breaking ties. A radix sort of the
+// key's first eight bytes keeps equal ones in the order of their positions;
+// only runs of those equal there are sorted by comparison.
 std::vector<TextEntry> sortedTextEntries(std::span<const std::string_view> records, const AttributeList& types,
                                          int fieldCount) {
-  std::vector<TextEntry> entries;
-  entries.reserve(records.size());
-  for (std::uint32_t position = 0; position < records.size(); ++position) {
-    entries.push_back({textKey(ValueCursor(records[position]).next()), position});
+  const std::size_t count = records.size();
+  const bool reused = count <= reusedUpTo;
+  std::vector<TextEntry> entries = reused ? std::exchange(keptEntries(), {}) : std::vector<TextEntry>{};
+  entries.clear();
+  entries.reserve(count);
+  constexpr int digitCount = 8;  // of eight bits each
+  std::array<std::array<std::size_t, 256>, digitCount> counts{};
+  for (std::uint32_t position = 0; position < count; ++position) {
+    const LeadingKey key = textKey(ValueCursor(records[position]).next());
+    entries.push_back({key, position});
+    for (int digit = 0; digit < digitCount; ++digit) ++counts[digit][(key.high >> (8 * digit)) & 0xFF];
   }
-  std::sort(entries.begin(), entries.end(), [&](const TextEntry& left, const TextEntry& right) {
-    if (left.key != right.key) return left.key < right.key;
-    return comesBefore(records, types, fieldCount, left.position, right.position);
-  });
+  std::vector<TextEntry> ownSpare;
+  std::vector<TextEntry>& spare = reused ? keptSpare() : ownSpare;
+  for (int digit = 0; digit < digitCount; ++digit) {
+    std::array<std::size_t, 256>& starts = counts[digit];
+    if (std::find(starts.begin(), starts.end(), count) != starts.end()) continue;  // one value of this digit
+    std::size_t start = 0;
+    for (std::size_t& bucket : starts) start += std::exchange(bucket, start);
+    spare.resize(count);
+    for (const TextEntry& entry : entries) spare[starts[(entry.key.high >> (8 * digit)) & 0xFF]++] = entry;
+    entries.swap(spare);
+  }
+
+  for (std::size_t begin = 0; begin < count;) {
+    std::size_t end = begin + 1;
+    while (end < count && entries[end].key.high == entries[begin].key.high) ++end;
+    if (end - begin > 1) {
+      std::sort(entries.begin() + static_cast<std::ptrdiff_t>(begin),
+                entries.begin() + static_cast<std::ptrdiff_t>(end), [&](const TextEntry& left, const TextEntry& right) {
+                  if (left.key.low != right.key.low) return left.key.low < right.key.low;
+                  return comesBefore(records, types, fieldCount, left.position, right.position);
+                });
+    }
+    begin = end;
+  }
   return entries;
 }
 
@@ -127,7 +177,12 @@ std::vector<std::string_view> gatherRecords(std::span<const std::string_view> re
 template <class Entry, class SortEntries>
 std::vector<std::uint32_t> sortInPieces(std::span<const std::string_view> records, const AttributeList& types,
                                         int fieldCount, SortEntries sortEntries) {
-  if (!sortsInPieces(records.size())) return positionsOf(sortEntries(records, types, fieldCount));
+  if (!sortsInPieces(records.size())) {
+    std::vector<Entry> entries = sortEntries(records, types, fieldCount);
+    std::vector<std::uint32_t> positions = positionsOf(entries);
+    keep(std::move(entries));
+    return positions;
+  }
   const std::size_t middle = records.size() / 2;
   std::vector<Entry> first;
   std::vector<Entry> second;
