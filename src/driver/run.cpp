@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <ostream>
 #include <streambuf>
 #include <string>
@@ -73,13 +74,21 @@ Invocation readArguments(std::span<const std::string_view> arguments) {
   fatal(usageMessage);
 }
 
+// The file and the pipeline outlive execute, for the listener: records may
+// stay in the file.
+struct RunState {
+  std::unique_ptr<InputFile> inputFile;
+  std::unique_ptr<QueryPipeline> pipeline;
+};
+
 void execute(std::span<const std::string_view> arguments, std::ofstream& outputFile, std::ostream& console,
-             const RunSettings& settings) {
+             const RunSettings& settings, RunState& state) {
   const Invocation invocation = readArguments(arguments);
   const std::string_view inputPath = invocation.inputPath;
   const std::string_view outputPath = invocation.outputPath;
 
-  InputFile inputFile(inputPath);
+  state.inputFile = std::make_unique<InputFile>(inputPath);
+  InputFile& inputFile = *state.inputFile;
   requireDistinctFiles(inputPath, outputPath);
   outputFile.open(std::string(outputPath), std::ios::out | std::ios::trunc);
   if (!outputFile.is_open()) fatal(cannotOpenOutputMessage, outputPath);
@@ -88,7 +97,8 @@ void execute(std::span<const std::string_view> arguments, std::ofstream& outputF
   options.language = invocation.language;
   options.settings = settings;
   options.echo = &outputFile;
-  QueryPipeline pipeline(options);
+  state.pipeline = std::make_unique<QueryPipeline>(options);
+  QueryPipeline& pipeline = *state.pipeline;
   pipeline.load(inputFile);
   pipeline.evaluate();
 
@@ -110,13 +120,21 @@ void execute(std::span<const std::string_view> arguments, std::ofstream& outputF
 }  // namespace
 
 int run(std::span<const std::string_view> arguments, std::ostream& console, std::ostream& errors,
-        const RunSettings& settings) {
+        const RunSettings& settings, RunListener* listener) {
   std::ofstream outputFile;
-  const auto failure = failureOf([&] { execute(arguments, outputFile, console, settings); }, outOfMemoryMessage);
+  RunState state;
+  const auto failure =
+      failureOf([&] { execute(arguments, outputFile, console, settings, state); }, outOfMemoryMessage);
   console.flush();
   outputFile.flush();
-  if (!failure) return 0;
-  errors << *failure << '\n' << std::flush;
+  if (!failure) {
+    if (listener) {
+      listener->completed(*state.pipeline, errors);
+      errors.flush();
+    }
+    return 0;
+  }
+  errors << (listener ? listener->explain(state.pipeline.get(), *failure) : *failure) << '\n' << std::flush;
   return 1;
 }
 

@@ -12,6 +12,7 @@
 #include "model/edit_distance.h"
 #include "model/fatal_error.h"
 #include "model/record_values.h"
+#include "query/language_table.h"
 #include "query/query_parser.h"
 
 namespace qerix {
@@ -60,19 +61,54 @@ void collectTables(const TreeNode<AlgebraOperator>& node, const RelationList& re
   if (node.right) collectTables(*node.right, relations, tables);
 }
 
+std::string attributeNamesText(const Relation& relation) {
+  std::string text;
+  for (const std::string_view name : relation.getAttributes().getAttributeNames()) {
+    text += (text.empty() ? "" : ",") + std::string(name);
+  }
+  return text;
+}
+
+std::string loweredKeepingBlanks(std::string_view text) {
+  std::string result(text);
+  for (char& character : result) character = static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
+  return result;
+}
+
 }  // namespace
 
-DataWarnings::DataWarnings(const LoadedInput& loaded, QueryLanguage queryLanguage, EditBudget& editBudget,
-                           std::vector<std::string>& warnings)
-    : input(loaded), language(queryLanguage), budget(editBudget), out(warnings) {}
+DataWarnings::DataWarnings(std::string_view queryText, const RelationList& loaded, QueryLanguage queryLanguage,
+                           EditBudget& editBudget, std::vector<std::string>& warnings)
+    : query(queryText), relations(loaded), language(queryLanguage), budget(editBudget), out(warnings) {}
 
 void DataWarnings::checkFile() {
-  if (std::string_view(input.query).starts_with(byteOrderMark)) {
+  if (query.starts_with(byteOrderMark)) {
     out.push_back(std::string(prefix) +
                   "az input file UTF-8 bajtsorrend-jelzovel (BOM) kezdodik, amit a lekerdezes elso karaktereinek "
                   "olvasott: mentse BOM nelkul.");
   }
-  for (const auto& relation : input.relations) {
+  for (const auto& relation : relations) {
+    if (findOperatorKeyword(relation->getName(), true)) {
+      // "project(Emp,name)" read as a header: a second query, as if the file could hold several.
+      out.push_back(std::string(prefix) + "a " + quotedText(relation->getName() + "(" + attributeNamesText(*relation) +
+                                                              ")") +
+                    " sor masodik lekerdezesnek latszik, de relacio fejlecenek olvasta: egy input file egy "
+                    "lekerdezest tartalmaz, az elso nem ures sort.");
+      continue;
+    }
+    std::vector<std::string_view> untyped;
+    for (int position = 1; position <= relation->getAttributeCount(); ++position) {
+      if (relation->getAttributeType(position) == relation->getAttributeName(position)) {
+        untyped.push_back(relation->getAttributeName(position));
+      }
+    }
+    if (!untyped.empty()) {
+      std::string names;
+      for (const std::string_view name : untyped) names += (names.empty() ? "" : ", ") + std::string(name);
+      out.push_back(std::string(prefix) + "a " + quotedText(relation->getName()) + " relacio fejleceben tipus nelkul " +
+                    "all: " + names + "; tipusa a neve lett, ezert szovegkent hasonlitja: irja \"nev int\" vagy " +
+                    "\"nev string\" alakban.");
+    }
     for (int position = 1; position <= relation->getAttributeCount(); ++position) {
       const std::string_view type = relation->getAttributeType(position);
       if (type == "int" || std::find(numberTypes.begin(), numberTypes.end(), lowered(type)) == numberTypes.end()) {
@@ -101,13 +137,13 @@ void DataWarnings::checkConditions() {
   // Copies without records: every node finds its attributes, and nothing
   // that needs a record can end the evaluation.
   RelationList empty;
-  for (const auto& relation : input.relations) {
+  for (const auto& relation : relations) {
     empty.push_back(std::make_unique<Relation>(relation->getAttributes()));
     empty.back()->setName(relation->getName());
   }
   AlgebraTree tree(std::make_unique<DummyOperator>());
   try {
-    parseQuery(tree, input.query, empty, language);
+    parseQuery(tree, query, empty, language);
   } catch (const FatalError&) {
     return;
   }
@@ -121,7 +157,7 @@ void DataWarnings::checkConditions() {
         AttributeList attributes = left->getAttributes();
         if (right) attributes.addAttributes(right->getAttributes());
         std::vector<const Relation*> tables;
-        collectTables(node, input.relations, tables);
+        collectTables(node, relations, tables);
         checkCondition(*condition, attributes, tables);
       }
     }
@@ -202,12 +238,43 @@ void DataWarnings::checkCondition(ConditionTree& condition, const AttributeList&
                         quotedText(compared) +
                         " az ertek reszenek vesz: a rekord soraiban a vesszok utan ne alljon szokoz.");
         }
+        // A literal that matches a value only in another case: "red" against "Red".
+        for (const Relation* table : attributes.isNumeric(attribute) ? std::vector<const Relation*>() : tables) {
+          const int field = table->getAttributeIndex(name);
+          const std::string_view kind = comparison.getName();
+          if (field == 0 || isNumberText(literal) || (kind != "EQ" && kind != "NEQ")) continue;
+          const std::optional<std::string>& other = valueInOtherCase(*table, field, literal);
+          if (!other) continue;
+          out.push_back(std::string(prefix) + "a " + quotedText(compared) + " a " + quotedText(literal) +
+                        " erteket keresi, de a " + quotedText(table->getName()) + " relacio " + quotedText(name) +
+                        " ertekei kozott csak mas betumerettel all (" + quotedText(*other) +
+                        "): a kis- es nagybetuket megkulonbozteti.");
+          break;
+        }
       }
     }
     if (node.left) self(self, *node.left);
     if (node.right) self(self, *node.right);
   };
   visit(visit, condition.getRoot());
+}
+
+const std::optional<std::string>& DataWarnings::valueInOtherCase(const Relation& table, int field,
+                                                                 const std::string& literal) {
+  const auto [answer, unread] = otherCaseValues.try_emplace({&table, field, literal});
+  if (unread) {
+    const std::string wanted = loweredKeepingBlanks(literal);
+    std::optional<std::string> sameLetters;
+    for (RecordScanner scanner(table); scanner.next();) {
+      const std::string_view value = valueAt(scanner.getCurrent().getValues(), field);
+      if (value == literal) return answer->second;  // found as written: nothing to say
+      if (!sameLetters && value.size() == literal.size() && loweredKeepingBlanks(value) == wanted) {
+        sameLetters = std::string(value);
+      }
+    }
+    answer->second = std::move(sameLetters);
+  }
+  return answer->second;
 }
 
 const std::optional<std::string>& DataWarnings::firstValueWithBlank(const Relation& table, int field) {

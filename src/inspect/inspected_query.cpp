@@ -1,8 +1,7 @@
 #include "inspect/inspected_query.h"
 
 #include "driver/input_file.h"
-#include "inspect/data_warnings.h"
-#include "inspect/text_warnings.h"
+#include "inspect/query_warnings.h"
 #include "model/fatal_error.h"
 #include "query/program_text.h"
 #include "query/textbook_parser.h"
@@ -42,19 +41,7 @@ std::string InspectedQuery::prefixText() const {
 }
 
 std::vector<std::string> InspectedQuery::findWarnings() const {
-  std::vector<std::string> warnings;
-  EditBudget budget(inspectionEditBudget);
-  DataWarnings data(getInput(), language, budget, warnings);
-  data.checkFile();
-  TextWarnings texts(getInput().relations, language, budget, warnings);
-  const std::string& query = getInput().query;
-  if (language == QueryLanguage::extended && startsProgram(query)) {
-    texts.checkProgram(query);
-  } else {
-    texts.checkQuery(prefixText());
-  }
-  if (pipeline.isParsed()) data.checkConditions();
-  return warnings;
+  return findQueryWarnings(getInput().query, getInput().relations, language, pipeline.isParsed());
 }
 
 std::string InspectedQuery::evaluateSteps() {

@@ -5,6 +5,7 @@
 #include <cctype>
 
 #include "model/edit_distance.h"
+#include "inspect/keyword_suggestions.h"
 #include "model/fatal_error.h"
 #include "query/language_table.h"
 #include "query/program_text.h"
@@ -46,6 +47,14 @@ std::string raised(std::string_view text) {
   return result;
 }
 
+// A line as other tools begin their comments: no query starts so.
+bool looksLikeComment(std::string_view line) {
+  for (const std::string_view start : {"--", "//", "/*", "#", "%", ";"}) {
+    if (line.starts_with(start)) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 TextWarnings::TextWarnings(const RelationList& loaded, QueryLanguage queryLanguage, EditBudget& editBudget,
@@ -65,6 +74,16 @@ void TextWarnings::checkQuery(std::string_view query) {
   commas.emplace(query, ',');
   closings.emplace(query, ')');
   checkExpression(query, 1);
+}
+
+bool TextWarnings::checkCommentLine(std::string_view query) {
+  trim(query);
+  if (!looksLikeComment(query)) return false;
+  out.push_back(std::string(prefix) +
+                "a lekerdezes sora megjegyzesnek latszik, de az input file elso nem ures sora maga a lekerdezes, "
+                "megjegyzes nincs: " +
+                quotedText(query));
+  return true;
 }
 
 std::size_t TextWarnings::topLevelComma(std::string_view part) const { return findTopLevelComma(*commas, part); }
@@ -127,6 +146,13 @@ void TextWarnings::checkExpression(std::string_view text, int depth) {
     } else if (form.hasParenthesis && isOperatorKeyword(lowered(head))) {
       out.push_back(std::string(prefix) + "a " + quotedText(head) + " kulcsszot kisbetuvel kell irni (" +
                     quotedText(lowered(head)) + "), ezert relacionevnek olvasta: " + quotedText(text));
+    } else if (const KeywordSuggestion suggestion = form.hasParenthesis && !keyword ? suggestKeyword(head)
+                                                                                     : KeywordSuggestion{};
+               !suggestion.keyword.empty()) {
+      const bool needsOption = suggestion.needsExtended && language != QueryLanguage::extended;
+      out.push_back(std::string(prefix) + "a " + quotedText(head) + " nem kulcsszo, ezert relacionevnek olvasta: " +
+                    quotedText(text) + "; erre gondolt: " + quotedText(suggestion.keyword) +
+                    (needsOption ? " (a -x kapcsoloval)?" : "?"));
     } else if (!keyword) {
       if (!loadedNames.contains(text)) {
         const std::string closest = closestRelation(text);
@@ -236,7 +262,8 @@ std::string TextWarnings::closestRelation(std::string_view name) {
   if (sameLetters != loweredNames.end()) {
     found = sameLetters->second;
   } else {
-    std::size_t best = std::string_view::npos;
+    // Within two edits, and fewer than the name has letters: a farther name is no slip of this one.
+    std::size_t best = std::min<std::size_t>(3, name.size());
     for (const auto& relation : relations) {
       const std::string& candidate = relation->getName();
       const std::size_t distance = budget.spend(1) ? editDistanceBelow(candidate, name, best, budget) : best;
