@@ -61,14 +61,6 @@ void collectTables(const TreeNode<AlgebraOperator>& node, const RelationList& re
   if (node.right) collectTables(*node.right, relations, tables);
 }
 
-std::string attributeNamesText(const Relation& relation) {
-  std::string text;
-  for (const std::string_view name : relation.getAttributes().getAttributeNames()) {
-    text += (text.empty() ? "" : ",") + std::string(name);
-  }
-  return text;
-}
-
 std::string loweredKeepingBlanks(std::string_view text) {
   std::string result(text);
   for (char& character : result) character = static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
@@ -90,10 +82,9 @@ void DataWarnings::checkFile() {
   for (const auto& relation : relations) {
     if (findOperatorKeyword(relation->getName(), true)) {
       // "project(Emp,name)" read as a header: a second query, as if the file could hold several.
-      out.push_back(std::string(prefix) + "a " + quotedText(relation->getName() + "(" + attributeNamesText(*relation) +
-                                                              ")") +
-                    " sor masodik lekerdezesnek latszik, de relacio fejlecenek olvasta: egy input file egy "
-                    "lekerdezest tartalmaz, az elso nem ures sort.");
+      out.push_back(std::string(prefix) + "a " + quotedText(relation->getName()) +
+                    " nevu relacio fejlece masodik lekerdezesnek latszik: egy input file egy lekerdezest tartalmaz, "
+                    "az elso nem ures sort, a tobbi sort relacionak olvassa.");
       continue;
     }
     std::vector<std::string_view> untyped;
