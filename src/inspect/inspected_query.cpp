@@ -4,6 +4,7 @@
 #include "inspect/data_warnings.h"
 #include "inspect/text_warnings.h"
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 #include "query/program_text.h"
 #include "query/textbook_parser.h"
 
@@ -58,7 +59,7 @@ std::vector<std::string> InspectedQuery::findWarnings() const {
 }
 
 std::string InspectedQuery::evaluateSteps() {
-  return failureOf([&] { pipeline.evaluate(); }, outOfMemoryMessage).value_or("");
+  return failureOf([&] { pipeline.evaluate(); }, textOf(Text::outOfMemoryMessage)).value_or("");
 }
 
 }  // namespace qerix
