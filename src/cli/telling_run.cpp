@@ -1,5 +1,6 @@
 #include "cli/telling_run.h"
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -44,15 +45,17 @@ class TellingListener : public RunListener {
 
 int runTelling(std::span<const std::string_view> arguments, std::ostream& console, std::ostream& errors,
                const RunSettings& settings) {
-  // --no-warnings goes with -x, before the files; alone it is the usage error it always was.
+  // The options stand before the two files; --no-warnings goes with -x, and
+  // without it is the usage error it always was.
+  const std::size_t optionCount = arguments.size() < 2 ? 0 : arguments.size() - 2;
+  const auto options = arguments.first(optionCount);
+  const bool extended = std::any_of(options.begin(), options.end(), isExtendedOption);
+  if (!extended) return run(arguments, console, errors, settings);
   std::vector<std::string_view> forwarded(arguments.begin(), arguments.end());
-  bool warnings = true;
-  if (forwarded.size() == 4 && (isExtendedOption(forwarded[0]) || isExtendedOption(forwarded[1])) &&
-      (forwarded[0] == noWarningsOption || forwarded[1] == noWarningsOption)) {
-    warnings = false;
-    forwarded.erase(forwarded.begin() + (forwarded[0] == noWarningsOption ? 0 : 1));
-  }
-  if (forwarded.size() != 3 || !isExtendedOption(forwarded[0])) return run(arguments, console, errors, settings);
+  const auto noWarnings = std::find(forwarded.begin(), forwarded.begin() + static_cast<std::ptrdiff_t>(optionCount),
+                                    noWarningsOption);
+  const bool warnings = noWarnings == forwarded.begin() + static_cast<std::ptrdiff_t>(optionCount);
+  if (!warnings) forwarded.erase(noWarnings);
   TellingListener listener(warnings);
   return run(forwarded, console, errors, settings, &listener);
 }

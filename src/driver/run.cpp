@@ -9,17 +9,11 @@
 
 #include "driver/input_file.h"
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 
 namespace qerix {
 
 namespace {
-
-constexpr std::string_view usageMessage = "Hasznalat: qerix <input_file> <output_file>";
-constexpr std::string_view sameFileMessage = "Az output file nem lehet azonos az input file-lal: ";
-constexpr std::string_view cannotOpenOutputMessage = "Nem sikerult irasra megnyitni az output file-t: ";
-constexpr std::string_view writeFailedMessage = "Nem sikerult kiirni az output file-t: ";
-constexpr std::string_view consoleFailedMessage = "Nem sikerult kiirni az eredmenyt a standard kimenetre.";
-constexpr std::string_view emptyResultMessage = "Meg ures az eredmeny...";
 
 // Writes everything to two streams, so that the result is formatted once for
 // both the output file and the console.
@@ -49,12 +43,13 @@ class TeeBuffer : public std::streambuf {
 void requireDistinctFiles(std::string_view inputPath, std::string_view outputPath) {
   std::error_code error;
   if (std::filesystem::equivalent(std::filesystem::path(inputPath), std::filesystem::path(outputPath), error)) {
-    fatal(sameFileMessage, outputPath);
+    fatal(textOf(Text::sameFileMessage), outputPath);
   }
 }
 
-// `qerix <input_file> <output_file>`, or with -x (--extended) before them for
-// the textbook operators; anything else is the usage error.
+// `qerix <input_file> <output_file>`, with -x (--extended) before them for
+// the textbook operators and --lang en|hu for the language of the messages,
+// each at most once and in any order; anything else is the usage error.
 struct Invocation {
   std::string_view inputPath;
   std::string_view outputPath;
@@ -64,14 +59,35 @@ struct Invocation {
 bool isExtendedOption(std::string_view argument) { return argument == "-x" || argument == "--extended"; }
 
 Invocation readArguments(std::span<const std::string_view> arguments) {
+  // Each run starts in the programs' own language, whatever ran before it.
+  setLanguage(Language::hungarian);
+  Invocation invocation;
+  bool languageGiven = false;
+  std::size_t index = 0;
+  // An option given a second time is read as a file, as before --lang: a
+  // file named -x is still `qerix -x -x out.txt`.
+  while (index < arguments.size()) {
+    const std::string_view option = arguments[index];
+    if (isExtendedOption(option) && invocation.language == QueryLanguage::basic) {
+      invocation.language = QueryLanguage::extended;
+      ++index;
+    } else if (option == "--lang" && !languageGiven) {
+      const auto language = index + 1 < arguments.size() ? languageNamed(arguments[index + 1]) : std::nullopt;
+      if (!language) fatal(textOf(Text::qerixUsageMessage));
+      setLanguage(*language);
+      languageGiven = true;
+      index += 2;
+    } else {
+      break;
+    }
+  }
   // `qerix -x in.txt` left out the output file: read as the input "-x" and
   // the output "in.txt", it would write over the input the user meant.
   // A file of that name is still ./-x.
-  if (arguments.size() == 2 && !isExtendedOption(arguments[0])) return {arguments[0], arguments[1]};
-  if (arguments.size() == 3 && isExtendedOption(arguments[0])) {
-    return {arguments[1], arguments[2], QueryLanguage::extended};
-  }
-  fatal(usageMessage);
+  if (arguments.size() - index != 2) fatal(textOf(Text::qerixUsageMessage));
+  invocation.inputPath = arguments[index];
+  invocation.outputPath = arguments[index + 1];
+  return invocation;
 }
 
 // The file and the pipeline outlive execute, for the listener: records may
@@ -91,7 +107,7 @@ void execute(std::span<const std::string_view> arguments, std::ofstream& outputF
   InputFile& inputFile = *state.inputFile;
   requireDistinctFiles(inputPath, outputPath);
   outputFile.open(std::string(outputPath), std::ios::out | std::ios::trunc);
-  if (!outputFile.is_open()) fatal(cannotOpenOutputMessage, outputPath);
+  if (!outputFile.is_open()) fatal(textOf(Text::cannotOpenOutputMessage), outputPath);
 
   PipelineOptions options;
   options.language = invocation.language;
@@ -108,13 +124,13 @@ void execute(std::span<const std::string_view> arguments, std::ofstream& outputF
     std::ostream out(&both);
     result->printTo(out);
   } else {
-    console << emptyResultMessage << '\n';
+    console << textOf(Text::emptyResultMessage) << '\n';
   }
   console.flush();
   outputFile.flush();
-  if (!outputFile) fatal(writeFailedMessage, outputPath);
+  if (!outputFile) fatal(textOf(Text::writeFailedMessage), outputPath);
   // A result that did not reach the console is not a completed run either.
-  if (!console) fatal(consoleFailedMessage);
+  if (!console) fatal(textOf(Text::consoleFailedMessage));
 }
 
 }  // namespace
@@ -123,8 +139,8 @@ int run(std::span<const std::string_view> arguments, std::ostream& console, std:
         const RunSettings& settings, RunListener* listener) {
   std::ofstream outputFile;
   RunState state;
-  const auto failure =
-      failureOf([&] { execute(arguments, outputFile, console, settings, state); }, outOfMemoryMessage);
+  const auto failure = failureOf([&] { execute(arguments, outputFile, console, settings, state); },
+                                 textOf(Text::outOfMemoryMessage));
   console.flush();
   outputFile.flush();
   if (!failure) {

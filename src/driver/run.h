@@ -23,7 +23,7 @@ class RunListener {
   virtual std::string explain(const QueryPipeline* pipeline, const std::string& message) = 0;
 };
 
-// One whole run of `qerix [-x] <input_file> <output_file>`: the arguments without
+// One whole run of `qerix [-x] [--lang en|hu] <input_file> <output_file>`: the arguments without
 // the program's path, the console's output and error streams. Returns the
 // exit status; every fatal error ends up here as a message on `errors` and
 // status 1, with both outputs flushed.

@@ -3,6 +3,7 @@
 #include "driver/input_file.h"
 #include "inspect/query_warnings.h"
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 #include "query/program_text.h"
 #include "query/textbook_parser.h"
 
@@ -45,7 +46,7 @@ std::vector<std::string> InspectedQuery::findWarnings() const {
 }
 
 std::string InspectedQuery::evaluateSteps() {
-  return failureOf([&] { pipeline.evaluate(); }, outOfMemoryMessage).value_or("");
+  return failureOf([&] { pipeline.evaluate(); }, textOf(Text::outOfMemoryMessage)).value_or("");
 }
 
 }  // namespace qerix

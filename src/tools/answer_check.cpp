@@ -6,6 +6,7 @@
 
 #include "driver/query_pipeline.h"
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 
 namespace qerix {
 
@@ -39,7 +40,7 @@ QueryOutcome evaluateQuery(std::string_view query, const RelationList& relations
         std::getline(lines, outcome.header);
         for (std::string line; std::getline(lines, line);) outcome.records.push_back(line);
       },
-      outOfMemoryMessage);
+      textOf(Text::outOfMemoryMessage));
   if (failure) {
     outcome = {};
     outcome.failed = true;

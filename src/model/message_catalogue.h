@@ -1,0 +1,51 @@
+#ifndef QERIX_MODEL_MESSAGE_CATALOGUE_H
+#define QERIX_MODEL_MESSAGE_CATALOGUE_H
+
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace qerix {
+
+// The language of every text the programs write for a person. Hungarian is
+// the programs' own; English is chosen with --lang en.
+enum class Language { hungarian, english };
+
+// Every text a program writes for a person, by name. To add one: add its
+// name here (a name ending in "Message" is a diagnostic the manual pages
+// list), then one line in message_catalogue.cpp with its Hungarian text
+// (plain ASCII) and its English text, in the same order. Parameters are
+// written {1}, {2}, ... and filled in by textOf; each text is one string
+// literal on one line, so that the documents' checks can read it.
+enum class Text {
+  qerixUsageMessage,
+  sameFileMessage,
+  cannotOpenOutputMessage,
+  writeFailedMessage,
+  consoleFailedMessage,
+  emptyResultMessage,
+  outOfMemoryMessage,
+  didYouMean,
+  orBetweenNames,
+  count  // not a text: the number of texts
+};
+
+// The language every text is given in; Hungarian unless set. Each program's
+// main (or the page's engine) sets it once, before any work starts.
+void setLanguage(Language language);
+Language currentLanguage();
+
+// "hu" or "en", as --lang takes them; nothing for any other name.
+std::optional<Language> languageNamed(std::string_view name);
+
+// The text in the current language, or in `language`.
+std::string_view textOf(Text id);
+std::string_view textOf(Text id, Language language);
+
+// The text with {1}, {2}, ... replaced by the parameters, in that order.
+std::string textOf(Text id, std::initializer_list<std::string_view> parameters);
+
+}  // namespace qerix
+
+#endif  // QERIX_MODEL_MESSAGE_CATALOGUE_H
