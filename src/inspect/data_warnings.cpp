@@ -11,6 +11,7 @@
 #include "conditions/comparison_operator.h"
 #include "model/edit_distance.h"
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 #include "model/record_values.h"
 #include "query/language_table.h"
 #include "query/query_parser.h"
@@ -82,9 +83,7 @@ void DataWarnings::checkFile() {
   for (const auto& relation : relations) {
     if (findOperatorKeyword(relation->getName(), true)) {
       // "project(Emp,name)" read as a header: a second query, as if the file could hold several.
-      out.push_back(std::string(prefix) + "a " + quotedText(relation->getName()) +
-                    " nevu relacio fejlece masodik lekerdezesnek latszik: egy input file egy lekerdezest tartalmaz, "
-                    "az elso nem ures sort, a tobbi sort relacionak olvassa.");
+      out.push_back(std::string(prefix) + textOf(Text::secondQueryWarning, {quotedText(relation->getName())}));
       continue;
     }
     std::vector<std::string_view> untyped;
@@ -96,9 +95,8 @@ void DataWarnings::checkFile() {
     if (!untyped.empty()) {
       std::string names;
       for (const std::string_view name : untyped) names += (names.empty() ? "" : ", ") + std::string(name);
-      out.push_back(std::string(prefix) + "a " + quotedText(relation->getName()) + " relacio fejleceben tipus nelkul " +
-                    "all: " + names + "; tipusa a neve lett, ezert szovegkent hasonlitja: irja \"nev int\" vagy " +
-                    "\"nev string\" alakban.");
+      out.push_back(std::string(prefix) +
+                    textOf(Text::headerWithoutTypesWarning, {quotedText(relation->getName()), names}));
     }
     for (int position = 1; position <= relation->getAttributeCount(); ++position) {
       const std::string_view type = relation->getAttributeType(position);
@@ -236,10 +234,10 @@ void DataWarnings::checkCondition(ConditionTree& condition, const AttributeList&
           if (field == 0 || isNumberText(literal) || (kind != "EQ" && kind != "NEQ")) continue;
           const std::optional<std::string>& other = valueInOtherCase(*table, field, literal);
           if (!other) continue;
-          out.push_back(std::string(prefix) + "a " + quotedText(compared) + " a " + quotedText(literal) +
-                        " erteket keresi, de a " + quotedText(table->getName()) + " relacio " + quotedText(name) +
-                        " ertekei kozott csak mas betumerettel all (" + quotedText(*other) +
-                        "): a kis- es nagybetuket megkulonbozteti.");
+          out.push_back(std::string(prefix) + textOf(Text::literalOtherCaseWarning,
+                                                     {quotedText(compared), quotedText(literal),
+                                                      quotedText(table->getName()), quotedText(name),
+                                                      quotedText(*other)}));
           break;
         }
       }

@@ -11,6 +11,7 @@
 #include "inspect/form_texts.h"
 #include "model/edit_distance.h"
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 #include "query/program_text.h"
 #include "query/textbook_parser.h"
 
@@ -55,8 +56,8 @@ std::string unbalancedParenthesis(std::string_view query) {
       open.push_back(index);
     } else if (query[index] == ')') {
       if (open.empty()) {
-        return "Hibas kifejezes: a " + std::to_string(index + 1) + ". karakternel allo \")\" nem zar le \"(\"-t: " +
-               quotedText(query.substr(0, index + 1));
+        return textOf(Text::surplusParenthesisExplanation,
+                      {std::to_string(index + 1), quotedText(query.substr(0, index + 1))});
       }
       open.pop_back();
     }
@@ -66,14 +67,13 @@ std::string unbalancedParenthesis(std::string_view query) {
   const std::size_t at = open.back();
   std::size_t start = at;
   while (start > 0 && query[start - 1] != '(' && query[start - 1] != ',' && query[start - 1] != ' ') --start;
-  return "Hibas kifejezes: a " + std::to_string(at + 1) + ". karakternel nyitott \"(\" sehol nincs lezarva: " +
-         quotedText(query.substr(start));
+  return textOf(Text::openParenthesisExplanation, {std::to_string(at + 1), quotedText(query.substr(start))});
 }
 
 std::string_view setOperationName(std::string_view keyword) {
-  if (keyword == "union") return "unio";
-  if (keyword == "minus") return "kulonbseg";
-  if (keyword == "intersect") return "metszet";
+  if (keyword == "union") return textOf(Text::unionName);
+  if (keyword == "minus") return textOf(Text::minusName);
+  if (keyword == "intersect") return textOf(Text::intersectName);
   return "";
 }
 
@@ -83,13 +83,13 @@ class Explainer {
 
   void look(TreeNode<AlgebraOperator>& node, const Relation* left, const Relation* right, std::size_t textIndex) {
     if (found) return;
-    const std::string form = textIndex < texts.size() ? " a " + quotedText(texts[textIndex]) + " muveletben" : "";
+    const std::string form =
+        textIndex < texts.size() ? textOf(Text::inOperation, {quotedText(texts[textIndex])}) : std::string();
     if (const auto* project = dynamic_cast<const ProjectOperator*>(node.payload.get()); project && left) {
       if (!startsWithAny(fixed, fieldNumberMessages)) return;
       for (const std::string& name : project->getAttributeNames()) {
         if (left->getAttributes().countAttributesFound(name, project->getNameLookup()) > 0) continue;
-        found = "Hibas projekcio" + form + ": az operandusnak nincs " + quotedText(name) +
-                " attributuma, csak ezek: " + namesText(left->getAttributes()) +
+        found = textOf(Text::projectExplanation, {form, quotedText(name), namesText(left->getAttributes())}) +
                 didYouMean(name, left->getAttributes().getAttributeNames());
         return;
       }
@@ -103,9 +103,8 @@ class Explainer {
         matching = first.getAttributeType(position) == second.getAttributeType(position);
       }
       if (!matching) {
-        found = "Hibas " + std::string(setName) + form + ": a ket operandus attributumai nem illeszkednek: " +
-                attributeListText(first) + " es " + attributeListText(second) +
-                "; azonos szamu es sorrendben azonos tipusu attributum kell.";
+        found = textOf(Text::setOperationExplanation,
+                       {setName, form, attributeListText(first), attributeListText(second)});
       }
       return;
     }
@@ -129,11 +128,10 @@ class Explainer {
       if (first > 0 && second > 0 && attributes.getAttributeType(first) != attributes.getAttributeType(second)) {
         const std::string compared = std::string(comparison.getName()) + "(" + comparison.getOperand1() + "," +
                                      comparison.getOperand2() + ")";
-        found = "Hibas feltetel" + form + ": a " + quotedText(compared) + " a(z) " +
-                quotedText(attributes.getAttributeType(first)) + " tipusu " + quotedText(comparison.getOperand1()) +
-                " attributumot a(z) " + quotedText(attributes.getAttributeType(second)) + " tipusu " +
-                quotedText(comparison.getOperand2()) +
-                " attributummal hasonlitja; csak azonos tipusu attributumok hasonlithatok ossze.";
+        found = textOf(Text::comparisonExplanation,
+                       {form, quotedText(compared), quotedText(attributes.getAttributeType(first)),
+                        quotedText(comparison.getOperand1()), quotedText(attributes.getAttributeType(second)),
+                        quotedText(comparison.getOperand2())});
       }
       return;
     }

@@ -8,6 +8,7 @@
 #include "inspect/attribute_walk.h"
 #include "inspect/form_texts.h"
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 #include "query/program_text.h"
 #include "query/textbook_parser.h"
 
@@ -77,7 +78,8 @@ class ShapeWalk {
     walk.walk([&](TreeNode<AlgebraOperator>& node, const Relation* left, const Relation* right) {
       const auto found = order.find(&node);
       const std::size_t index = found == order.end() ? nodes.size() : found->second;
-      const std::string form = index < texts.size() ? "a " + quotedText(texts[index]) : "a " + std::string(node.payload->getKeyword());
+      const std::string form =
+          quotedText(index < texts.size() ? texts[index] : node.payload->getKeyword());
       visit(node, left, right, form, index);
     });
   }
@@ -101,27 +103,27 @@ void checkNode(AlgebraOperator& node, const Relation* left, const Relation* righ
     const bool wholeSide = static_cast<int>(shared.size()) == left->getAttributeCount() ||
                            static_cast<int>(shared.size()) == right->getAttributeCount();
     if (shared.size() >= 2 && !wholeSide) {
-      out.push_back(std::string(prefix) + form + " termeszetes illesztes " + std::to_string(shared.size()) +
-                    " attributumon illeszt: " + listText(shared) +
-                    "; ha csak egyikre gondolt, a tobbit nevezze at vagy hagyja el (project) elotte.");
+      out.push_back(std::string(prefix) +
+                    textOf(Text::naturalJoinWarning, {form, std::to_string(shared.size()), listText(shared)}));
     }
   } else if (isSetOperation(keyword) && left && right) {
     const AttributeList& first = left->getAttributes();
     const AttributeList& second = right->getAttributes();
     if (first.getAttributeCount() > second.getAttributeCount()) {
-      out.push_back(std::string(prefix) + form + " masodik operandusanak kevesebb attributuma van, mint az elsonek: " +
-                    headerText(first) + " es " + headerText(second) +
-                    (keyword == "union" ? "; a hianyzo ertekeket uresen hagyja." : "; a rekordokat csak reszben veti ossze."));
+      out.push_back(std::string(prefix) +
+                    textOf(keyword == "union" ? Text::unionPadsWarning : Text::setComparesPartlyWarning,
+                           {form, headerText(first), headerText(second)}));
       return;
     }
     for (int position = 1; position <= std::min(first.getAttributeCount(), second.getAttributeCount()); ++position) {
       if (first.getAttributeType(position) == second.getAttributeType(position)) continue;
-      out.push_back(std::string(prefix) + form + " " + std::to_string(position) +
-                    ". attributumaban kulonbozo tipusok allnak: " + quotedText(std::string(first.getAttributeName(position)) + " " +
-                    std::string(first.getAttributeType(position))) + " es " +
-                    quotedText(std::string(second.getAttributeName(position)) + " " +
-                               std::string(second.getAttributeType(position))) +
-                    "; az eredmeny az elso operandus tipusait kapja.");
+      const std::string firstText =
+          std::string(first.getAttributeName(position)) + " " + std::string(first.getAttributeType(position));
+      const std::string secondText =
+          std::string(second.getAttributeName(position)) + " " + std::string(second.getAttributeType(position));
+      out.push_back(std::string(prefix) + textOf(Text::setMixesTypesWarning, {form, std::to_string(position),
+                                                                               quotedText(firstText),
+                                                                               quotedText(secondText)}));
       return;
     }
   } else if (keyword == "divide" && left && right) {
@@ -130,17 +132,16 @@ void checkNode(AlgebraOperator& node, const Relation* left, const Relation* righ
       if (right->getAttributes().getAttributeIndex(name) == 0) quotient.push_back(name);
     }
     if (quotient.size() >= 2) {
-      out.push_back(std::string(prefix) + form + " eredmenyeben tobb attributum marad: " + listText(quotient) +
-                    "; az osztandoban csak a hanyados es az oszto attributumai alljanak (project).");
+      out.push_back(std::string(prefix) + textOf(Text::divideLeavesWarning, {form, listText(quotient)}));
     }
   } else if (const auto* rename = dynamic_cast<const RenameOperator*>(&node); rename && left) {
     const AttributeList& attributes = left->getAttributes();
     if (rename->getNewName().empty() && rename->getNewAttributeNames().size() == 1 && attributes.getAttributeCount() > 1) {
       const std::string& newName = rename->getNewAttributeNames().front();
-      out.push_back(std::string(prefix) + form + " csak az elso attributumot nevezi at (" +
-                    quotedText(attributes.getAttributeName(1)) + " helyett " + quotedText(newName) +
-                    "), a relaciot nem; a relacio neve: rename(..., " + newName + "(" +
-                    listText(attributes.getAttributeNames()) + ")).");
+      out.push_back(std::string(prefix) +
+                    textOf(Text::renameOneAttributeWarning, {form, quotedText(attributes.getAttributeName(1)),
+                                                             quotedText(newName), newName,
+                                                             listText(attributes.getAttributeNames())}));
     }
   }
 }
@@ -161,7 +162,7 @@ std::vector<std::string> findNodeNotes(std::string_view query, const RelationLis
                const std::string& /*form*/, std::size_t index) {
     if (index < notes.size() && matchesByName(*node.payload) && left && right) {
       const std::vector<std::string_view> shared = sharedNames(*left, *right);
-      notes[index] = shared.empty() ? "nincs kozos attributum" : listText(shared);
+      notes[index] = shared.empty() ? std::string(textOf(Text::noSharedAttribute)) : listText(shared);
     }
   });
   return notes;

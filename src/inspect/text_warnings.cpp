@@ -7,6 +7,7 @@
 #include "model/edit_distance.h"
 #include "inspect/keyword_suggestions.h"
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 #include "query/language_table.h"
 #include "query/program_text.h"
 #include "query/textbook_parser.h"
@@ -79,10 +80,7 @@ void TextWarnings::checkQuery(std::string_view query) {
 bool TextWarnings::checkCommentLine(std::string_view query) {
   trim(query);
   if (!looksLikeComment(query)) return false;
-  out.push_back(std::string(prefix) +
-                "a lekerdezes sora megjegyzesnek latszik, de az input file elso nem ures sora maga a lekerdezes, "
-                "megjegyzes nincs: " +
-                quotedText(query));
+  out.push_back(std::string(prefix) + textOf(Text::commentLineWarning, {quotedText(query)}));
   return true;
 }
 
@@ -150,9 +148,10 @@ void TextWarnings::checkExpression(std::string_view text, int depth) {
                                                                                      : KeywordSuggestion{};
                !suggestion.keyword.empty()) {
       const bool needsOption = suggestion.needsExtended && language != QueryLanguage::extended;
-      out.push_back(std::string(prefix) + "a " + quotedText(head) + " nem kulcsszo, ezert relacionevnek olvasta: " +
-                    quotedText(text) + "; erre gondolt: " + quotedText(suggestion.keyword) +
-                    (needsOption ? " (a -x kapcsoloval)?" : "?"));
+      const std::string meant =
+          quotedText(suggestion.keyword) + std::string(needsOption ? textOf(Text::withExtendedOption) : "");
+      out.push_back(std::string(prefix) + textOf(Text::borrowedKeywordWarning, {quotedText(head), quotedText(text)}) +
+                    textOf(Text::didYouMean, {meant}));
     } else if (!keyword) {
       if (!loadedNames.contains(text)) {
         const std::string closest = closestRelation(text);
