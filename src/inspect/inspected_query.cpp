@@ -2,6 +2,7 @@
 
 #include "driver/input_file.h"
 #include "inspect/query_warnings.h"
+#include "inspect/shape_warnings.h"
 #include "model/fatal_error.h"
 #include "model/message_catalogue.h"
 #include "query/program_text.h"
@@ -43,6 +44,25 @@ std::string InspectedQuery::prefixText() const {
 
 std::vector<std::string> InspectedQuery::findWarnings() const {
   return findQueryWarnings(getInput().query, getInput().relations, language, pipeline.isParsed());
+}
+
+NodeNotes InspectedQuery::findNodeNotes() {
+  NodeNotes notes;
+  if (!pipeline.isParsed()) return notes;
+  const std::vector<std::string> texts = qerix::findNodeNotes(getInput().query, getInput().relations, language);
+  // The walk's tree and this one were parsed from one text, unplanned: their pre-orders match.
+  std::vector<const TreeNode<AlgebraOperator>*> nodes;
+  auto collect = [&](auto& self, const TreeNode<AlgebraOperator>& node) -> void {
+    nodes.push_back(&node);
+    if (node.left) self(self, *node.left);
+    if (node.right) self(self, *node.right);
+  };
+  if (const TreeNode<AlgebraOperator>* top = getTree().getRoot().left.get()) collect(collect, *top);
+  if (nodes.size() != texts.size()) return notes;
+  for (std::size_t index = 0; index < nodes.size(); ++index) {
+    if (!texts[index].empty()) notes.emplace(nodes[index], texts[index]);
+  }
+  return notes;
 }
 
 std::string InspectedQuery::evaluateSteps() {

@@ -104,21 +104,22 @@ std::string writeTree(const TreeRequest& request, std::ostream& console, bool& j
   const std::string failure = request.steps ? query.evaluateSteps() : "";
   const NodeSteps* steps = request.steps ? &query.getSteps() : nullptr;
   const std::vector<std::string> warnings = query.findWarnings();
+  const NodeNotes notes = query.findNodeNotes();
   switch (request.format) {
     case TreeRequest::Format::json:
       writeTreeJson({query.getInput().query, request.language == QueryLanguage::extended, &query.getTree(), steps,
-                     warnings, failure, failure.empty() ? 0 : 1},
+                     warnings, failure, failure.empty() ? 0 : 1, &notes},
                     console);
       jsonWritten = true;
       break;
     case TreeRequest::Format::dot:
-      writeTreeDot(query.getTree(), steps, console);
+      writeTreeDot(query.getTree(), steps, console, &notes);
       // Comments, so that the file still draws.
       for (const std::string& warning : warnings) console << "// " << warning << '\n';
       break;
     case TreeRequest::Format::notation:
     case TreeRequest::Format::text:
-      writeTreeText(query.getTree(), steps, console);
+      writeTreeText(query.getTree(), steps, console, &notes);
       for (const std::string& warning : warnings) console << warning << '\n';
       break;
   }

@@ -1,6 +1,7 @@
 #include "tools/tree_views.h"
 
 #include <ostream>
+#include <algorithm>
 #include <sstream>
 #include <unordered_map>
 
@@ -25,6 +26,15 @@ std::string printedText(const AlgebraOperator& node) {
 }
 
 }  // namespace
+
+std::string notedText(const TreeNode<AlgebraOperator>& node, const NodeNotes* notes) {
+  std::string text = printedText(*node.payload);
+  if (!notes) return text;
+  const auto note = notes->find(&node);
+  if (note == notes->end()) return text;
+  const std::size_t lineEnd = std::min(text.find('\n'), text.size());
+  return text.insert(lineEnd, ": " + note->second);
+}
 
 std::string dotLabel(std::string_view printed) {
   std::string label;
@@ -73,17 +83,17 @@ std::vector<std::string> stepLines(const NodeStep& step) {
   return lines;
 }
 
-void writeTreeText(AlgebraTree& tree, const NodeSteps* steps, std::ostream& out) {
+void writeTreeText(AlgebraTree& tree, const NodeSteps* steps, std::ostream& out, const NodeNotes* notes) {
   auto visit = [&](TreeNode<AlgebraOperator>& node, int depth) {
     const std::string indentation(static_cast<std::size_t>(3 * (depth - 1)), ' ');
-    out << indentation << printedText(*node.payload);
+    out << indentation << notedText(node, notes);
     if (!steps) return;
     for (const std::string& line : stepLines(steps->of(node))) out << indentation << "=> " << line << '\n';
   };
   walkPreOrder(tree.getRoot(), 1, visit);
 }
 
-void writeTreeDot(AlgebraTree& tree, const NodeSteps* steps, std::ostream& out) {
+void writeTreeDot(AlgebraTree& tree, const NodeSteps* steps, std::ostream& out, const NodeNotes* notes) {
   out << "digraph query {\n"
          "  ordering=out;\n"
          "  node [shape=box, fontname=\"Courier\"];\n";
@@ -91,7 +101,7 @@ void writeTreeDot(AlgebraTree& tree, const NodeSteps* steps, std::ostream& out) 
   auto visit = [&](TreeNode<AlgebraOperator>& node, int /*depth*/) {
     const int id = static_cast<int>(ids.size()) + 1;
     ids.emplace(&node, id);
-    std::string label = printedText(*node.payload);
+    std::string label = notedText(node, notes);
     if (steps) {
       for (const std::string& line : stepLines(steps->of(node))) label += "=> " + line + "\n";
     }
