@@ -25,11 +25,11 @@ std::string prefixTextOf(std::string_view query, QueryLanguage language) {
 }  // namespace
 
 std::vector<std::string> findQueryWarnings(std::string_view query, const RelationList& relations,
-                                           QueryLanguage language, bool parsed) {
+                                           QueryLanguage language, bool parsed, bool aboutFile) {
   std::vector<std::string> warnings;
   EditBudget budget(inspectionEditBudget);
   DataWarnings data(query, relations, language, budget, warnings);
-  data.checkFile();
+  if (aboutFile) data.checkFile();
   TextWarnings texts(relations, language, budget, warnings);
   if (texts.checkCommentLine(query)) {
     return warnings;

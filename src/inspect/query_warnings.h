@@ -14,8 +14,10 @@ namespace qerix {
 // the input file, of the query's text and of what its nodes do with the
 // relations' attributes and values (the latter only where the query parsed).
 // qerix-tree, qerix -x and qerix-check all ask here.
+// Without `aboutFile`, only those of the query: qerix-check asks about many
+// answers over one data set.
 std::vector<std::string> findQueryWarnings(std::string_view query, const RelationList& relations,
-                                           QueryLanguage language, bool parsed);
+                                           QueryLanguage language, bool parsed, bool aboutFile = true);
 
 }  // namespace qerix
 

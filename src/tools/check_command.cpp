@@ -10,6 +10,7 @@
 #include "driver/input_file.h"
 #include "driver/line_reader.h"
 #include "driver/relation_loader.h"
+#include "inspect/query_warnings.h"
 #include "model/fatal_error.h"
 #include "tools/answer_check.h"
 
@@ -112,6 +113,7 @@ struct AnswerRow {
   std::string path;  // as the report shows it
   bool readable = true;
   std::vector<Verdict> verdicts;  // one per data set
+  std::vector<std::string> warnings;  // what the answer most likely meant otherwise, over the model's data
 
   bool matches() const {
     return readable &&
@@ -132,6 +134,7 @@ void writeReport(const std::vector<DataSet>& sets, const std::vector<AnswerRow>&
       for (const std::string& record : verdict.missing) out << "    hianyzik: " << record << '\n';
       for (const std::string& record : verdict.surplus) out << "    folosleges: " << record << '\n';
     }
+    for (const std::string& warning : row.warnings) out << "  " << warning << '\n';
   }
   // The summary: a row per answer, a column per data set, each as wide as its widest cell.
   auto cellOf = [](const AnswerRow& row, std::size_t set) {
@@ -189,6 +192,10 @@ bool check(const CheckRequest& request, std::ostream& console) {
     if (!query) continue;
     for (const DataSet& set : sets) {
       row.verdicts.push_back(judge(set.model, evaluateQuery(*query, set.input.relations, request.language)));
+    }
+    // Only where the answer is wrong: a right answer needs no hint.
+    if (!row.matches()) {
+      row.warnings = findQueryWarnings(*query, sets[0].input.relations, request.language, true, false);
     }
   }
   if (request.tsv) {
