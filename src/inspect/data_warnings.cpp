@@ -20,7 +20,6 @@ namespace qerix {
 
 namespace {
 
-constexpr std::string_view prefix = "Figyelmeztetes: ";
 constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 constexpr std::array numberTypes = {
     std::string_view("int"),      std::string_view("integer"), std::string_view("number"),  std::string_view("numeric"),
@@ -76,14 +75,12 @@ DataWarnings::DataWarnings(std::string_view queryText, const RelationList& loade
 
 void DataWarnings::checkFile() {
   if (query.starts_with(byteOrderMark)) {
-    out.push_back(std::string(prefix) +
-                  "az input file UTF-8 bajtsorrend-jelzovel (BOM) kezdodik, amit a lekerdezes elso karaktereinek "
-                  "olvasott: mentse BOM nelkul.");
+    out.push_back(std::string(textOf(Text::warningPrefix)) + std::string(textOf(Text::byteOrderMark)));
   }
   for (const auto& relation : relations) {
     if (findOperatorKeyword(relation->getName(), true)) {
       // "project(Emp,name)" read as a header: a second query, as if the file could hold several.
-      out.push_back(std::string(prefix) + textOf(Text::secondQueryWarning, {quotedText(relation->getName())}));
+      out.push_back(std::string(textOf(Text::warningPrefix)) + textOf(Text::secondQueryWarning, {quotedText(relation->getName())}));
       continue;
     }
     std::vector<std::string_view> untyped;
@@ -95,7 +92,7 @@ void DataWarnings::checkFile() {
     if (!untyped.empty()) {
       std::string names;
       for (const std::string_view name : untyped) names += (names.empty() ? "" : ", ") + std::string(name);
-      out.push_back(std::string(prefix) +
+      out.push_back(std::string(textOf(Text::warningPrefix)) +
                     textOf(Text::headerWithoutTypesWarning, {quotedText(relation->getName()), names}));
     }
     for (int position = 1; position <= relation->getAttributeCount(); ++position) {
@@ -103,9 +100,10 @@ void DataWarnings::checkFile() {
       if (type == "int" || std::find(numberTypes.begin(), numberTypes.end(), lowered(type)) == numberTypes.end()) {
         continue;
       }
-      out.push_back(std::string(prefix) + "a " + quotedText(relation->getName()) + " relacio " +
-                    quotedText(relation->getAttributeName(position)) + " attributumanak tipusa " + quotedText(type) +
-                    ", nem \"int\": szovegkent hasonlitja.");
+      out.push_back(
+          std::string(textOf(Text::warningPrefix)) +
+          textOf(Text::numberTypeNotInt, {quotedText(relation->getName()),
+                                          quotedText(relation->getAttributeName(position)), quotedText(type)}));
     }
     for (RecordScanner scanner(*relation); scanner.next();) {
       std::string_view line = scanner.getCurrent().getValues();
@@ -115,9 +113,8 @@ void DataWarnings::checkFile() {
           line.substr(0, open).find(',') != std::string_view::npos) {
         continue;
       }
-      out.push_back(std::string(prefix) + "a " + quotedText(line) + " sor relacio fejlecnek latszik, de a " +
-                    quotedText(relation->getName()) +
-                    " relacio rekordjanak olvasta: a fejlec elott ures sornak kell allnia.");
+      out.push_back(std::string(textOf(Text::warningPrefix)) +
+                    textOf(Text::headerReadAsRecord, {quotedText(line), quotedText(relation->getName())}));
     }
   }
 }
@@ -198,8 +195,9 @@ void DataWarnings::checkCondition(ConditionTree& condition, const AttributeList&
           }
         }
         if (!closest.empty() && !budget.isSpent()) {
-          out.push_back(std::string(prefix) + quotedText(operand) +
-                        " nem attributum, ezert szovegkent hasonlitja; erre gondolt: " + quotedText(closest) + "?");
+          out.push_back(std::string(textOf(Text::warningPrefix)) +
+                        textOf(Text::operandNotAttribute, {quotedText(operand)}) +
+                        textOf(Text::didYouMean, {quotedText(closest)}));
         }
       }
       // An "int" attribute against a literal that is no number.
@@ -207,9 +205,10 @@ void DataWarnings::checkCondition(ConditionTree& condition, const AttributeList&
         const int attribute = position1 > 0 ? position1 : position2;
         const std::string& literal = position1 > 0 ? operand2 : operand1;
         if (attributes.isNumeric(attribute) && !isNumberText(literal)) {
-          out.push_back(std::string(prefix) + "a " + quotedText(compared) + " az \"int\" tipusu " +
-                        quotedText(attributes.getAttributeName(attribute)) + " attributumot a " + quotedText(literal) +
-                        " szoveggel hasonlitja, amit " + std::to_string(toInt32(literal)) + " szamnak vesz.");
+          out.push_back(
+              std::string(textOf(Text::warningPrefix)) +
+              textOf(Text::intAgainstText, {quotedText(compared), quotedText(attributes.getAttributeName(attribute)),
+                                            quotedText(literal), std::to_string(toInt32(literal))}));
         }
         // Text values with a blank in front, as "a, b" writes them, against a literal without one.
         const std::string_view name = attributes.getAttributeName(attribute);
@@ -222,10 +221,9 @@ void DataWarnings::checkCondition(ConditionTree& condition, const AttributeList&
           const std::optional<std::string>& value = firstValueWithBlank(*table, field);
           if (!value) continue;
           blankValuesShown.insert(table->getName() + "." + std::string(name));
-          out.push_back(std::string(prefix) + "a " + quotedText(table->getName()) + " relacio " + quotedText(name) +
-                        " ertekei kozott szokozzel kezdodo is van (" + quotedText(*value) + "), amit a " +
-                        quotedText(compared) +
-                        " az ertek reszenek vesz: a rekord soraiban a vesszok utan ne alljon szokoz.");
+          out.push_back(std::string(textOf(Text::warningPrefix)) +
+                        textOf(Text::valueWithLeadingBlank, {quotedText(table->getName()), quotedText(name),
+                                                             quotedText(*value), quotedText(compared)}));
         }
         // A literal that matches a value only in another case: "red" against "Red".
         for (const Relation* table : attributes.isNumeric(attribute) ? std::vector<const Relation*>() : tables) {
@@ -234,7 +232,7 @@ void DataWarnings::checkCondition(ConditionTree& condition, const AttributeList&
           if (field == 0 || isNumberText(literal) || (kind != "EQ" && kind != "NEQ")) continue;
           const std::optional<std::string>& other = valueInOtherCase(*table, field, literal);
           if (!other) continue;
-          out.push_back(std::string(prefix) + textOf(Text::literalOtherCaseWarning,
+          out.push_back(std::string(textOf(Text::warningPrefix)) + textOf(Text::literalOtherCaseWarning,
                                                      {quotedText(compared), quotedText(literal),
                                                       quotedText(table->getName()), quotedText(name),
                                                       quotedText(*other)}));

@@ -19,18 +19,13 @@ namespace qerix {
 
 namespace {
 
-// The fixed messages of the faults this explains: a field number past the
-// record's end, a comparison of two types, and what the parsers say where a
-// ")" is missing or too many.
-constexpr std::string_view fieldNumberMessages[] = {"Record::getValue", "Record::setValue"};
-constexpr std::string_view typeMismatchStart = "Nem azonos a ket attributum tipusa";
-
-bool startsWithAny(std::string_view message, std::span<const std::string_view> starts) {
-  for (const std::string_view start : starts) {
-    if (message.starts_with(start)) return true;
-  }
-  return false;
+// The fixed messages of the faults this explains, in the language of the
+// run: a field number past the record's end, and a comparison of two types.
+bool isFieldNumberMessage(std::string_view message) {
+  return message == textOf(Text::getValueMessage) || message == textOf(Text::setValueMessage);
 }
+
+bool isTypeMismatchMessage(std::string_view message) { return message == textOf(Text::typeMismatchMessage); }
 
 // "(a int, b string)", as a header writes the attributes.
 std::string attributeListText(const AttributeList& attributes) {
@@ -86,7 +81,7 @@ class Explainer {
     const std::string form =
         textIndex < texts.size() ? textOf(Text::inOperation, {quotedText(texts[textIndex])}) : std::string();
     if (const auto* project = dynamic_cast<const ProjectOperator*>(node.payload.get()); project && left) {
-      if (!startsWithAny(fixed, fieldNumberMessages)) return;
+      if (!isFieldNumberMessage(fixed)) return;
       for (const std::string& name : project->getAttributeNames()) {
         if (left->getAttributes().countAttributesFound(name, project->getNameLookup()) > 0) continue;
         found = textOf(Text::projectExplanation, {form, quotedText(name), namesText(left->getAttributes())}) +
@@ -108,7 +103,7 @@ class Explainer {
       }
       return;
     }
-    if (ConditionTree* condition = node.payload->getCondition(); condition && left && fixed.starts_with(typeMismatchStart)) {
+    if (ConditionTree* condition = node.payload->getCondition(); condition && left && isTypeMismatchMessage(fixed)) {
       AttributeList attributes = left->getAttributes();
       if (right) attributes.addAttributes(right->getAttributes());
       lookAtComparisons(condition->getRoot(), attributes, form);

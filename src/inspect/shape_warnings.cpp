@@ -16,7 +16,6 @@ namespace qerix {
 
 namespace {
 
-constexpr std::string_view prefix = "Figyelmeztetes: ";
 
 std::string listText(const std::vector<std::string_view>& names) {
   std::string text;
@@ -103,14 +102,14 @@ void checkNode(AlgebraOperator& node, const Relation* left, const Relation* righ
     const bool wholeSide = static_cast<int>(shared.size()) == left->getAttributeCount() ||
                            static_cast<int>(shared.size()) == right->getAttributeCount();
     if (shared.size() >= 2 && !wholeSide) {
-      out.push_back(std::string(prefix) +
+      out.push_back(std::string(textOf(Text::warningPrefix)) +
                     textOf(Text::naturalJoinWarning, {form, std::to_string(shared.size()), listText(shared)}));
     }
   } else if (isSetOperation(keyword) && left && right) {
     const AttributeList& first = left->getAttributes();
     const AttributeList& second = right->getAttributes();
     if (first.getAttributeCount() > second.getAttributeCount()) {
-      out.push_back(std::string(prefix) +
+      out.push_back(std::string(textOf(Text::warningPrefix)) +
                     textOf(keyword == "union" ? Text::unionPadsWarning : Text::setComparesPartlyWarning,
                            {form, headerText(first), headerText(second)}));
       return;
@@ -121,7 +120,7 @@ void checkNode(AlgebraOperator& node, const Relation* left, const Relation* righ
           std::string(first.getAttributeName(position)) + " " + std::string(first.getAttributeType(position));
       const std::string secondText =
           std::string(second.getAttributeName(position)) + " " + std::string(second.getAttributeType(position));
-      out.push_back(std::string(prefix) + textOf(Text::setMixesTypesWarning, {form, std::to_string(position),
+      out.push_back(std::string(textOf(Text::warningPrefix)) + textOf(Text::setMixesTypesWarning, {form, std::to_string(position),
                                                                                quotedText(firstText),
                                                                                quotedText(secondText)}));
       return;
@@ -132,13 +131,13 @@ void checkNode(AlgebraOperator& node, const Relation* left, const Relation* righ
       if (right->getAttributes().getAttributeIndex(name) == 0) quotient.push_back(name);
     }
     if (quotient.size() >= 2) {
-      out.push_back(std::string(prefix) + textOf(Text::divideLeavesWarning, {form, listText(quotient)}));
+      out.push_back(std::string(textOf(Text::warningPrefix)) + textOf(Text::divideLeavesWarning, {form, listText(quotient)}));
     }
   } else if (const auto* rename = dynamic_cast<const RenameOperator*>(&node); rename && left) {
     const AttributeList& attributes = left->getAttributes();
     if (rename->getNewName().empty() && rename->getNewAttributeNames().size() == 1 && attributes.getAttributeCount() > 1) {
       const std::string& newName = rename->getNewAttributeNames().front();
-      out.push_back(std::string(prefix) +
+      out.push_back(std::string(textOf(Text::warningPrefix)) +
                     textOf(Text::renameOneAttributeWarning, {form, quotedText(attributes.getAttributeName(1)),
                                                              quotedText(newName), newName,
                                                              listText(attributes.getAttributeNames())}));

@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 
 namespace qerix {
 
@@ -63,20 +64,20 @@ std::vector<std::string> stepLines(const NodeStep& step) {
   std::vector<std::string> lines;
   switch (step.outcome) {
     case NodeStep::Outcome::notEvaluated:
-      lines.push_back("nem ertekelte: a futas elobb veget ert");
+      lines.emplace_back(textOf(Text::stepNotEvaluated));
       break;
     case NodeStep::Outcome::noResult:
-      lines.push_back("nincs eredmeny");
+      lines.emplace_back(textOf(Text::stepNoResult));
       break;
     case NodeStep::Outcome::failed:
-      lines.push_back("hiba: " + step.message);
+      lines.push_back(textOf(Text::stepFailed, {step.message}));
       break;
     case NodeStep::Outcome::result:
-      lines.push_back(step.header + ": " + std::to_string(step.recordCount) + " rekord");
+      lines.push_back(textOf(Text::stepRecords, {step.header, std::to_string(step.recordCount)}));
       for (const std::string& record : step.firstRecords) lines.push_back(record);
       // With no record asked for, the count says it all.
       if (!step.firstRecords.empty() && step.firstRecords.size() < step.recordCount) {
-        lines.push_back("... (meg " + std::to_string(step.recordCount - step.firstRecords.size()) + " rekord)");
+        lines.push_back(textOf(Text::stepMoreRecords, {std::to_string(step.recordCount - step.firstRecords.size())}));
       }
       break;
   }

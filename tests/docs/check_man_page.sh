@@ -140,7 +140,7 @@ if [ "${#sources[@]}" -gt 0 ]; then
     cat "${uses[@]}" | tr '\n' ' ' | grep -o 'constexpr std::string_view [A-Za-z]*Message = *"[^"]*"' |
       sed 's/^[^"]*"//; s/"$//'
     for id in $(cat "${uses[@]}" | grep -o 'Text::[A-Za-z]*Message' | sort -u); do
-      tr '\n' ' ' < "$catalogue" | grep -o "{$id, *\"[^\"]*\"" | sed 's/^[^"]*"//; s/"$//'
+      tr '\n' ' ' < "$catalogue" | grep -o "{ *$id, *\"[^\"]*\"" | sed 's/^[^"]*"//; s/"$//'
     done
   } | sort > "$work/defined"
   [ -s "$work/defined" ] || fail "no message found in the sources"
