@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "driver/run.h"
+#include "cli/telling_run.h"
 #include "tools/check_command.h"
 #include "tools/language_json.h"
 #include "tools/tree_command.h"
@@ -50,17 +50,19 @@ const char* answer(const nlohmann::json& json) {
 
 extern "C" {
 
-// qerix [-x] input.txt output.txt: the exit status and the console's two
+// qerix [-x --no-warnings] input.txt output.txt: the exit status and the console's two
 // streams. The output file stays at /qerix/output.txt, for the page to read
 // when it is asked for: it holds the whole input again.
 EMSCRIPTEN_KEEPALIVE const char* qerixRun(const char* input, int extended) {
   writeFile(inputPath, input);
   std::filesystem::remove(outputPath);
   std::vector<std::string_view> arguments{inputPath, outputPath};
-  if (extended) arguments.insert(arguments.begin(), "-x");
+  // With -x the message of a failed run explains it; the page lists the
+  // warnings from qerixTree, so the run does not write them again.
+  if (extended) arguments.insert(arguments.begin(), {"-x", "--no-warnings"});
   std::ostringstream console;
   std::ostringstream errors;
-  const int status = qerix::run(arguments, console, errors);
+  const int status = qerix::runTelling(arguments, console, errors);
   return answer({{"status", status}, {"stdout", console.str()}, {"stderr", errors.str()}});
 }
 

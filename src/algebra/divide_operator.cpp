@@ -8,15 +8,12 @@
 #include "exec/pieces/record_pieces.h"
 #include "exec/sort/distinct_projections.h"
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 
 namespace qerix {
 
 namespace {
 
-constexpr std::string_view notOnceMessage =
-    "Hibas osztas, az oszto attributuma nem szerepel pontosan egyszer az osztandoban: ";
-constexpr std::string_view repeatedMessage = "Hibas osztas, tobbszor szereplo attributum az osztoban: ";
-constexpr std::string_view noQuotientMessage = "Hibas osztas, nem marad attributum az eredmenyben.";
 
 }  // namespace
 
@@ -24,19 +21,19 @@ DivideOperator::Layout DivideOperator::Layout::of(const AttributeList& dividend,
   Layout layout;
   for (int position = 1; position <= divisor.getAttributeCount(); ++position) {
     const std::string_view name = divisor.getAttributeName(position);
-    if (dividend.countAttributesNamed(name) != 1) fatal(notOnceMessage, name);
+    if (dividend.countAttributesNamed(name) != 1) fatal(textOf(Text::divideNotOnceMessage), name);
     layout.divisorPositions.push_back(dividend.getAttributeIndex(name));
   }
   for (int position = 1; position <= divisor.getAttributeCount(); ++position) {
     const std::string_view name = divisor.getAttributeName(position);
-    if (divisor.countAttributesNamed(name) > 1) fatal(repeatedMessage, name);
+    if (divisor.countAttributesNamed(name) > 1) fatal(textOf(Text::divideRepeatedMessage), name);
   }
   for (int position = 1; position <= dividend.getAttributeCount(); ++position) {
     if (divisor.getAttributeIndex(dividend.getAttributeName(position)) != 0) continue;
     layout.quotientPositions.push_back(position);
     layout.quotient.addAttributeFrom(dividend, position);
   }
-  if (layout.quotientPositions.empty()) fatal(noQuotientMessage);
+  if (layout.quotientPositions.empty()) fatal(textOf(Text::divideNoQuotientMessage));
   return layout;
 }
 

@@ -4,6 +4,7 @@
 
 #include "model/edit_distance.h"
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 #include "model/name_check.h"
 #include "text/text_helpers.h"
 
@@ -11,11 +12,6 @@ namespace qerix {
 
 namespace {
 
-constexpr std::string_view emptyRelationNameMessage = "Hibas atnevezes, ures relacionev: ";
-constexpr std::string_view malformedPairMessage = "Hibas atnevezes, uj<-regi alaku nevpar kell: ";
-constexpr std::string_view unknownOldNameMessage = "Hibas atnevezes, nincs ilyen attributum: ";
-constexpr std::string_view unknownOldNameAtMessage = "Hibas atnevezes, nincs ilyen attributum (";
-constexpr std::string_view sharedOldNameMessage = "Hibas atnevezes, tobb attributum neve is ez (";
 constexpr std::string_view arrow = "<-";
 
 }  // namespace
@@ -23,7 +19,7 @@ constexpr std::string_view arrow = "<-";
 void RelationRenameOperator::setNewName(std::string_view text) {
   const std::string_view wholeText = text;
   trim(text);
-  if (text.empty()) fatal(emptyRelationNameMessage, wholeText);
+  if (text.empty()) fatal(textOf(Text::renameEmptyRelationNameMessage), wholeText);
   newName = text;
 }
 
@@ -46,7 +42,7 @@ void AttributeRenameOperator::setRenamePairs(std::string_view text) {
     std::string_view oldName = split == std::string_view::npos ? std::string_view() : pair.substr(split + arrow.size());
     trim(newName);
     trim(oldName);
-    if (newName.empty() || oldName.empty()) fatal(malformedPairMessage, pair);
+    if (newName.empty() || oldName.empty()) fatal(textOf(Text::renameMalformedPairMessage), pair);
     pairs.emplace_back(newName, oldName);
     if (comma == std::string_view::npos) return;
     text.remove_prefix(comma + 1);
@@ -67,11 +63,11 @@ int AttributeRenameOperator::positionOf(const AttributeList& attributes, std::si
   // Old names are plain names: a rename list cannot hold a qualified one.
   if (index < oldNamePlaces.size()) {
     return findOnlyAttribute(attributes, oldName, NameLookup::plain, oldNamePlaces[index],
-                             {unknownOldNameAtMessage, sharedOldNameMessage});
+                             {textOf(Text::renameUnknownOldNameAtMessage), textOf(Text::renameSharedOldNameMessage)});
   }
   const int position = attributes.getAttributeIndex(oldName);
   if (position == 0) {
-    fatal(std::string(unknownOldNameMessage) + quotedText(oldName) +
+    fatal(std::string(textOf(Text::renameUnknownOldNameMessage)) + quotedText(oldName) +
           didYouMean(oldName, attributes.getAttributeNames()));
   }
   return position;

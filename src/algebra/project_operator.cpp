@@ -5,22 +5,17 @@
 
 #include "exec/sort/distinct_projections.h"
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 #include "model/name_check.h"
 #include "text/text_helpers.h"
 
 namespace qerix {
 
-namespace {
-constexpr std::string_view blankNameMessage = "Hibas projekcio, ures attributumnev: ";
-constexpr std::string_view unknownNameMessage = "Hibas projekcio, nincs ilyen attributum (";
-constexpr std::string_view sharedNameMessage = "Hibas projekcio, tobb attributum neve is ez (";
-}  // namespace
-
 void ProjectOperator::setAttributeNames(std::string_view text) {
   const std::string_view wholeText = text;
   while (!text.empty()) {
     trim(text);
-    if (text.empty()) fatal(blankNameMessage, wholeText);
+    if (text.empty()) fatal(textOf(Text::projectBlankNameMessage), wholeText);
     const std::size_t comma = text.find(',');
     attributeNames.emplace_back(text.substr(0, comma));
     text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
@@ -41,7 +36,8 @@ void ProjectOperator::print(std::ostream& out) const { printProject(out, attribu
 void checkProjectNames(const AttributeList& input, const std::vector<std::string>& names, NameLookup lookup,
                        const std::vector<std::string>& places) {
   for (std::size_t index = 0; index < names.size() && index < places.size(); ++index) {
-    findOnlyAttribute(input, names[index], lookup, places[index], {unknownNameMessage, sharedNameMessage});
+    findOnlyAttribute(input, names[index], lookup, places[index],
+                      {textOf(Text::projectUnknownNameMessage), textOf(Text::projectSharedNameMessage)});
   }
 }
 

@@ -3,13 +3,10 @@
 #include <ostream>
 
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 #include "text/text_helpers.h"
 
 namespace qerix {
-
-namespace {
-constexpr std::string_view emptyNameMessage = "Hibas atnevezes, ures nev: ";
-}  // namespace
 
 void RenameOperator::setRenameList(std::string_view text) {
   const std::string_view wholeText = text;
@@ -18,7 +15,7 @@ void RenameOperator::setRenameList(std::string_view text) {
   bool mayHoldParenthesis = true;
   while (true) {
     trim(text);
-    if (text.empty()) fatal(emptyNameMessage, wholeText);
+    if (text.empty()) fatal(textOf(Text::renameEmptyNameMessage), wholeText);
     const KeywordForm form = mayHoldParenthesis ? splitKeywordForm(text) : KeywordForm{text, {}, false};
     mayHoldParenthesis = form.hasParenthesis;
     if (form.hasParenthesis) {

@@ -2,12 +2,12 @@
 
 #include "conditions/comparison_operator.h"
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 
 namespace qerix {
 
 namespace {
 
-constexpr std::string_view repeatedNameMessage = "Hibas illesztes, tobbszor szereplo kozos attributum: ";
 
 }  // namespace
 
@@ -20,7 +20,8 @@ SharedAttributes SharedAttributes::of(const AttributeList& first, const Attribut
       shared.secondOthers.push_back(position);
       continue;
     }
-    if (first.countAttributesNamed(name) > 1 || second.countAttributesNamed(name) > 1) fatal(repeatedNameMessage, name);
+    if (first.countAttributesNamed(name) > 1 || second.countAttributesNamed(name) > 1)
+      fatal(textOf(Text::joinRepeatedNameMessage), name);
     shared.firstPositions.push_back(firstPosition);
     shared.secondPositions.push_back(position);
     shared.keyTypes.addAttribute(first.getAttributeType(firstPosition), name);

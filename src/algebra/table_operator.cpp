@@ -5,13 +5,10 @@
 
 #include "model/edit_distance.h"
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 #include "text/text_helpers.h"
 
 namespace qerix {
-
-namespace {
-constexpr std::string_view unknownRelationMessage = "Hibas kifejezes, nincs ilyen relacio (";
-}  // namespace
 
 TableOperator::TableOperator(const RelationList& loaded) : relations(loaded) {}
 
@@ -43,7 +40,8 @@ void TableOperator::evaluate(AlgebraOperator* /*left*/, AlgebraOperator* /*right
   std::vector<std::string_view> names;
   for (const auto& loaded : relations) names.push_back(loaded->getName());
   for (std::size_t index = 0; index < resultNameCount; ++index) names.push_back((*resultNames)[index]);
-  fatal(std::string(unknownRelationMessage) + requiredAt + "): " + quotedText(name) + didYouMean(name, names));
+  fatal(std::string(textOf(Text::unknownRelationMessage)) + requiredAt + "): " + quotedText(name) +
+        didYouMean(name, names));
 }
 
 const Relation* TableOperator::findRelation() const {

@@ -2,19 +2,14 @@
 
 #include "model/attribute_list.h"
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 #include "model/name_check.h"
 #include "model/record.h"
 #include "model/record_order.h"
 
 namespace qerix {
 
-namespace {
-constexpr std::string_view typeMismatchMessage = "Nem azonos a ket attributum tipusa!";
-constexpr std::string_view unknownAttributeMessage = "Hibas feltetel, nincs ilyen attributum (";
-constexpr std::string_view sharedAttributeMessage = "Hibas feltetel, tobb attributum neve is ez (";
-}  // namespace
-
-void failTypeMismatch() { fatal(typeMismatchMessage); }
+void failTypeMismatch() { fatal(textOf(Text::typeMismatchMessage)); }
 
 void ComparisonOperator::print(std::ostream& out) const { printNamed(out, getName()); }
 
@@ -29,8 +24,9 @@ int ComparisonOperator::positionOf(const std::string& operand, const OperandSour
     case OperandKind::literal:
       return 0;
     case OperandKind::attribute:
-      return findOnlyAttribute(attributes, operand, lookup, source.place,
-                               {unknownAttributeMessage, sharedAttributeMessage});
+      return findOnlyAttribute(
+          attributes, operand, lookup, source.place,
+          {textOf(Text::conditionUnknownAttributeMessage), textOf(Text::conditionSharedAttributeMessage)});
     case OperandKind::nameOrLiteral:
       break;
   }

@@ -3,8 +3,9 @@
 #include <memory>
 #include <string>
 
-#include "model/fatal_error.h"
 #include "conditions/condition_table.h"
+#include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 #include "text/nesting_index.h"
 #include "text/nesting_limit.h"
 #include "text/text_helpers.h"
@@ -12,12 +13,6 @@
 namespace qerix {
 
 namespace {
-
-constexpr std::string_view emptyConditionMessage = "Hibas feltetel, ures feltetel vagy argumentum: ";
-constexpr std::string_view missingCommaMessage = "Hibas feltetel, hianyzik a vesszo az argumentumok kozul: ";
-constexpr std::string_view missingParenthesisMessage = "Hibas feltetel, a kulcsszo utan hianyzik a zarojel: ";
-constexpr std::string_view missingConditionMessage = "Hibas feltetel, hianyzik a reszfeltetel: ";
-constexpr std::string_view tooDeepMessage = "Tul melyen egymasba agyazott feltetel (legfeljebb 1000 szint): ";
 
 // Whether the node has the child conditions its form reads.
 bool hasChildren(const TreeNode<LogicalOperator>& node, ConditionForm form) {
@@ -44,27 +39,27 @@ void parseTrimmed(ConditionTree& tree, std::string_view text, int depth, const N
     tree.getCurrent()->payload->addOperand(text);
     return;
   }
-  if (!form.hasParenthesis) fatal(missingParenthesisMessage, text);
-  if (depth > maxNestingDepth) fatal(tooDeepMessage, text);
+  if (!form.hasParenthesis) fatal(textOf(Text::conditionMissingParenthesisMessage), text);
+  if (depth > maxNestingDepth) fatal(textOf(Text::conditionTooDeepMessage), text);
 
   TreeNode<LogicalOperator>& node = tree.insertChild(keyword->make());
   const std::size_t comma = findTopLevelComma(commas, form.inner);
   if (comma == std::string_view::npos) {
     // NOT(c): the single-argument form of NOT.
-    if (keyword->form != ConditionForm::negation) fatal(missingCommaMessage, text);
+    if (keyword->form != ConditionForm::negation) fatal(textOf(Text::conditionMissingCommaMessage), text);
     parseArgument(tree, form.inner, text, depth + 1, commas);
   } else {
     parseArgument(tree, form.inner.substr(0, comma), text, depth + 1, commas);
     tree.setCurrent(&node);
     parseArgument(tree, form.inner.substr(comma + 1), text, depth + 1, commas);
   }
-  if (!hasChildren(node, keyword->form)) fatal(missingConditionMessage, text);
+  if (!hasChildren(node, keyword->form)) fatal(textOf(Text::missingSubconditionMessage), text);
 }
 
 void parseArgument(ConditionTree& tree, std::string_view text, std::string_view call, int depth,
                    const NestingIndex& commas) {
   trim(text);
-  if (text.empty()) fatal(emptyConditionMessage, call);
+  if (text.empty()) fatal(textOf(Text::emptyConditionMessage), call);
   parseTrimmed(tree, text, depth, commas);
 }
 
@@ -74,11 +69,11 @@ void parseCondition(ConditionTree& tree, std::string_view text) {
   TreeNode<LogicalOperator>* const start = tree.getCurrent();
   std::string_view condition = text;
   trim(condition);
-  if (condition.empty()) fatal(emptyConditionMessage, text);
+  if (condition.empty()) fatal(textOf(Text::emptyConditionMessage), text);
   const NestingIndex commas(condition, ',');
   parseTrimmed(tree, condition, 1, commas);
   // A bare operand gives the node above it no condition to take its value from.
-  if (!start->left) fatal(missingConditionMessage, condition);
+  if (!start->left) fatal(textOf(Text::missingSubconditionMessage), condition);
 }
 
 }  // namespace qerix

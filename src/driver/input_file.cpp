@@ -7,15 +7,13 @@
 #include "driver/line_splitter.h"
 #include "driver/relation_loader.h"
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 #include "model/record_source.h"
 #include "model/tuning.h"
 
 namespace qerix {
 
 namespace {
-
-constexpr std::string_view noInputMessage = "Nincs ilyen input file!";
-constexpr std::string_view changedInputMessage = "Az input file megvaltozott a futas kozben: ";
 
 // The records of one relation in the input file, read again each time they
 // are needed.
@@ -42,7 +40,7 @@ class InputFileRecords : public RecordSource {
   std::unique_ptr<RecordStream> open() const override;
   std::vector<std::shared_ptr<const RecordSource>> split(std::size_t count) const override;
 
-  [[noreturn]] void failChanged() const { fatal(changedInputMessage, placement.path); }
+  [[noreturn]] void failChanged() const { fatal(textOf(Text::changedInputMessage), placement.path); }
 
   const Placement placement;
 };
@@ -120,7 +118,8 @@ std::vector<std::shared_ptr<const RecordSource>> InputFileRecords::split(std::si
 
 InputFile::InputFile(std::string_view filePath) : path(filePath), file(path, std::ios::in | std::ios::binary) {
   // Peeking makes a folder, which opens like a file, fail as it is read.
-  if (!file.is_open() || (file.peek() == std::ifstream::traits_type::eof() && file.bad())) fatal(noInputMessage);
+  if (!file.is_open() || (file.peek() == std::ifstream::traits_type::eof() && file.bad()))
+    fatal(textOf(Text::noInputMessage));
   std::error_code error;
   regular = std::filesystem::is_regular_file(path, error);
   if (regular) {
@@ -129,7 +128,7 @@ InputFile::InputFile(std::string_view filePath) : path(filePath), file(path, std
     // Files of /proc claim a size of 0 whatever they hold: read those only once.
     regular = !error && size > 0;
   }
-  if (std::filesystem::is_directory(path, error)) fatal(noInputMessage);
+  if (std::filesystem::is_directory(path, error)) fatal(textOf(Text::noInputMessage));
 }
 
 std::shared_ptr<const RecordSource> InputFile::recordsBetween(std::uint64_t begin, std::uint64_t end,
@@ -141,7 +140,7 @@ std::shared_ptr<const RecordSource> InputFile::recordsBetween(std::uint64_t begi
 }
 
 void InputFile::requireReadable(bool failed) {
-  if (failed) fatal(noInputMessage);
+  if (failed) fatal(textOf(Text::noInputMessage));
 }
 
 }  // namespace qerix

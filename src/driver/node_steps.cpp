@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 
 namespace qerix {
 
@@ -45,11 +46,11 @@ void NodeSteps::evaluateBelow(TreeNode<AlgebraOperator>& node) {
     throw;
   } catch (const std::bad_alloc&) {
     step.outcome = NodeStep::Outcome::failed;
-    step.message = outOfMemoryMessage;
+    step.message = textOf(Text::outOfMemoryMessage);
     throw;
   } catch (const std::length_error&) {
     step.outcome = NodeStep::Outcome::failed;
-    step.message = outOfMemoryMessage;
+    step.message = textOf(Text::outOfMemoryMessage);
     throw;
   }
   const Relation* result = node.payload->getResult();

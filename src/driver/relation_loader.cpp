@@ -8,6 +8,7 @@
 #include "driver/line_reader.h"
 #include "exec/loading/concurrent_watcher.h"
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 #include "model/record.h"
 #include "model/record_values.h"
 #include "model/tuning.h"
@@ -17,8 +18,6 @@
 namespace qerix {
 
 namespace {
-constexpr std::string_view emptyAttributeListMessage = "Hibas relacio fejlec, ures az attributumlista: ";
-constexpr std::string_view missingAttributeMessage = "Hibas relacio fejlec, vesszo utan hianyzik az attributum: ";
 
 // A relation's records as the loader finds them; the records stay where they are.
 struct FoundRecords {
@@ -116,7 +115,7 @@ void readHeader(std::string_view line, Relation& relation) {
   // Without a "(" the attribute text is the line without its last byte.
   std::string_view attributeText = header.hasParenthesis ? header.inner : line.substr(0, line.size() - 1);
   trim(attributeText);
-  if (attributeText.empty()) fatal(emptyAttributeListMessage, line);
+  if (attributeText.empty()) fatal(textOf(Text::emptyAttributeListMessage), line);
 
   while (!attributeText.empty()) {
     const std::size_t blank = attributeText.find(' ');
@@ -132,7 +131,7 @@ void readHeader(std::string_view line, Relation& relation) {
       relation.addAttribute(rest.substr(0, comma), attributeName);
       attributeText = rest.substr(comma + 1);
       trim(attributeText);
-      if (attributeText.empty()) fatal(missingAttributeMessage, line);
+      if (attributeText.empty()) fatal(textOf(Text::headerMissingAttributeMessage), line);
     }
   }
   relation.setOrigin(header.head);

@@ -11,14 +11,15 @@
 #include "conditions/comparison_operator.h"
 #include "model/edit_distance.h"
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 #include "model/record_values.h"
+#include "query/language_table.h"
 #include "query/query_parser.h"
 
 namespace qerix {
 
 namespace {
 
-constexpr std::string_view prefix = "Figyelmeztetes: ";
 constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 constexpr std::array numberTypes = {
     std::string_view("int"),      std::string_view("integer"), std::string_view("number"),  std::string_view("numeric"),
@@ -60,27 +61,49 @@ void collectTables(const TreeNode<AlgebraOperator>& node, const RelationList& re
   if (node.right) collectTables(*node.right, relations, tables);
 }
 
+std::string loweredKeepingBlanks(std::string_view text) {
+  std::string result(text);
+  for (char& character : result) character = static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
+  return result;
+}
+
 }  // namespace
 
-DataWarnings::DataWarnings(const LoadedInput& loaded, QueryLanguage queryLanguage, EditBudget& editBudget,
-                           std::vector<std::string>& warnings)
-    : input(loaded), language(queryLanguage), budget(editBudget), out(warnings) {}
+DataWarnings::DataWarnings(std::string_view queryText, const RelationList& loaded, QueryLanguage queryLanguage,
+                           EditBudget& editBudget, std::vector<std::string>& warnings)
+    : query(queryText), relations(loaded), language(queryLanguage), budget(editBudget), out(warnings) {}
 
 void DataWarnings::checkFile() {
-  if (std::string_view(input.query).starts_with(byteOrderMark)) {
-    out.push_back(std::string(prefix) +
-                  "az input file UTF-8 bajtsorrend-jelzovel (BOM) kezdodik, amit a lekerdezes elso karaktereinek "
-                  "olvasott: mentse BOM nelkul.");
+  if (query.starts_with(byteOrderMark)) {
+    out.push_back(std::string(textOf(Text::warningPrefix)) + std::string(textOf(Text::byteOrderMark)));
   }
-  for (const auto& relation : input.relations) {
+  for (const auto& relation : relations) {
+    if (findOperatorKeyword(relation->getName(), true)) {
+      // "project(Emp,name)" read as a header: a second query, as if the file could hold several.
+      out.push_back(std::string(textOf(Text::warningPrefix)) + textOf(Text::secondQueryWarning, {quotedText(relation->getName())}));
+      continue;
+    }
+    std::vector<std::string_view> untyped;
+    for (int position = 1; position <= relation->getAttributeCount(); ++position) {
+      if (relation->getAttributeType(position) == relation->getAttributeName(position)) {
+        untyped.push_back(relation->getAttributeName(position));
+      }
+    }
+    if (!untyped.empty()) {
+      std::string names;
+      for (const std::string_view name : untyped) names += (names.empty() ? "" : ", ") + std::string(name);
+      out.push_back(std::string(textOf(Text::warningPrefix)) +
+                    textOf(Text::headerWithoutTypesWarning, {quotedText(relation->getName()), names}));
+    }
     for (int position = 1; position <= relation->getAttributeCount(); ++position) {
       const std::string_view type = relation->getAttributeType(position);
       if (type == "int" || std::find(numberTypes.begin(), numberTypes.end(), lowered(type)) == numberTypes.end()) {
         continue;
       }
-      out.push_back(std::string(prefix) + "a " + quotedText(relation->getName()) + " relacio " +
-                    quotedText(relation->getAttributeName(position)) + " attributumanak tipusa " + quotedText(type) +
-                    ", nem \"int\": szovegkent hasonlitja.");
+      out.push_back(
+          std::string(textOf(Text::warningPrefix)) +
+          textOf(Text::numberTypeNotInt, {quotedText(relation->getName()),
+                                          quotedText(relation->getAttributeName(position)), quotedText(type)}));
     }
     for (RecordScanner scanner(*relation); scanner.next();) {
       std::string_view line = scanner.getCurrent().getValues();
@@ -90,9 +113,8 @@ void DataWarnings::checkFile() {
           line.substr(0, open).find(',') != std::string_view::npos) {
         continue;
       }
-      out.push_back(std::string(prefix) + "a " + quotedText(line) + " sor relacio fejlecnek latszik, de a " +
-                    quotedText(relation->getName()) +
-                    " relacio rekordjanak olvasta: a fejlec elott ures sornak kell allnia.");
+      out.push_back(std::string(textOf(Text::warningPrefix)) +
+                    textOf(Text::headerReadAsRecord, {quotedText(line), quotedText(relation->getName())}));
     }
   }
 }
@@ -101,13 +123,13 @@ void DataWarnings::checkConditions() {
   // Copies without records: every node finds its attributes, and nothing
   // that needs a record can end the evaluation.
   RelationList empty;
-  for (const auto& relation : input.relations) {
+  for (const auto& relation : relations) {
     empty.push_back(std::make_unique<Relation>(relation->getAttributes()));
     empty.back()->setName(relation->getName());
   }
   AlgebraTree tree(std::make_unique<DummyOperator>());
   try {
-    parseQuery(tree, input.query, empty, language);
+    parseQuery(tree, query, empty, language);
   } catch (const FatalError&) {
     return;
   }
@@ -121,7 +143,7 @@ void DataWarnings::checkConditions() {
         AttributeList attributes = left->getAttributes();
         if (right) attributes.addAttributes(right->getAttributes());
         std::vector<const Relation*> tables;
-        collectTables(node, input.relations, tables);
+        collectTables(node, relations, tables);
         checkCondition(*condition, attributes, tables);
       }
     }
@@ -173,8 +195,9 @@ void DataWarnings::checkCondition(ConditionTree& condition, const AttributeList&
           }
         }
         if (!closest.empty() && !budget.isSpent()) {
-          out.push_back(std::string(prefix) + quotedText(operand) +
-                        " nem attributum, ezert szovegkent hasonlitja; erre gondolt: " + quotedText(closest) + "?");
+          out.push_back(std::string(textOf(Text::warningPrefix)) +
+                        textOf(Text::operandNotAttribute, {quotedText(operand)}) +
+                        textOf(Text::didYouMean, {quotedText(closest)}));
         }
       }
       // An "int" attribute against a literal that is no number.
@@ -182,9 +205,10 @@ void DataWarnings::checkCondition(ConditionTree& condition, const AttributeList&
         const int attribute = position1 > 0 ? position1 : position2;
         const std::string& literal = position1 > 0 ? operand2 : operand1;
         if (attributes.isNumeric(attribute) && !isNumberText(literal)) {
-          out.push_back(std::string(prefix) + "a " + quotedText(compared) + " az \"int\" tipusu " +
-                        quotedText(attributes.getAttributeName(attribute)) + " attributumot a " + quotedText(literal) +
-                        " szoveggel hasonlitja, amit " + std::to_string(toInt32(literal)) + " szamnak vesz.");
+          out.push_back(
+              std::string(textOf(Text::warningPrefix)) +
+              textOf(Text::intAgainstText, {quotedText(compared), quotedText(attributes.getAttributeName(attribute)),
+                                            quotedText(literal), std::to_string(toInt32(literal))}));
         }
         // Text values with a blank in front, as "a, b" writes them, against a literal without one.
         const std::string_view name = attributes.getAttributeName(attribute);
@@ -197,10 +221,22 @@ void DataWarnings::checkCondition(ConditionTree& condition, const AttributeList&
           const std::optional<std::string>& value = firstValueWithBlank(*table, field);
           if (!value) continue;
           blankValuesShown.insert(table->getName() + "." + std::string(name));
-          out.push_back(std::string(prefix) + "a " + quotedText(table->getName()) + " relacio " + quotedText(name) +
-                        " ertekei kozott szokozzel kezdodo is van (" + quotedText(*value) + "), amit a " +
-                        quotedText(compared) +
-                        " az ertek reszenek vesz: a rekord soraiban a vesszok utan ne alljon szokoz.");
+          out.push_back(std::string(textOf(Text::warningPrefix)) +
+                        textOf(Text::valueWithLeadingBlank, {quotedText(table->getName()), quotedText(name),
+                                                             quotedText(*value), quotedText(compared)}));
+        }
+        // A literal that matches a value only in another case: "red" against "Red".
+        for (const Relation* table : attributes.isNumeric(attribute) ? std::vector<const Relation*>() : tables) {
+          const int field = table->getAttributeIndex(name);
+          const std::string_view kind = comparison.getName();
+          if (field == 0 || isNumberText(literal) || (kind != "EQ" && kind != "NEQ")) continue;
+          const std::optional<std::string>& other = valueInOtherCase(*table, field, literal);
+          if (!other) continue;
+          out.push_back(std::string(textOf(Text::warningPrefix)) + textOf(Text::literalOtherCaseWarning,
+                                                     {quotedText(compared), quotedText(literal),
+                                                      quotedText(table->getName()), quotedText(name),
+                                                      quotedText(*other)}));
+          break;
         }
       }
     }
@@ -208,6 +244,24 @@ void DataWarnings::checkCondition(ConditionTree& condition, const AttributeList&
     if (node.right) self(self, *node.right);
   };
   visit(visit, condition.getRoot());
+}
+
+const std::optional<std::string>& DataWarnings::valueInOtherCase(const Relation& table, int field,
+                                                                 const std::string& literal) {
+  const auto [answer, unread] = otherCaseValues.try_emplace({&table, field, literal});
+  if (unread) {
+    const std::string wanted = loweredKeepingBlanks(literal);
+    std::optional<std::string> sameLetters;
+    for (RecordScanner scanner(table); scanner.next();) {
+      const std::string_view value = valueAt(scanner.getCurrent().getValues(), field);
+      if (value == literal) return answer->second;  // found as written: nothing to say
+      if (!sameLetters && value.size() == literal.size() && loweredKeepingBlanks(value) == wanted) {
+        sameLetters = std::string(value);
+      }
+    }
+    answer->second = std::move(sameLetters);
+  }
+  return answer->second;
 }
 
 const std::optional<std::string>& DataWarnings::firstValueWithBlank(const Relation& table, int field) {

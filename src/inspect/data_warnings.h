@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "driver/relation_loader.h"
@@ -27,7 +28,7 @@ namespace qerix {
 class DataWarnings {
  public:
   // Suggestions of attribute names draw on `budget`.
-  DataWarnings(const LoadedInput& input, QueryLanguage language, EditBudget& budget,
+  DataWarnings(std::string_view query, const RelationList& relations, QueryLanguage language, EditBudget& budget,
                std::vector<std::string>& warnings);
 
   void checkFile();
@@ -41,11 +42,17 @@ class DataWarnings {
   // each column is read once, however many comparisons name it.
   const std::optional<std::string>& firstValueWithBlank(const Relation& table, int field);
 
-  const LoadedInput& input;
+  // A value of the table's field that is `literal` in other letters' case,
+  // when no value is `literal` itself; each column is read once per literal.
+  const std::optional<std::string>& valueInOtherCase(const Relation& table, int field, const std::string& literal);
+
+  std::string_view query;
+  const RelationList& relations;
   QueryLanguage language;
   EditBudget& budget;
   std::vector<std::string>& out;
   std::map<std::pair<const Relation*, int>, std::optional<std::string>> blankValues;
+  std::map<std::tuple<const Relation*, int, std::string>, std::optional<std::string>> otherCaseValues;
 };
 
 }  // namespace qerix

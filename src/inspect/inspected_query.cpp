@@ -1,9 +1,10 @@
 #include "inspect/inspected_query.h"
 
 #include "driver/input_file.h"
-#include "inspect/data_warnings.h"
-#include "inspect/text_warnings.h"
+#include "inspect/query_warnings.h"
+#include "inspect/shape_warnings.h"
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 #include "query/program_text.h"
 #include "query/textbook_parser.h"
 
@@ -42,23 +43,30 @@ std::string InspectedQuery::prefixText() const {
 }
 
 std::vector<std::string> InspectedQuery::findWarnings() const {
-  std::vector<std::string> warnings;
-  EditBudget budget(inspectionEditBudget);
-  DataWarnings data(getInput(), language, budget, warnings);
-  data.checkFile();
-  TextWarnings texts(getInput().relations, language, budget, warnings);
-  const std::string& query = getInput().query;
-  if (language == QueryLanguage::extended && startsProgram(query)) {
-    texts.checkProgram(query);
-  } else {
-    texts.checkQuery(prefixText());
+  return findQueryWarnings(getInput().query, getInput().relations, language, pipeline.isParsed());
+}
+
+NodeNotes InspectedQuery::findNodeNotes() {
+  NodeNotes notes;
+  if (!pipeline.isParsed()) return notes;
+  const std::vector<std::string> texts = qerix::findNodeNotes(getInput().query, getInput().relations, language);
+  // The walk's tree and this one were parsed from one text, unplanned: their pre-orders match.
+  std::vector<const TreeNode<AlgebraOperator>*> nodes;
+  auto collect = [&](auto& self, const TreeNode<AlgebraOperator>& node) -> void {
+    nodes.push_back(&node);
+    if (node.left) self(self, *node.left);
+    if (node.right) self(self, *node.right);
+  };
+  if (const TreeNode<AlgebraOperator>* top = getTree().getRoot().left.get()) collect(collect, *top);
+  if (nodes.size() != texts.size()) return notes;
+  for (std::size_t index = 0; index < nodes.size(); ++index) {
+    if (!texts[index].empty()) notes.emplace(nodes[index], texts[index]);
   }
-  if (pipeline.isParsed()) data.checkConditions();
-  return warnings;
+  return notes;
 }
 
 std::string InspectedQuery::evaluateSteps() {
-  return failureOf([&] { pipeline.evaluate(); }, outOfMemoryMessage).value_or("");
+  return failureOf([&] { pipeline.evaluate(); }, textOf(Text::outOfMemoryMessage)).value_or("");
 }
 
 }  // namespace qerix

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <unordered_map>
 #include <string_view>
 #include <vector>
 
@@ -13,6 +14,8 @@
 #include "query/expression_parser.h"
 
 namespace qerix {
+
+using NodeNotes = std::unordered_map<const TreeNode<AlgebraOperator>*, std::string>;
 
 // The query of an input file, loaded and parsed exactly as a run of qerix
 // loads and parses it, but not echoed nor planned: for the views of how it
@@ -37,6 +40,9 @@ class InspectedQuery {
   // The suspicious texts of the query and the input file, one line each;
   // where the query was refused, those of the texts.
   std::vector<std::string> findWarnings() const;
+  // What each node did, for the views: the attributes a natural join
+  // matched on. Only nodes with something to say are keys.
+  NodeNotes findNodeNotes();
   // The query in the prefix notation (a textbook query translated), "" when it does not translate.
   std::string prefixText() const;
 

@@ -5,7 +5,9 @@
 #include <cctype>
 
 #include "model/edit_distance.h"
+#include "inspect/keyword_suggestions.h"
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 #include "query/language_table.h"
 #include "query/program_text.h"
 #include "query/textbook_parser.h"
@@ -15,8 +17,6 @@
 namespace qerix {
 
 namespace {
-
-constexpr std::string_view prefix = "Figyelmeztetes: ";
 
 // The language's keywords, from its table: the basic ones, those only -x
 // knows, and the condition keywords.
@@ -46,6 +46,14 @@ std::string raised(std::string_view text) {
   return result;
 }
 
+// A line as other tools begin their comments: no query starts so.
+bool looksLikeComment(std::string_view line) {
+  for (const std::string_view start : {"--", "//", "/*", "#", "%", ";"}) {
+    if (line.starts_with(start)) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 TextWarnings::TextWarnings(const RelationList& loaded, QueryLanguage queryLanguage, EditBudget& editBudget,
@@ -67,6 +75,13 @@ void TextWarnings::checkQuery(std::string_view query) {
   checkExpression(query, 1);
 }
 
+bool TextWarnings::checkCommentLine(std::string_view query) {
+  trim(query);
+  if (!looksLikeComment(query)) return false;
+  out.push_back(std::string(textOf(Text::warningPrefix)) + textOf(Text::commentLineWarning, {quotedText(query)}));
+  return true;
+}
+
 std::size_t TextWarnings::topLevelComma(std::string_view part) const { return findTopLevelComma(*commas, part); }
 
 std::string_view TextWarnings::firstArgument(std::string_view part) const {
@@ -86,8 +101,8 @@ void TextWarnings::checkProgram(std::string_view program) {
     }
     if (statement.name.empty()) continue;
     if (loaded.contains(statement.name) && !named.contains(statement.name)) {
-      out.push_back(std::string(prefix) + "a(z) " + quotedText(statement.name) +
-                    " nevu eredmeny a kovetkezo utasitasokban elfedi a beolvasott azonos nevu relaciot.");
+      out.push_back(std::string(textOf(Text::warningPrefix)) +
+                    textOf(Text::resultHidesRelation, {quotedText(statement.name)}));
     }
     // Views into the program, which outlives this object's use.
     named.insert(statement.name);
@@ -100,12 +115,12 @@ void TextWarnings::checkEnding(std::string_view form) {
   const std::size_t close = findClosingParenthesis(*closings, form, open);
   if (close == std::string_view::npos) {
     if (form.back() != ')') {
-      out.push_back(std::string(prefix) + "a " + quotedText(form) + " forma utolso karaktere nem \")\": a " +
-                    quotedText(form.substr(form.size() - 1)) + " karaktert olvasas nelkul elhagyta.");
+      out.push_back(std::string(textOf(Text::warningPrefix)) +
+                    textOf(Text::lastCharacterDropped, {quotedText(form), quotedText(form.substr(form.size() - 1))}));
     }
   } else if (close + 1 < form.size()) {
-    out.push_back(std::string(prefix) + "a " + quotedText(form) + " forma zaro \")\" utani szoveget (" +
-                  quotedText(form.substr(close + 1)) + ") a forma utolso argumentumaba olvasta.");
+    out.push_back(std::string(textOf(Text::warningPrefix)) +
+                  textOf(Text::textAfterClosing, {quotedText(form), quotedText(form.substr(close + 1))}));
   }
 }
 
@@ -119,19 +134,27 @@ void TextWarnings::checkExpression(std::string_view text, int depth) {
     std::string_view head = form.head;
     trim(head);
     if (form.hasParenthesis && textbook) {
-      out.push_back(std::string(prefix) + "a " + quotedText(form.head) +
-                    " csak a -x kapcsoloval muvelet; nelkule relacionevnek olvasta: " + quotedText(text));
+      out.push_back(std::string(textOf(Text::warningPrefix)) +
+                    textOf(Text::operatorOnlyWithX, {quotedText(form.head), quotedText(text)}));
     } else if (form.hasParenthesis && head != form.head && isOperatorKeyword(head)) {
-      out.push_back(std::string(prefix) + "a " + quotedText(head) +
-                    " kulcsszo es a \"(\" kozott szokoz all, ezert relacionevnek olvasta: " + quotedText(text));
+      out.push_back(std::string(textOf(Text::warningPrefix)) +
+                    textOf(Text::blankBeforeOperatorParenthesis, {quotedText(head), quotedText(text)}));
     } else if (form.hasParenthesis && isOperatorKeyword(lowered(head))) {
-      out.push_back(std::string(prefix) + "a " + quotedText(head) + " kulcsszot kisbetuvel kell irni (" +
-                    quotedText(lowered(head)) + "), ezert relacionevnek olvasta: " + quotedText(text));
+      out.push_back(std::string(textOf(Text::warningPrefix)) +
+                    textOf(Text::operatorInLowerCase, {quotedText(head), quotedText(lowered(head)), quotedText(text)}));
+    } else if (const KeywordSuggestion suggestion = form.hasParenthesis && !keyword ? suggestKeyword(head)
+                                                                                     : KeywordSuggestion{};
+               !suggestion.keyword.empty()) {
+      const bool needsOption = suggestion.needsExtended && language != QueryLanguage::extended;
+      const std::string meant =
+          quotedText(suggestion.keyword) + std::string(needsOption ? textOf(Text::withExtendedOption) : "");
+      out.push_back(std::string(textOf(Text::warningPrefix)) + textOf(Text::borrowedKeywordWarning, {quotedText(head), quotedText(text)}) +
+                    textOf(Text::didYouMean, {meant}));
     } else if (!keyword) {
       if (!loadedNames.contains(text)) {
         const std::string closest = closestRelation(text);
-        out.push_back(std::string(prefix) + "nincs " + quotedText(text) + " nevu relacio, ezert nincs eredmeny" +
-                      (closest.empty() ? "." : "; erre gondolt: " + quotedText(closest) + "?"));
+        out.push_back(std::string(textOf(Text::warningPrefix)) + textOf(Text::noSuchRelation, {quotedText(text)}) +
+                      (closest.empty() ? "." : textOf(Text::didYouMean, {quotedText(closest)})));
       }
     }
     return;
@@ -147,15 +170,14 @@ void TextWarnings::checkExpression(std::string_view text, int depth) {
   const OperatorForm operatorForm = findOperatorKeyword(form.head, true)->form;
   if (operatorForm == OperatorForm::withCondition) {
     if (topLevelComma(rest) != std::string_view::npos) {
-      out.push_back(std::string(prefix) + "a select egy feltetelt var; az elso utan allo szoveget (" +
-                    quotedText(rest.substr(topLevelComma(rest) + 1)) +
-                    ") az elso feltetelbe olvasta: " + quotedText(text));
+      out.push_back(
+          std::string(textOf(Text::warningPrefix)) +
+          textOf(Text::selectTakesOneCondition, {quotedText(rest.substr(topLevelComma(rest) + 1)), quotedText(text)}));
     }
     checkCondition(firstArgument(rest), 1);
   } else if (operatorForm == OperatorForm::withAttributeList) {
     if (rest.find('(') != std::string_view::npos) {
-      out.push_back(std::string(prefix) +
-                    "a project attributumneveket var; a zarojeles szoveget is annak olvasta: " + quotedText(rest));
+      out.push_back(std::string(textOf(Text::warningPrefix)) + textOf(Text::projectTakesNames, {quotedText(rest)}));
     }
   } else if (operatorForm == OperatorForm::withRenameList || operatorForm == OperatorForm::withRelationName ||
              operatorForm == OperatorForm::withRenamePairs) {
@@ -190,11 +212,11 @@ void TextWarnings::checkCondition(std::string_view text, int depth) {
   const std::string_view second = form.inner.substr(comma + 1);
   const std::size_t extra = topLevelComma(second);
   if (conditionForm == ConditionForm::negation) {
-    out.push_back(std::string(prefix) + "a NOT egy feltetelt hasznal; a masodik argumentumat (" + quotedText(second) +
-                  ") figyelmen kivul hagyja: " + quotedText(text));
+    out.push_back(std::string(textOf(Text::warningPrefix)) +
+                  textOf(Text::notUsesOneCondition, {quotedText(second), quotedText(text)}));
   } else if (extra != std::string_view::npos) {
-    out.push_back(std::string(prefix) + "a " + quotedText(text) +
-                  " ket argumentumot hasznal; a masodik argumentuma ez lett: " + quotedText(second));
+    out.push_back(std::string(textOf(Text::warningPrefix)) +
+                  textOf(Text::usesTwoArguments, {quotedText(text), quotedText(second)}));
   }
   if (logical) {
     checkCondition(first, depth + 1);
@@ -211,8 +233,7 @@ void TextWarnings::checkOperand(std::string_view operand) {
   const bool quoted =
       operand.front() == '\'' || operand.front() == '"' || operand.back() == '\'' || operand.back() == '"';
   if (quoted) {
-    out.push_back(std::string(prefix) + "a " + quotedText(operand) +
-                  " operandus idezojeleit is az ertek reszenek veszi: idezojel nelkul irja.");
+    out.push_back(std::string(textOf(Text::warningPrefix)) + textOf(Text::quotesArePartOfValue, {quotedText(operand)}));
     return;
   }
   const std::size_t open = operand.find('(');
@@ -220,11 +241,12 @@ void TextWarnings::checkOperand(std::string_view operand) {
   std::string_view head = operand.substr(0, open);
   trim(head);
   if (head != operand.substr(0, open) && isConditionKeyword(head)) {
-    out.push_back(std::string(prefix) + "a " + quotedText(head) +
-                  " kulcsszo es a \"(\" kozott szokoz all, ezert szovegnek olvasta: " + quotedText(operand));
+    out.push_back(std::string(textOf(Text::warningPrefix)) +
+                  textOf(Text::blankBeforeConditionParenthesis, {quotedText(head), quotedText(operand)}));
   } else if (head != raised(head) && isConditionKeyword(raised(head))) {
-    out.push_back(std::string(prefix) + "a " + quotedText(head) + " kulcsszot nagybetuvel kell irni (" +
-                  quotedText(raised(head)) + "), ezert szovegnek olvasta: " + quotedText(operand));
+    out.push_back(
+        std::string(textOf(Text::warningPrefix)) +
+        textOf(Text::conditionInUpperCase, {quotedText(head), quotedText(raised(head)), quotedText(operand)}));
   }
 }
 
@@ -236,7 +258,8 @@ std::string TextWarnings::closestRelation(std::string_view name) {
   if (sameLetters != loweredNames.end()) {
     found = sameLetters->second;
   } else {
-    std::size_t best = std::string_view::npos;
+    // Within two edits, and fewer than the name has letters: a farther name is no slip of this one.
+    std::size_t best = std::min<std::size_t>(3, name.size());
     for (const auto& relation : relations) {
       const std::string& candidate = relation->getName();
       const std::size_t distance = budget.spend(1) ? editDistanceBelow(candidate, name, best, budget) : best;

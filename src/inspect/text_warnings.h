@@ -27,6 +27,9 @@ class TextWarnings {
                std::vector<std::string>& warnings);
 
   void checkQuery(std::string_view query);
+  // A query line that begins as other tools begin a comment ("--", "#", ...);
+  // what the other checks would say of it then only misleads.
+  bool checkCommentLine(std::string_view query);
   // A program (with -x): each statement's expression, every name known from
   // the statement after its own on; a name that hides a loaded relation is
   // one more warning.

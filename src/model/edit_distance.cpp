@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 
 namespace qerix {
 
@@ -65,17 +66,17 @@ std::string closestName(std::string_view word, const std::vector<std::string_vie
 
 std::string didYouMean(std::string_view word, const std::vector<std::string_view>& candidates) {
   const std::string meant = closestName(word, candidates);
-  return meant.empty() ? std::string() : "; erre gondolt: " + quotedText(meant) + "?";
+  return meant.empty() ? std::string() : textOf(Text::didYouMean, {quotedText(meant)});
 }
 
 std::string didYouMeanOneOf(const std::vector<std::string>& names) {
   if (names.empty()) return {};
-  std::string meant = "; erre gondolt: ";
+  std::string meant;
   for (std::size_t index = 0; index < names.size(); ++index) {
-    if (index > 0) meant += index + 1 == names.size() ? " vagy " : ", ";
+    if (index > 0) meant += index + 1 == names.size() ? textOf(Text::orBetweenNames) : ", ";
     meant += quotedText(names[index]);
   }
-  return meant + "?";
+  return textOf(Text::didYouMean, {meant});
 }
 
 }  // namespace qerix

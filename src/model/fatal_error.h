@@ -19,17 +19,14 @@ class FatalError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// What a run that found too little memory to evaluate its query reports.
-inline constexpr std::string_view outOfMemoryMessage = "Nincs eleg memoria a lekerdezes vegrehajtasahoz.";
-
 [[noreturn]] void fatal(std::string_view message);
 // The message followed by the offending text, quoted as below.
 [[noreturn]] void fatal(std::string_view message, std::string_view offendingText);
 
 // Runs `body`. When a FatalError ends it, gives that error's message; when
-// memory runs out, `outOfMemoryMessage`; nothing when the body completes.
+// memory runs out, the message given for that; nothing when the body completes.
 // Only the programs' run functions call it.
-std::optional<std::string> failureOf(const std::function<void()>& body, std::string_view outOfMemoryMessage);
+std::optional<std::string> failureOf(const std::function<void()>& body, std::string_view memoryMessage);
 
 // The offending text as a message shows it: in double quotes, cut to a
 // readable length, with every byte outside printable ASCII written as \xNN

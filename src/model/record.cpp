@@ -1,19 +1,15 @@
 #include "model/record.h"
 
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 #include "model/record_order.h"
 #include "model/record_values.h"
 #include "model/relation.h"
 
 namespace qerix {
 
-namespace {
-constexpr std::string_view getValueMessage = "Record::getValue (int fieldno ): nagy fieldno!";
-constexpr std::string_view setValueMessage = "Record::setValue( int fieldno, string value ): nagy fieldno!";
-}  // namespace
-
-void failGetValue() { fatal(getValueMessage); }
-void failSetValue() { fatal(setValueMessage); }
+void failGetValue() { fatal(textOf(Text::getValueMessage)); }
+void failSetValue() { fatal(textOf(Text::setValueMessage)); }
 
 int Record::getValueCount() const { return relation->getAttributeCount(); }
 

@@ -6,23 +6,17 @@
 
 #include "algebra/table_operator.h"
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 #include "query/language_table.h"
+#include "query/textbook_notes.h"
+#include "query/textbook_parser.h"
 #include "text/nesting_index.h"
 #include "text/nesting_limit.h"
 #include "text/text_helpers.h"
-#include "query/textbook_notes.h"
-#include "query/textbook_parser.h"
 
 namespace qerix {
 
 namespace {
-
-constexpr std::string_view noQueryMessage = "Hianyzik a lekerdezes: az input file-ban nincs nem ures sor.";
-constexpr std::string_view blankQueryMessage = "Ures a lekerdezes: ";
-constexpr std::string_view emptyOperandMessage = "Hibas kifejezes, ures operandus: ";
-constexpr std::string_view missingCommaMessage = "Hibas kifejezes, hianyzik a vesszo az argumentumok kozul: ";
-constexpr std::string_view missingParenthesisMessage = "Hibas kifejezes, a kulcsszo utan hianyzik a zarojel: ";
-constexpr std::string_view tooDeepMessage = "Tul melyen egymasba agyazott kifejezes (legfeljebb 1000 szint): ";
 
 class ExpressionParser {
  public:
@@ -91,7 +85,7 @@ class ExpressionParser {
  private:
   void parseOperand(std::string_view text, const Operands& operands) {
     trim(text);
-    if (text.empty()) fatal(emptyOperandMessage, operands.enclosing);
+    if (text.empty()) fatal(textOf(Text::emptyOperandMessage), operands.enclosing);
     parse(text, operands.depth);
   }
 
@@ -111,10 +105,10 @@ void ExpressionParser::parse(std::string_view text, int depth) {
     tree.insertChild(std::move(table));
     return;
   }
-  if (!form.hasParenthesis) fatal(missingParenthesisMessage, text);
-  if (depth > maxNestingDepth) fatal(tooDeepMessage, text);
+  if (!form.hasParenthesis) fatal(textOf(Text::expressionMissingParenthesisMessage), text);
+  if (depth > maxNestingDepth) fatal(textOf(Text::expressionTooDeepMessage), text);
   const std::size_t comma = findTopLevelComma(commas, form.inner);
-  if (comma == std::string_view::npos) fatal(missingCommaMessage, text);
+  if (comma == std::string_view::npos) fatal(textOf(Text::expressionMissingCommaMessage), text);
   const Operands operands{form.inner.substr(0, comma), form.inner.substr(comma + 1), text, depth + 1};
   parseForm(operands, *keyword);
 }
@@ -129,10 +123,10 @@ void acceptQualifiedNames(TreeNode<AlgebraOperator>& node) {
 }  // namespace
 
 void parseExpression(AlgebraTree& tree, std::string_view text, const RelationList& relations, QueryLanguage language) {
-  if (text.empty()) fatal(noQueryMessage);
+  if (text.empty()) fatal(textOf(Text::noQueryMessage));
   std::string_view query = text;
   trim(query);
-  if (query.empty()) fatal(blankQueryMessage, text);
+  if (query.empty()) fatal(textOf(Text::blankQueryMessage), text);
   TreeNode<AlgebraOperator>& above = *tree.getCurrent();
   const bool besideAnother = above.left != nullptr;
   if (language == QueryLanguage::extended && isTextbookQuery(query)) {

@@ -8,23 +8,17 @@
 #include "algebra/named_result_operator.h"
 #include "algebra/table_operator.h"
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 #include "query/expression_parser.h"
 #include "query/language_table.h"
-#include "text/nesting_limit.h"
 #include "query/program_text.h"
 #include "query/textbook_notes.h"
 #include "query/textbook_parser.h"
+#include "text/nesting_limit.h"
 
 namespace qerix {
 
 namespace {
-
-constexpr std::string_view notAssignmentMessage =
-    "Hibas program, csak az utolso utasitas lehet ertekadas nelkuli (T <- E): ";
-constexpr std::string_view missingFinalQueryMessage = "Hibas program, az utolso ertekadas utan hianyzik a lekerdezes: ";
-constexpr std::string_view emptyExpressionMessage = "Hibas program, ures az ertekadas kifejezese: ";
-constexpr std::string_view reservedNameMessage = "Hibas program, az eredmeny neve nem lehet kulcsszo: ";
-constexpr std::string_view tooManyMessage = "Tul sok ertekadas a programban (legfeljebb 1000): ";
 
 using NamedResults = std::unordered_map<std::string_view, const TreeNode<AlgebraOperator>*>;
 
@@ -49,11 +43,12 @@ void checkStatements(const std::vector<ProgramStatement>& statements) {
   for (std::size_t index = 0; index < statements.size(); ++index) {
     const ProgramStatement& statement = statements[index];
     const bool last = index + 1 == statements.size();
-    if (statement.name.empty() && !last) fatal(notAssignmentMessage, statement.text);
-    if (!statement.name.empty() && last) fatal(missingFinalQueryMessage, statement.text);
-    if (!statement.name.empty() && statement.expression.empty()) fatal(emptyExpressionMessage, statement.text);
-    if (isReservedName(statement.name)) fatal(reservedNameMessage, statement.name);
-    if (index >= static_cast<std::size_t>(maxNestingDepth)) fatal(tooManyMessage, statement.text);
+    if (statement.name.empty() && !last) fatal(textOf(Text::programNotAssignmentMessage), statement.text);
+    if (!statement.name.empty() && last) fatal(textOf(Text::programMissingFinalQueryMessage), statement.text);
+    if (!statement.name.empty() && statement.expression.empty())
+      fatal(textOf(Text::programEmptyExpressionMessage), statement.text);
+    if (isReservedName(statement.name)) fatal(textOf(Text::programReservedNameMessage), statement.name);
+    if (index >= static_cast<std::size_t>(maxNestingDepth)) fatal(textOf(Text::programTooManyMessage), statement.text);
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "model/message_catalogue.h"
+
 namespace qerix {
 
 namespace {
@@ -114,7 +116,7 @@ std::string PositionCounter::describe(std::size_t offset) {
       ++column;
     }
   }
-  return std::to_string(line) + ". sor " + std::to_string(column) + ". oszlop";
+  return textOf(Text::lineAndColumn, {std::to_string(line), std::to_string(column)});
 }
 
 }  // namespace qerix

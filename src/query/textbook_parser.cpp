@@ -5,34 +5,19 @@
 #include <vector>
 
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 #include "query/language_table.h"
-#include "text/nesting_limit.h"
 #include "query/textbook_lexer.h"
 #include "query/textbook_syntax.h"
+#include "text/nesting_limit.h"
 
 namespace qerix {
 
 namespace {
 
-constexpr std::string_view expectedRelation = "relacionev vagy \"(\"";
-constexpr std::string_view expectedOperator = "muvelet vagy a lekerdezes vege";
+// Signs read the same in every language.
 constexpr std::string_view expectedClosing = "\")\"";
 constexpr std::string_view expectedBrace = "\"}\"";
-constexpr std::string_view expectedAttribute = "attributumnev";
-constexpr std::string_view expectedOperand = "attributumnev, szam vagy 'szoveg'";
-constexpr std::string_view expectedAfterDot = "attributumnev kozvetlenul a \".\" utan";
-constexpr std::string_view expectedComparison = "osszehasonlitas (=, <>, <, <=, >, >=)";
-constexpr std::string_view expectedRenameList =
-    "uj relacionev (D), vele zarojelben az uj attributumnevek (D(a,b)) vagy uj<-regi nevparok";
-constexpr std::string_view expectedArrow = "\"<-\" az uj es a regi attributumnev kozott";
-constexpr std::string_view expressionMessage = "Hibas kifejezes (";
-constexpr std::string_view conditionMessage = "Hibas feltetel (";
-constexpr std::string_view tooDeepMessage = "Tul melyen egymasba agyazott kifejezes (legfeljebb 1000 szint), ";
-// What a condition's message says after the position.
-constexpr std::string_view unclosedQuote = "nincs lezarva az idezojel: ";
-constexpr std::string_view literalTooRich =
-    "a szoveg nem lehet ures vagy feltetel kulcsszava, es nem tartalmazhat vesszot, zarojelet, sem a szelein "
-    "szokozt: ";
 
 // The forms nest at most maxNestingDepth levels, as in the prefix notation;
 // each may stand in a pair of parentheses, and the reading recurses once per
@@ -72,7 +57,7 @@ class TextbookParser {
 
   std::unique_ptr<SyntaxNode> parseQuery() {
     std::unique_ptr<SyntaxNode> query = parseExpression(1, 1);
-    if (lexer.peek().kind != Token::Kind::end) failExpected(lexer.peek(), expectedOperator, true);
+    if (lexer.peek().kind != Token::Kind::end) failExpected(lexer.peek(), textOf(Text::expectedOperator), true);
     return query;
   }
 
@@ -125,7 +110,7 @@ class TextbookParser {
       lexer.next();
       return SyntaxNode::leaf(token.text, LeafRole::relation, token.offset);
     }
-    failExpected(token, expectedRelation, false);
+    failExpected(token, textOf(Text::expectedRelation), false);
   }
 
   // `chosen`: the entry whose form the parameter has, among those of one spelling.
@@ -144,13 +129,13 @@ class TextbookParser {
 
   std::unique_ptr<SyntaxNode> parseAttributeList() {
     std::vector<SourceNote> names{listedName()};
-    std::string list(expectWord(expectedAttribute));
+    std::string list(expectWord(textOf(Text::expectedAttribute)));
     readQualified(list);
     while (isSign(lexer.peek(), ",")) {
       lexer.next();
       list += ',';
       names.push_back(listedName());
-      list += expectWord(expectedAttribute);
+      list += expectWord(textOf(Text::expectedAttribute));
       readQualified(list);
     }
     return SyntaxNode::list(list, std::move(names));
@@ -164,15 +149,15 @@ class TextbookParser {
   void readQualified(std::string& name) {
     if (!isSign(lexer.peek(), ".") || lexer.peek().blankBefore) return;
     lexer.next();
-    if (lexer.peek().blankBefore) failExpected(lexer.peek(), expectedAfterDot, false);
+    if (lexer.peek().blankBefore) failExpected(lexer.peek(), textOf(Text::expectedAfterDot), false);
     name += '.';
-    name += expectWord(expectedAfterDot);
+    name += expectWord(textOf(Text::expectedAfterDot));
   }
 
   // N(a,b,...): the relation's new name and its attributes' by position; N
   // alone: the relation's name; a←b, c←d: attributes by name.
   std::unique_ptr<SyntaxNode> parseRenameList(const OperatorEntry*& chosen) {
-    std::string list(expectWord(expectedRenameList));
+    std::string list(expectWord(textOf(Text::expectedRenameList)));
     if (isAssignment(lexer.peek())) {
       chosen = findOperatorKeyword("renameattribute", true);
       std::vector<SourceNote> oldNames;
@@ -180,12 +165,12 @@ class TextbookParser {
         lexer.next();  // the arrow, seen before
         list += "<-";
         oldNames.push_back(listedName());
-        list += expectWord(expectedAttribute);
+        list += expectWord(textOf(Text::expectedAttribute));
         if (!isSign(lexer.peek(), ",")) return SyntaxNode::list(list, std::move(oldNames));
         lexer.next();
         list += ',';
-        list += expectWord(expectedAttribute);
-        if (!isAssignment(lexer.peek())) failExpected(lexer.peek(), expectedArrow, false);
+        list += expectWord(textOf(Text::expectedAttribute));
+        if (!isAssignment(lexer.peek())) failExpected(lexer.peek(), textOf(Text::expectedArrow), false);
       }
     }
     if (!isSign(lexer.peek(), "(") || lexer.peek().blankBefore) {
@@ -195,11 +180,11 @@ class TextbookParser {
     chosen = findOperatorKeyword("rename", true);
     lexer.next();
     list += '(';
-    list += expectWord(expectedAttribute);
+    list += expectWord(textOf(Text::expectedAttribute));
     while (isSign(lexer.peek(), ",")) {
       lexer.next();
       list += ',';
-      list += expectWord(expectedAttribute);
+      list += expectWord(textOf(Text::expectedAttribute));
     }
     expect(")", expectedClosing);
     list += ')';
@@ -242,7 +227,8 @@ class TextbookParser {
     std::unique_ptr<SyntaxNode> first = parseOperand();
     const Token sign = lexer.next();
     const ConditionEntry* comparison = conditionOf(sign);
-    if (!comparison || comparison->form != ConditionForm::comparison) failExpected(sign, expectedComparison, false);
+    if (!comparison || comparison->form != ConditionForm::comparison)
+      failExpected(sign, textOf(Text::expectedComparison), false);
     return SyntaxNode::condition(*comparison, std::move(first), parseOperand());
   }
 
@@ -259,10 +245,10 @@ class TextbookParser {
       case Token::Kind::number:
         return SyntaxNode::leaf(token.text, LeafRole::literal, token.offset);
       case Token::Kind::quoted:
-        if (!fitsPrefixOperand(token.text)) fail(token, literalTooRich, quotedText(token.text));
+        if (!fitsPrefixOperand(token.text)) fail(token, textOf(Text::literalTooRich), quotedText(token.text));
         return SyntaxNode::leaf(token.text, LeafRole::literal, token.offset);
       case Token::Kind::unclosedQuote:
-        fail(token, unclosedQuote, quotedText(token.text));
+        fail(token, textOf(Text::unclosedQuote), quotedText(token.text));
       case Token::Kind::sign:
         if (token.text == "-" && lexer.peek().kind == Token::Kind::number && !lexer.peek().blankBefore) {
           return SyntaxNode::leaf("-" + std::string(lexer.next().text), LeafRole::literal, token.offset);
@@ -271,7 +257,7 @@ class TextbookParser {
       default:
         break;
     }
-    failExpected(token, expectedOperand, false);
+    failExpected(token, textOf(Text::expectedOperand), false);
   }
 
   std::string_view expectWord(std::string_view expected) {
@@ -302,28 +288,30 @@ class TextbookParser {
   }
 
   [[noreturn]] void failTooDeep(const Token& at) const {
-    fatal(std::string(tooDeepMessage) + describePosition(lexer.getText(), at.offset) + ": ", at.text);
+    fatal(std::string(textOf(Text::textbookTooDeepMessage)) + describePosition(lexer.getText(), at.offset) + ": ",
+          at.text);
   }
 
   [[noreturn]] void fail(const Token& at, std::string_view what, std::string_view detail) const {
-    fatal(std::string(conditionMessage) + describePosition(lexer.getText(), at.offset) + "): " + std::string(what) +
-          std::string(detail));
+    fatal(std::string(textOf(Text::textbookConditionMessage)) + describePosition(lexer.getText(), at.offset) +
+          "): " + std::string(what) + std::string(detail));
   }
 
   // Names what was expected and what stood there; a misspelt operator word
   // where an operator may stand gets the word it was most likely meant to be.
   [[noreturn]] void failExpected(const Token& at, std::string_view expected, bool operatorMayStand) const {
-    if (at.kind == Token::Kind::unclosedQuote) fail(at, unclosedQuote, quotedText(at.text));
-    std::string message = std::string(expressionMessage) + describePosition(lexer.getText(), at.offset) + "): " +
-                          std::string(expected) + " kell itt";
+    if (at.kind == Token::Kind::unclosedQuote) fail(at, textOf(Text::unclosedQuote), quotedText(at.text));
+    std::string message = std::string(textOf(Text::textbookExpressionMessage)) +
+                          describePosition(lexer.getText(), at.offset) + "): " + textOf(Text::expectedHere, {expected});
     if (at.kind == Token::Kind::end) {
-      message += ", de veget ert a lekerdezes.";
+      message += textOf(Text::butTheQueryEnded);
     } else {
-      message += ", nem " + quotedText(at.kind == Token::Kind::quoted ? "'" + std::string(at.text) + "'" : at.text);
+      message += textOf(Text::butFound,
+                        {quotedText(at.kind == Token::Kind::quoted ? "'" + std::string(at.text) + "'" : at.text)});
       const std::string_view meant =
           at.kind == Token::Kind::word || at.kind == Token::Kind::command ? closestOperatorWord(at.text, operatorMayStand)
                                                                          : std::string_view();
-      if (!meant.empty()) message += "; erre gondolt: " + quotedText(meant) + "?";
+      if (!meant.empty()) message += textOf(Text::didYouMean, {quotedText(meant)});
     }
     fatal(message);
   }

@@ -6,6 +6,7 @@
 
 #include "driver/query_pipeline.h"
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 
 namespace qerix {
 
@@ -39,7 +40,7 @@ QueryOutcome evaluateQuery(std::string_view query, const RelationList& relations
         std::getline(lines, outcome.header);
         for (std::string line; std::getline(lines, line);) outcome.records.push_back(line);
       },
-      outOfMemoryMessage);
+      textOf(Text::outOfMemoryMessage));
   if (failure) {
     outcome = {};
     outcome.failed = true;
@@ -118,28 +119,27 @@ Verdict judge(const QueryOutcome& model, const QueryOutcome& answer) {
 std::string describe(const Verdict& verdict) {
   switch (verdict.kind) {
     case Verdict::Kind::same:
-      return "azonos eredmeny";
+      return std::string(textOf(Text::verdictSame));
     case Verdict::Kind::otherOrder:
-      return "ugyanazok a rekordok, mas sorrendben";
+      return std::string(textOf(Text::verdictOtherOrder));
     case Verdict::Kind::otherDuplicates:
-      return "ugyanazok a rekordok, mas ismetlodesekkel";
+      return std::string(textOf(Text::verdictOtherDuplicates));
     case Verdict::Kind::otherName:
-      return "ugyanazok a rekordok, mas relacionevvel: vart " + quotedText(verdict.expectedHeader) + ", kapott " +
-             quotedText(verdict.actualHeader);
+      return textOf(Text::verdictOtherName, {quotedText(verdict.expectedHeader), quotedText(verdict.actualHeader)});
     case Verdict::Kind::otherAttributes:
-      return "mas attributumok: vart " + quotedText(verdict.expectedHeader) + ", kapott " +
-             quotedText(verdict.actualHeader);
+      return textOf(Text::verdictOtherAttributes,
+                    {quotedText(verdict.expectedHeader), quotedText(verdict.actualHeader)});
     case Verdict::Kind::otherRecords:
-      return "hianyzik " + std::to_string(verdict.missingCount) + " rekord, folosleges " +
-             std::to_string(verdict.surplusCount) + " rekord";
+      return textOf(Text::verdictOtherRecords,
+                    {std::to_string(verdict.missingCount), std::to_string(verdict.surplusCount)});
     case Verdict::Kind::answerFailed:
-      return "a valasz hibaval ert veget: " + verdict.message;
+      return textOf(Text::verdictAnswerFailed, {verdict.message});
     case Verdict::Kind::noResult:
-      return "a valasznak nincs eredmenye (Meg ures az eredmeny...)";
+      return textOf(Text::verdictNoResult, {textOf(Text::emptyResultMessage)});
     case Verdict::Kind::unexpectedResult:
-      return "a valasznak van eredmenye, a modell valasznak nincs";
+      return std::string(textOf(Text::verdictUnexpectedResult));
     case Verdict::Kind::modelFailed:
-      return "a modell valasz hibaval ert veget: " + verdict.message;
+      return textOf(Text::verdictModelFailed, {verdict.message});
   }
   return "";
 }
@@ -147,25 +147,25 @@ std::string describe(const Verdict& verdict) {
 std::string_view shortName(Verdict::Kind kind) {
   switch (kind) {
     case Verdict::Kind::same:
-      return "azonos";
+      return textOf(Text::shortSame);
     case Verdict::Kind::otherOrder:
-      return "sorrend";
+      return textOf(Text::shortOrder);
     case Verdict::Kind::otherDuplicates:
-      return "ismetlodes";
+      return textOf(Text::shortDuplicates);
     case Verdict::Kind::otherName:
-      return "nev";
+      return textOf(Text::shortName);
     case Verdict::Kind::otherAttributes:
-      return "attributumok";
+      return textOf(Text::shortAttributes);
     case Verdict::Kind::otherRecords:
-      return "rekordok";
+      return textOf(Text::shortRecords);
     case Verdict::Kind::answerFailed:
-      return "hiba";
+      return textOf(Text::shortError);
     case Verdict::Kind::noResult:
-      return "nincs";
+      return textOf(Text::shortNone);
     case Verdict::Kind::unexpectedResult:
-      return "van";
+      return textOf(Text::shortSome);
     case Verdict::Kind::modelFailed:
-      return "modellhiba";
+      return textOf(Text::shortModelError);
   }
   return "";
 }

@@ -10,7 +10,9 @@
 #include "driver/input_file.h"
 #include "driver/line_reader.h"
 #include "driver/relation_loader.h"
+#include "inspect/query_warnings.h"
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 #include "tools/answer_check.h"
 
 namespace qerix {
@@ -32,12 +34,6 @@ std::string fieldText(std::string_view name) {
   return field;
 }
 
-constexpr std::string_view usageMessage =
-    "Hasznalat: qerix-check [-x] [--tsv] <model_input> <answer>... [--data <input_file>]...";
-constexpr std::string_view unreadableMessage = "Nem olvashato a file: ";
-constexpr std::string_view writeFailedMessage = "Nem sikerult kiirni az ellenorzest a standard outputra.";
-constexpr std::string_view checkOutOfMemoryMessage = "Nincs eleg memoria az ellenorzeshez.";
-
 struct CheckRequest {
   QueryLanguage language = QueryLanguage::basic;
   bool tsv = false;
@@ -47,31 +43,40 @@ struct CheckRequest {
 };
 
 CheckRequest readArguments(std::span<const std::string_view> arguments) {
+  // Each check starts in the programs' own language, whatever ran before it.
+  setLanguage(Language::hungarian);
   CheckRequest request;
   std::size_t index = 0;
+  bool languageGiven = false;
   for (bool extendedGiven = false; index < arguments.size(); ++index) {
     if ((arguments[index] == "-x" || arguments[index] == "--extended") && !extendedGiven) {
       extendedGiven = true;
       request.language = QueryLanguage::extended;
     } else if (arguments[index] == "--tsv" && !request.tsv) {
       request.tsv = true;
+    } else if (arguments[index] == "--lang" && !languageGiven) {
+      const auto language = index + 1 < arguments.size() ? languageNamed(arguments[index + 1]) : std::nullopt;
+      if (!language) fatal(textOf(Text::checkUsageMessage));
+      setLanguage(*language);
+      languageGiven = true;
+      ++index;
     } else {
       break;
     }
   }
-  if (index == arguments.size() || arguments[index].starts_with("-")) fatal(usageMessage);
+  if (index == arguments.size() || arguments[index].starts_with("-")) fatal(textOf(Text::checkUsageMessage));
   request.model = arguments[index++];
   for (; index < arguments.size(); ++index) {
     if (arguments[index] == "--data") {
-      if (++index == arguments.size()) fatal(usageMessage);
+      if (++index == arguments.size()) fatal(textOf(Text::checkUsageMessage));
       request.data.push_back(arguments[index]);
     } else if (arguments[index].starts_with("-") || !request.data.empty()) {
-      fatal(usageMessage);
+      fatal(textOf(Text::checkUsageMessage));
     } else {
       request.answers.push_back(arguments[index]);
     }
   }
-  if (request.answers.empty()) fatal(usageMessage);
+  if (request.answers.empty()) fatal(textOf(Text::checkUsageMessage));
   return request;
 }
 
@@ -79,7 +84,8 @@ CheckRequest readArguments(std::span<const std::string_view> arguments) {
 // cannot be read is named in the message.
 LoadedInput loadFile(std::string_view path, QueryLanguage language) {
   std::error_code error;
-  if (!std::filesystem::is_regular_file(std::filesystem::path(path), error)) fatal(unreadableMessage, path);
+  if (!std::filesystem::is_regular_file(std::filesystem::path(path), error))
+    fatal(textOf(Text::unreadableMessage), path);
   InputFile file(path);
   std::ostream discard(nullptr);
   LineReader reader(file.stream(), discard);
@@ -98,7 +104,7 @@ std::optional<std::string> readAnswer(std::string_view path, QueryLanguage langu
         LineReader reader(file.stream(), discard);
         query = readQuery(reader, language == QueryLanguage::extended);
       },
-      checkOutOfMemoryMessage);
+      textOf(Text::checkOutOfMemoryMessage));
   return failure ? std::nullopt : query;
 }
 
@@ -112,6 +118,7 @@ struct AnswerRow {
   std::string path;  // as the report shows it
   bool readable = true;
   std::vector<Verdict> verdicts;  // one per data set
+  std::vector<std::string> warnings;  // what the answer most likely meant otherwise, over the model's data
 
   bool matches() const {
     return readable &&
@@ -123,21 +130,24 @@ void writeReport(const std::vector<DataSet>& sets, const std::vector<AnswerRow>&
   for (const AnswerRow& row : rows) {
     out << row.path << '\n';
     if (!row.readable) {
-      out << "  nem olvashato valasz file\n";
+      out << "  " << textOf(Text::unreadableAnswer) << '\n';
       continue;
     }
     for (std::size_t set = 0; set < sets.size(); ++set) {
       const Verdict& verdict = row.verdicts[set];
       out << "  " << sets[set].name << ": " << describe(verdict) << '\n';
-      for (const std::string& record : verdict.missing) out << "    hianyzik: " << record << '\n';
-      for (const std::string& record : verdict.surplus) out << "    folosleges: " << record << '\n';
+      for (const std::string& record : verdict.missing)
+        out << "    " << textOf(Text::missingRecord) << ": " << record << '\n';
+      for (const std::string& record : verdict.surplus)
+        out << "    " << textOf(Text::surplusRecord) << ": " << record << '\n';
     }
+    for (const std::string& warning : row.warnings) out << "  " << warning << '\n';
   }
   // The summary: a row per answer, a column per data set, each as wide as its widest cell.
   auto cellOf = [](const AnswerRow& row, std::size_t set) {
-    return row.readable ? shortName(row.verdicts[set].kind) : std::string_view("olvashatatlan");
+    return row.readable ? shortName(row.verdicts[set].kind) : textOf(Text::shortUnreadable);
   };
-  std::vector<std::size_t> widths{std::string_view("valasz").size()};
+  std::vector<std::size_t> widths{textOf(Text::answerColumn).size()};
   for (const AnswerRow& row : rows) widths[0] = std::max(widths[0], row.path.size());
   for (std::size_t set = 0; set < sets.size(); ++set) {
     widths.push_back(sets[set].name.size());
@@ -146,30 +156,30 @@ void writeReport(const std::vector<DataSet>& sets, const std::vector<AnswerRow>&
   auto writeCell = [&out](std::string_view text, std::size_t width) {
     out << text << std::string(width - text.size() + 2, ' ');
   };
-  out << "\nOsszesites:\n";
-  writeCell("valasz", widths[0]);
+  out << '\n' << textOf(Text::summary) << ":\n";
+  writeCell(textOf(Text::answerColumn), widths[0]);
   for (std::size_t set = 0; set < sets.size(); ++set) writeCell(sets[set].name, widths[set + 1]);
-  out << "helyes\n";
+  out << textOf(Text::correctColumn) << '\n';
   std::size_t matching = 0;
   for (const AnswerRow& row : rows) {
     writeCell(row.path, widths[0]);
     for (std::size_t set = 0; set < sets.size(); ++set) writeCell(cellOf(row, set), widths[set + 1]);
-    out << (row.matches() ? "igen" : "nem") << '\n';
+    out << textOf(row.matches() ? Text::yes : Text::no) << '\n';
     if (row.matches()) ++matching;
   }
-  out << matching << " / " << rows.size() << " valasz helyes.\n";
+  out << textOf(Text::correctCount, {std::to_string(matching), std::to_string(rows.size())}) << '\n';
 }
 
 void writeTsv(const std::vector<DataSet>& sets, const std::vector<AnswerRow>& rows, std::ostream& out) {
-  out << "valasz";
+  out << textOf(Text::answerColumn);
   for (const DataSet& set : sets) out << '\t' << set.name;
-  out << "\thelyes\n";
+  out << '\t' << textOf(Text::correctColumn) << '\n';
   for (const AnswerRow& row : rows) {
     out << row.path;
     for (std::size_t set = 0; set < sets.size(); ++set) {
-      out << '\t' << (row.readable ? shortName(row.verdicts[set].kind) : "olvashatatlan");
+      out << '\t' << (row.readable ? shortName(row.verdicts[set].kind) : textOf(Text::shortUnreadable));
     }
-    out << '\t' << (row.matches() ? "igen" : "nem") << '\n';
+    out << '\t' << textOf(row.matches() ? Text::yes : Text::no) << '\n';
   }
 }
 
@@ -190,6 +200,10 @@ bool check(const CheckRequest& request, std::ostream& console) {
     for (const DataSet& set : sets) {
       row.verdicts.push_back(judge(set.model, evaluateQuery(*query, set.input.relations, request.language)));
     }
+    // Only where the answer is wrong: a right answer needs no hint.
+    if (!row.matches()) {
+      row.warnings = findQueryWarnings(*query, sets[0].input.relations, request.language, true, false);
+    }
   }
   if (request.tsv) {
     writeTsv(sets, rows, console);
@@ -197,7 +211,7 @@ bool check(const CheckRequest& request, std::ostream& console) {
     writeReport(sets, rows, console);
   }
   console.flush();
-  if (!console) fatal(writeFailedMessage);
+  if (!console) fatal(textOf(Text::checkWriteFailedMessage));
   return std::all_of(rows.begin(), rows.end(), [](const AnswerRow& row) { return row.matches(); });
 }
 
@@ -205,7 +219,8 @@ bool check(const CheckRequest& request, std::ostream& console) {
 
 int runCheck(std::span<const std::string_view> arguments, std::ostream& console, std::ostream& errors) {
   bool allMatch = false;
-  const auto failure = failureOf([&] { allMatch = check(readArguments(arguments), console); }, checkOutOfMemoryMessage);
+  const auto failure =
+      failureOf([&] { allMatch = check(readArguments(arguments), console); }, textOf(Text::checkOutOfMemoryMessage));
   console.flush();
   if (!failure) return allMatch ? 0 : 1;
   errors << *failure << '\n' << std::flush;

@@ -7,7 +7,7 @@
 
 namespace qerix {
 
-// One whole run of `qerix-check [-x] [--tsv] <model_input> <answer>...
+// One whole run of `qerix-check [-x] [--tsv] [--lang en|hu] <model_input> <answer>...
 // [--data <input_file>]...`: the arguments without the program's path, the
 // console's output and error streams. The model input's query is the model
 // answer; each answer file's first non-empty line is a student's query. Both

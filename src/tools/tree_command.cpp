@@ -7,19 +7,15 @@
 
 #include "inspect/inspected_query.h"
 #include "model/fatal_error.h"
-#include "tools/tree_notation.h"
+#include "model/message_catalogue.h"
 #include "tools/tree_json.h"
+#include "tools/tree_notation.h"
 #include "tools/tree_views.h"
 
 namespace qerix {
 
 namespace {
 
-constexpr std::string_view usageMessage =
-    "Hasznalat: qerix-tree [-x] [--dot | --json | --as prefix|textbook|latex] [--steps [--rows N]] <input_file>";
-constexpr std::string_view badRowsMessage = "Hibas --rows ertek, nemnegativ egesz szam kell: ";
-constexpr std::string_view writeFailedMessage = "Nem sikerult kiirni a fat a standard outputra.";
-constexpr std::string_view readingOutOfMemoryMessage = "Nincs eleg memoria a lekerdezes beolvasasahoz.";
 constexpr std::size_t defaultRows = 10;
 
 struct TreeRequest {
@@ -35,11 +31,21 @@ struct TreeRequest {
 // name begins with "-" is written as ./-name, so that a mistyped option is
 // never taken for a file.
 TreeRequest readArguments(std::span<const std::string_view> arguments) {
+  // Each run starts in the programs' own language, whatever ran before it;
+  // a --lang among the options holds for every message, the usage included.
+  setLanguage(Language::hungarian);
+  for (std::size_t index = 0; index + 2 < arguments.size(); ++index) {
+    if (arguments[index] == "--lang" && languageNamed(arguments[index + 1])) {
+      setLanguage(*languageNamed(arguments[index + 1]));
+      break;
+    }
+  }
   TreeRequest request;
-  if (arguments.empty() || arguments.back().starts_with("-")) fatal(usageMessage);
+  if (arguments.empty() || arguments.back().starts_with("-")) fatal(textOf(Text::treeUsageMessage));
   request.inputPath = arguments.back();
   bool formatGiven = false;
   bool extendedGiven = false;
+  bool languageGiven = false;
   std::optional<std::string_view> rows;
   const auto options = arguments.first(arguments.size() - 1);
   for (std::size_t index = 0; index < options.size(); ++index) {
@@ -57,20 +63,24 @@ TreeRequest readArguments(std::span<const std::string_view> arguments) {
     } else if ((option == "-x" || option == "--extended") && !extendedGiven) {
       extendedGiven = true;
       request.language = QueryLanguage::extended;
+    } else if (option == "--lang" && !languageGiven && index + 1 < options.size() &&
+               languageNamed(options[index + 1])) {
+      languageGiven = true;
+      ++index;
     } else if (option == "--steps" && !request.steps) {
       request.steps = true;
     } else if (option == "--rows" && !rows && index + 1 < options.size()) {
       rows = options[++index];
     } else {
-      fatal(usageMessage);
+      fatal(textOf(Text::treeUsageMessage));
     }
   }
-  if (request.format == TreeRequest::Format::notation && request.steps) fatal(usageMessage);
+  if (request.format == TreeRequest::Format::notation && request.steps) fatal(textOf(Text::treeUsageMessage));
   if (rows) {
-    if (!request.steps) fatal(usageMessage);
+    if (!request.steps) fatal(textOf(Text::treeUsageMessage));
     const char* end = rows->data() + rows->size();
     const auto [stop, error] = std::from_chars(rows->data(), end, request.rows);
-    if (rows->empty() || error != std::errc() || stop != end) fatal(badRowsMessage, *rows);
+    if (rows->empty() || error != std::errc() || stop != end) fatal(textOf(Text::badRowsMessage), *rows);
   }
   return request;
 }
@@ -98,32 +108,33 @@ std::string writeTree(const TreeRequest& request, std::ostream& console, bool& j
   if (request.format == TreeRequest::Format::notation) {
     console << writeInNotation(query.getTree(), request.notation, query.getInput().relations) << '\n';
     console.flush();
-    if (!console) fatal(writeFailedMessage);
+    if (!console) fatal(textOf(Text::treeWriteFailedMessage));
     return "";
   }
   const std::string failure = request.steps ? query.evaluateSteps() : "";
   const NodeSteps* steps = request.steps ? &query.getSteps() : nullptr;
   const std::vector<std::string> warnings = query.findWarnings();
+  const NodeNotes notes = query.findNodeNotes();
   switch (request.format) {
     case TreeRequest::Format::json:
       writeTreeJson({query.getInput().query, request.language == QueryLanguage::extended, &query.getTree(), steps,
-                     warnings, failure, failure.empty() ? 0 : 1},
+                     warnings, failure, failure.empty() ? 0 : 1, &notes},
                     console);
       jsonWritten = true;
       break;
     case TreeRequest::Format::dot:
-      writeTreeDot(query.getTree(), steps, console);
+      writeTreeDot(query.getTree(), steps, console, &notes);
       // Comments, so that the file still draws.
       for (const std::string& warning : warnings) console << "// " << warning << '\n';
       break;
     case TreeRequest::Format::notation:
     case TreeRequest::Format::text:
-      writeTreeText(query.getTree(), steps, console);
+      writeTreeText(query.getTree(), steps, console, &notes);
       for (const std::string& warning : warnings) console << warning << '\n';
       break;
   }
   console.flush();
-  if (!console) fatal(writeFailedMessage);
+  if (!console) fatal(textOf(Text::treeWriteFailedMessage));
   return failure;
 }
 
@@ -138,7 +149,7 @@ int runTree(std::span<const std::string_view> arguments, std::ostream& console, 
         request = readArguments(arguments);
         evaluationFailure = writeTree(*request, console, jsonWritten);
       },
-      readingOutOfMemoryMessage);
+      textOf(Text::readingOutOfMemoryMessage));
   console.flush();
   // A refused input still gives JSON, for the page that reads it.
   if (failure && !jsonWritten && request && request->format == TreeRequest::Format::json) {

@@ -7,7 +7,7 @@
 
 namespace qerix {
 
-// One whole run of `qerix-tree [-x] [--dot | --json] [--steps [--rows N]]
+// One whole run of `qerix-tree [-x] [--lang en|hu] [--dot | --json] [--steps [--rows N]]
 // <input_file>`: the arguments without the program's path, the console's
 // output and error streams. Writes the query's operator tree, as the nodes
 // print themselves, as a Graphviz digraph or as JSON, then the warnings;

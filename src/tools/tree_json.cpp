@@ -6,6 +6,7 @@
 
 #include "model/fatal_error.h"
 #include "query/language_table.h"
+#include "tools/tree_views.h"
 
 namespace qerix {
 
@@ -61,9 +62,7 @@ ordered_json stepJson(const NodeStep& step) {
   return json;
 }
 
-ordered_json nodeJson(TreeNode<AlgebraOperator>& node, const NodeSteps* steps) {
-  std::ostringstream printed;
-  node.payload->print(printed);
+ordered_json nodeJson(TreeNode<AlgebraOperator>& node, const NodeSteps* steps, const NodeNotes* notes) {
   ordered_json json;
   json["keyword"] = std::string(node.payload->getKeyword());
   // How the textbook writes the node, from the language table (a table
@@ -72,11 +71,11 @@ ordered_json nodeJson(TreeNode<AlgebraOperator>& node, const NodeSteps* steps) {
     json["symbol"] = std::string(firstSpelling(entry->symbols));
     json["latex"] = std::string(firstSpelling(entry->latex));
   }
-  json["text"] = jsonText(printed.str());
+  json["text"] = jsonText(notedText(node, notes));
   if (steps) json["step"] = stepJson(steps->of(node));
   ordered_json children = ordered_json::array();
-  if (node.left) children.push_back(nodeJson(*node.left, steps));
-  if (node.right) children.push_back(nodeJson(*node.right, steps));
+  if (node.left) children.push_back(nodeJson(*node.left, steps, notes));
+  if (node.right) children.push_back(nodeJson(*node.right, steps, notes));
   json["children"] = children;
   return json;
 }
@@ -87,7 +86,7 @@ void writeTreeJson(const TreeReport& report, std::ostream& out) {
   ordered_json json;
   json["query"] = jsonText(report.query);
   json["extended"] = report.extended;
-  json["tree"] = report.tree ? nodeJson(report.tree->getRoot(), report.steps) : ordered_json();
+  json["tree"] = report.tree ? nodeJson(report.tree->getRoot(), report.steps, report.notes) : ordered_json();
   ordered_json warnings = ordered_json::array();
   for (const std::string& warning : report.warnings) warnings.push_back(jsonText(warning));
   json["warnings"] = warnings;

@@ -7,6 +7,7 @@
 
 #include "algebra/algebra_operator.h"
 #include "driver/node_steps.h"
+#include "inspect/inspected_query.h"
 
 namespace qerix {
 
@@ -19,6 +20,7 @@ struct TreeReport {
   std::vector<std::string> warnings;
   std::string error;  // the message that ended the run, or ""
   int status = 0;
+  const NodeNotes* notes = nullptr;  // what each node did, added to its text
 };
 
 // One JSON object: the query; the tree, each node with its keyword, its

@@ -9,19 +9,13 @@
 #include "algebra/table_operator.h"
 #include "conditions/comparison_operator.h"
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 #include "query/language_table.h"
 #include "tools/notation_words.h"
 
 namespace qerix {
 
 namespace {
-
-constexpr std::string_view cannotWriteMessage = "A lekerdezes nem irhato le a tankonyvi jelolessel, nem nev: ";
-constexpr std::string_view cannotQuoteMessage =
-    "A lekerdezes nem irhato le a tankonyvi jelolessel, ez a szoveg nem allhat idezojelek kozott: ";
-
-constexpr std::string_view cannotReadAsLiteralMessage =
-    "A lekerdezes nem irhato le a prefix jelolessel, ez az idezett szoveg ott attributumot jelentene: ";
 
 using Node = TreeNode<AlgebraOperator>;
 using ConditionNode = TreeNode<LogicalOperator>;
@@ -93,7 +87,7 @@ class NotationPrinter {
   std::string name(std::string_view text) const {
     if (notation == Notation::prefix) return std::string(text);
     if (notation == Notation::textbook) {
-      if (!isNameWord(text)) fatal(cannotWriteMessage, text);
+      if (!isNameWord(text)) fatal(textOf(Text::cannotWriteMessage), text);
       return std::string(text);
     }
     return latexEscaped(text);
@@ -258,7 +252,7 @@ class NotationPrinter {
     if (kind != OperandKind::literal) return text;
     const std::size_t dot = text.rfind('.');
     const bool qualified = dot != std::string_view::npos && knownAttributes.contains(std::string(text.substr(dot + 1)));
-    if (qualified || knownAttributes.contains(std::string(text))) fatal(cannotReadAsLiteralMessage, text);
+    if (qualified || knownAttributes.contains(std::string(text))) fatal(textOf(Text::cannotReadAsLiteralMessage), text);
     return text;
   }
 
@@ -267,7 +261,7 @@ class NotationPrinter {
     if (knownAttributes.contains(std::string(text)) && isNameWord(text)) return name(text);
     if (isKnownQualifiedName(text)) return notation == Notation::latex ? latexEscaped(text) : std::string(text);
     if (notation == Notation::latex) return "\\text{'" + latexEscaped(text, false) + "'}";
-    if (!isQuotable(text)) fatal(cannotQuoteMessage, text);
+    if (!isQuotable(text)) fatal(textOf(Text::cannotQuoteMessage), text);
     return "'" + std::string(text) + "'";
   }
 

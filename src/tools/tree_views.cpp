@@ -1,10 +1,12 @@
 #include "tools/tree_views.h"
 
 #include <ostream>
+#include <algorithm>
 #include <sstream>
 #include <unordered_map>
 
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 
 namespace qerix {
 
@@ -25,6 +27,15 @@ std::string printedText(const AlgebraOperator& node) {
 }
 
 }  // namespace
+
+std::string notedText(const TreeNode<AlgebraOperator>& node, const NodeNotes* notes) {
+  std::string text = printedText(*node.payload);
+  if (!notes) return text;
+  const auto note = notes->find(&node);
+  if (note == notes->end()) return text;
+  const std::size_t lineEnd = std::min(text.find('\n'), text.size());
+  return text.insert(lineEnd, ": " + note->second);
+}
 
 std::string dotLabel(std::string_view printed) {
   std::string label;
@@ -53,37 +64,37 @@ std::vector<std::string> stepLines(const NodeStep& step) {
   std::vector<std::string> lines;
   switch (step.outcome) {
     case NodeStep::Outcome::notEvaluated:
-      lines.push_back("nem ertekelte: a futas elobb veget ert");
+      lines.emplace_back(textOf(Text::stepNotEvaluated));
       break;
     case NodeStep::Outcome::noResult:
-      lines.push_back("nincs eredmeny");
+      lines.emplace_back(textOf(Text::stepNoResult));
       break;
     case NodeStep::Outcome::failed:
-      lines.push_back("hiba: " + step.message);
+      lines.push_back(textOf(Text::stepFailed, {step.message}));
       break;
     case NodeStep::Outcome::result:
-      lines.push_back(step.header + ": " + std::to_string(step.recordCount) + " rekord");
+      lines.push_back(textOf(Text::stepRecords, {step.header, std::to_string(step.recordCount)}));
       for (const std::string& record : step.firstRecords) lines.push_back(record);
       // With no record asked for, the count says it all.
       if (!step.firstRecords.empty() && step.firstRecords.size() < step.recordCount) {
-        lines.push_back("... (meg " + std::to_string(step.recordCount - step.firstRecords.size()) + " rekord)");
+        lines.push_back(textOf(Text::stepMoreRecords, {std::to_string(step.recordCount - step.firstRecords.size())}));
       }
       break;
   }
   return lines;
 }
 
-void writeTreeText(AlgebraTree& tree, const NodeSteps* steps, std::ostream& out) {
+void writeTreeText(AlgebraTree& tree, const NodeSteps* steps, std::ostream& out, const NodeNotes* notes) {
   auto visit = [&](TreeNode<AlgebraOperator>& node, int depth) {
     const std::string indentation(static_cast<std::size_t>(3 * (depth - 1)), ' ');
-    out << indentation << printedText(*node.payload);
+    out << indentation << notedText(node, notes);
     if (!steps) return;
     for (const std::string& line : stepLines(steps->of(node))) out << indentation << "=> " << line << '\n';
   };
   walkPreOrder(tree.getRoot(), 1, visit);
 }
 
-void writeTreeDot(AlgebraTree& tree, const NodeSteps* steps, std::ostream& out) {
+void writeTreeDot(AlgebraTree& tree, const NodeSteps* steps, std::ostream& out, const NodeNotes* notes) {
   out << "digraph query {\n"
          "  ordering=out;\n"
          "  node [shape=box, fontname=\"Courier\"];\n";
@@ -91,7 +102,7 @@ void writeTreeDot(AlgebraTree& tree, const NodeSteps* steps, std::ostream& out) 
   auto visit = [&](TreeNode<AlgebraOperator>& node, int /*depth*/) {
     const int id = static_cast<int>(ids.size()) + 1;
     ids.emplace(&node, id);
-    std::string label = printedText(*node.payload);
+    std::string label = notedText(node, notes);
     if (steps) {
       for (const std::string& line : stepLines(steps->of(node))) label += "=> " + line + "\n";
     }

@@ -11,6 +11,11 @@
 #   ```input       a whole input file
 #   ```output      what qerix prints for the latest input (exit status 0)
 #   ```error       what qerix writes to standard error for it (exit status 1)
+#   ```warnings    right after an output block: the warnings of its query,
+#                  as qerix -x writes them to standard error after the result
+#                  (for a query without -x, as qerix-tree lists them); without
+#                  it the query must give none: the guide's queries mean what
+#                  they say
 #   ```tree        what qerix-tree prints for it; options of qerix-tree may
 #                  follow, as in ```tree --steps
 # A block of any other kind fails the check: nothing is shown unchecked. A
@@ -60,10 +65,28 @@ cd "$work/run" || exit 1
 options=()
 empty="$work/empty"
 : > "$empty"
+# The standard error of the latest output block, until a warnings block shows it.
+pending_line=""
+settle_warnings() {
+  if [ -n "$pending_line" ]; then
+    compare "$pending_line" "standard error" "$empty" pending_stderr
+    pending_line=""
+  fi
+}
 for kind_file in "$work"/blocks/*.kind; do
   base=${kind_file%.kind}
   kind=$(cat "$kind_file")
   line=$(cat "$base.line")
+  if [ "$kind" = warnings ]; then
+    if [ -z "$pending_line" ]; then
+      fail "$line" "a warnings block must follow an output block"
+    else
+      compare "$line" "standard error" "$base.text" pending_stderr
+      pending_line=""
+    fi
+    continue
+  fi
+  settle_warnings
   marked=""
   tree_options=()
   if [[ $kind == tree\ * ]]; then
@@ -114,6 +137,16 @@ for kind_file in "$work"/blocks/*.kind; do
           compare "$line" "standard error" "$text" stderr
           compare "$line" "standard output" "$empty" stdout
           ;;
+        output)
+          [ "$status" = 0 ] || fail "$line" "exit status $status, expected 0"
+          compare "$line" "standard output" "$text" stdout
+          cp stderr pending_stderr
+          if [ -z "${options[*]}" ]; then
+            # qerix itself stays quiet without -x: ask qerix-tree.
+            "$tree" input.txt 2>/dev/null < /dev/null | grep '^Figyelmeztetes' > pending_stderr
+          fi
+          pending_line=$line
+          ;;
         *)
           [ "$status" = 0 ] || fail "$line" "exit status $status, expected 0"
           compare "$line" "standard output" "$text" stdout
@@ -132,6 +165,7 @@ for kind_file in "$work"/blocks/*.kind; do
   esac
 done
 
+settle_warnings
 if [ "$checked" = 0 ]; then
   echo "--- $(basename "$guide"): no example found"
   exit 1

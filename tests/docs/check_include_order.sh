@@ -13,7 +13,7 @@ internals=$root/docs/internals.md
 
 stages=(model text conditions
         exec/pieces exec/views exec/hash exec/sort exec/select exec/loading
-        algebra plan query driver inspect tools)
+        algebra plan query driver inspect cli tools)
 
 # The index in `stages` of the folder of a path under src/, -1 if none.
 stage_of() {

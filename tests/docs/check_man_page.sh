@@ -12,8 +12,10 @@
 # Commands run with BINARY_DIR first on the PATH; a command that calls dot
 # is skipped where Graphviz is not installed.
 #
-# The messages are the string constants named ...Message in the SOURCE
-# files (a constant may continue on the next line after its "="); the page lists each one as the first argument of the .B or .BI line
+# The messages are the texts of the message catalogue whose names end in
+# Message and that the SOURCE files use (Text::...Message), with any string
+# constant named ...Message left in them (a constant may continue on the next
+# line after its "="); the page lists each one as the first argument of the .B or .BI line
 # after a .TP in its DIAGNOSTICS section, the quoted part of a message left
 # out.
 set -u
@@ -128,9 +130,19 @@ awk "$unescape_roff"'
   END { exit bad }
 ' "$page" | sort > "$work/listed" || fail "the DIAGNOSTICS section cannot be read"
 if [ "${#sources[@]}" -gt 0 ]; then
-  # A constant may break its line after the "=".
-  cat "${sources[@]}" | tr '\n' ' ' | grep -o 'constexpr std::string_view [A-Za-z]*Message = *"[^"]*"' |
-    sed 's/^[^"]*"//; s/"$//' | sort > "$work/defined"
+  catalogue=$(dirname "$(realpath "$0")")/../../src/model/message_catalogue.cpp
+  uses=()
+  for source in "${sources[@]}"; do
+    [[ "$(basename "$source")" == message_catalogue.* ]] || uses+=("$source")
+  done
+  {
+    # A constant may break its line after the "=".
+    cat "${uses[@]}" | tr '\n' ' ' | grep -o 'constexpr std::string_view [A-Za-z]*Message = *"[^"]*"' |
+      sed 's/^[^"]*"//; s/"$//'
+    for id in $(cat "${uses[@]}" | grep -o 'Text::[A-Za-z]*Message' | sort -u); do
+      tr '\n' ' ' < "$catalogue" | grep -o "{ *$id, *\"[^\"]*\"" | sed 's/^[^"]*"//; s/"$//'
+    done
+  } | sort > "$work/defined"
   [ -s "$work/defined" ] || fail "no message found in the sources"
   if ! cmp -s "$work/defined" "$work/listed"; then
     fail "DIAGNOSTICS and the sources list different messages (+ only on the page, - only in the sources):"

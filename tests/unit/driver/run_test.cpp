@@ -49,6 +49,45 @@ TEST_F(Run, WrongArgumentCountTouchesNoFile) {
   EXPECT_EQ(folder.read("output.txt"), "(missing)");
 }
 
+// --lang and -x come before the two files, in either order, each once; an
+// option without both files after it is the usage error in the language it
+// asked for, and never touches a file. A second -x is a file, as before.
+TEST_F(Run, LanguageOptionComesBeforeTheFiles) {
+  const std::string input = folder.write("input.txt", "R\n\nR(a int)\n1\n").string();
+  const std::string output = folder.path("output.txt").string();
+  const std::string englishUsage = "Usage: qerix <input_file> <output_file>\n";
+  const std::string hungarianUsage = "Hasznalat: qerix <input_file> <output_file>\n";
+  using Arguments = std::vector<std::string>;
+  for (const auto& [arguments, errors] :
+       std::vector<std::pair<Arguments, std::string>>{{{"--lang", "en", "-x", input}, englishUsage},
+                                                      {{"-x", "--lang", "en", input}, englishUsage},
+                                                      {{"--lang", "en"}, englishUsage},
+                                                      {{"--lang", "en", "--lang", "hu", input, output}, englishUsage},
+                                                      {{"--lang", "de", input, output}, hungarianUsage},
+                                                      {{"--lang", input, output}, hungarianUsage},
+                                                      {{"--lang"}, hungarianUsage}}) {
+    const RunResult result = runWith(arguments);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.errors, errors) << arguments.size();
+  }
+  EXPECT_EQ(folder.read("output.txt"), "(missing)");
+  for (const auto& arguments :
+       {Arguments{"--lang", "en", "-x", input, output}, Arguments{"-x", "--lang", "hu", input, output},
+        Arguments{"--lang", "en", input, output}}) {
+    const RunResult result = runWith(arguments);
+    EXPECT_EQ(result.status, 0) << result.errors;
+    EXPECT_EQ(result.console, "R(a int)\n1\n");
+  }
+}
+
+TEST_F(Run, EachRunStartsInHungarian) {
+  folder.write("input.txt", "S\n\nR(a int)\n1\n");
+  const std::string input = folder.path("input.txt").string();
+  const std::string output = folder.path("output.txt").string();
+  EXPECT_EQ(runWith({"--lang", "en", input, output}).console, "The result is still empty...\n");
+  EXPECT_EQ(runWith({input, output}).console, "Meg ures az eredmeny...\n");
+}
+
 TEST_F(Run, UnreadableInputKeepsTheOutputFile) {
   folder.write("output.txt", "old");
   std::filesystem::create_directory(folder.path("folder"));

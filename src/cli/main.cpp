@@ -2,9 +2,9 @@
 #include <string_view>
 #include <vector>
 
-#include "driver/run.h"
+#include "cli/telling_run.h"
 
 int main(int argc, char* argv[]) {
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-  return qerix::run(arguments, std::cout, std::cerr);
+  return qerix::runTelling(arguments, std::cout, std::cerr);
 }

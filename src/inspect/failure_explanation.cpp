@@ -1,0 +1,171 @@
+#include "inspect/failure_explanation.h"
+
+#include <optional>
+#include <span>
+#include <unordered_map>
+#include <vector>
+
+#include "algebra/project_operator.h"
+#include "conditions/comparison_operator.h"
+#include "inspect/attribute_walk.h"
+#include "inspect/form_texts.h"
+#include "model/edit_distance.h"
+#include "model/fatal_error.h"
+#include "model/message_catalogue.h"
+#include "query/program_text.h"
+#include "query/textbook_parser.h"
+
+namespace qerix {
+
+namespace {
+
+// The fixed messages of the faults this explains, in the language of the
+// run: a field number past the record's end, and a comparison of two types.
+bool isFieldNumberMessage(std::string_view message) {
+  return message == textOf(Text::getValueMessage) || message == textOf(Text::setValueMessage);
+}
+
+bool isTypeMismatchMessage(std::string_view message) { return message == textOf(Text::typeMismatchMessage); }
+
+// "(a int, b string)", as a header writes the attributes.
+std::string attributeListText(const AttributeList& attributes) {
+  std::string text = "(";
+  for (int position = 1; position <= attributes.getAttributeCount(); ++position) {
+    if (position > 1) text += ", ";
+    text += std::string(attributes.getAttributeName(position)) + " " + std::string(attributes.getAttributeType(position));
+  }
+  return text + ")";
+}
+
+std::string namesText(const AttributeList& attributes) {
+  std::string text;
+  for (const std::string_view name : attributes.getAttributeNames()) text += (text.empty() ? "" : ", ") + std::string(name);
+  return text;
+}
+
+// The "(" left open, or the ")" that closes none, in a prefix query.
+std::string unbalancedParenthesis(std::string_view query) {
+  std::vector<std::size_t> open;
+  for (std::size_t index = 0; index < query.size(); ++index) {
+    if (query[index] == '(') {
+      open.push_back(index);
+    } else if (query[index] == ')') {
+      if (open.empty()) {
+        return textOf(Text::surplusParenthesisExplanation,
+                      {std::to_string(index + 1), quotedText(query.substr(0, index + 1))});
+      }
+      open.pop_back();
+    }
+  }
+  if (open.empty()) return "";
+  // The innermost "(" left open: the form whose ")" was forgotten most likely.
+  const std::size_t at = open.back();
+  std::size_t start = at;
+  while (start > 0 && query[start - 1] != '(' && query[start - 1] != ',' && query[start - 1] != ' ') --start;
+  return textOf(Text::openParenthesisExplanation, {std::to_string(at + 1), quotedText(query.substr(start))});
+}
+
+std::string_view setOperationName(std::string_view keyword) {
+  if (keyword == "union") return textOf(Text::unionName);
+  if (keyword == "minus") return textOf(Text::minusName);
+  if (keyword == "intersect") return textOf(Text::intersectName);
+  return "";
+}
+
+class Explainer {
+ public:
+  Explainer(std::string_view message, std::vector<std::string_view> forms) : fixed(message), texts(std::move(forms)) {}
+
+  void look(TreeNode<AlgebraOperator>& node, const Relation* left, const Relation* right, std::size_t textIndex) {
+    if (found) return;
+    const std::string form =
+        textIndex < texts.size() ? textOf(Text::inOperation, {quotedText(texts[textIndex])}) : std::string();
+    if (const auto* project = dynamic_cast<const ProjectOperator*>(node.payload.get()); project && left) {
+      if (!isFieldNumberMessage(fixed)) return;
+      for (const std::string& name : project->getAttributeNames()) {
+        if (left->getAttributes().countAttributesFound(name, project->getNameLookup()) > 0) continue;
+        found = textOf(Text::projectExplanation, {form, quotedText(name), namesText(left->getAttributes())}) +
+                didYouMean(name, left->getAttributes().getAttributeNames());
+        return;
+      }
+    }
+    const std::string_view setName = setOperationName(node.payload->getKeyword());
+    if (!setName.empty() && left && right) {
+      const AttributeList& first = left->getAttributes();
+      const AttributeList& second = right->getAttributes();
+      bool matching = first.getAttributeCount() == second.getAttributeCount();
+      for (int position = 1; matching && position <= first.getAttributeCount(); ++position) {
+        matching = first.getAttributeType(position) == second.getAttributeType(position);
+      }
+      if (!matching) {
+        found = textOf(Text::setOperationExplanation,
+                       {setName, form, attributeListText(first), attributeListText(second)});
+      }
+      return;
+    }
+    if (ConditionTree* condition = node.payload->getCondition(); condition && left && isTypeMismatchMessage(fixed)) {
+      AttributeList attributes = left->getAttributes();
+      if (right) attributes.addAttributes(right->getAttributes());
+      lookAtComparisons(condition->getRoot(), attributes, form);
+    }
+  }
+
+  const std::optional<std::string>& explanation() const { return found; }
+
+ private:
+  void lookAtComparisons(const TreeNode<LogicalOperator>& node, const AttributeList& attributes,
+                         const std::string& form) {
+    if (found) return;
+    if (node.payload->getKind() == ConditionKind::comparison) {
+      const auto& comparison = static_cast<const ComparisonOperator&>(*node.payload);
+      const int first = attributes.findAttribute(comparison.getOperand1(), NameLookup::qualified);
+      const int second = attributes.findAttribute(comparison.getOperand2(), NameLookup::qualified);
+      if (first > 0 && second > 0 && attributes.getAttributeType(first) != attributes.getAttributeType(second)) {
+        const std::string compared = std::string(comparison.getName()) + "(" + comparison.getOperand1() + "," +
+                                     comparison.getOperand2() + ")";
+        found = textOf(Text::comparisonExplanation,
+                       {form, quotedText(compared), quotedText(attributes.getAttributeType(first)),
+                        quotedText(comparison.getOperand1()), quotedText(attributes.getAttributeType(second)),
+                        quotedText(comparison.getOperand2())});
+      }
+      return;
+    }
+    if (node.left) lookAtComparisons(*node.left, attributes, form);
+    if (node.right) lookAtComparisons(*node.right, attributes, form);
+  }
+
+  std::string_view fixed;
+  std::vector<std::string_view> texts;
+  std::optional<std::string> found;
+};
+
+}  // namespace
+
+std::string explainFailure(const LoadedInput& input, const std::string& message) {
+  const std::string& query = input.query;
+  const bool program = startsProgram(query);
+  const bool textbook = !program && isTextbookQuery(query);
+  if (!program && !textbook) {
+    std::string unbalanced = unbalancedParenthesis(query);
+    if (!unbalanced.empty()) return unbalanced;
+  }
+  std::string prefix = query;
+  if (textbook) {
+    if (failureOf([&] { prefix = translateTextbook(query); }, "")) prefix.clear();
+  }
+  AttributeWalk walk(query, input.relations, QueryLanguage::extended);
+  const std::vector<std::string_view> forms = program ? std::vector<std::string_view>() : formTexts(prefix, QueryLanguage::extended);
+  // Forms stand in the text in pre-order; the walk meets nodes in post-order.
+  std::vector<TreeNode<AlgebraOperator>*> nodes = walk.nodesInTextOrder();
+  const bool formsFit = forms.size() == nodes.size();
+  Explainer explainer(message, formsFit ? forms : std::vector<std::string_view>());
+  std::unordered_map<const TreeNode<AlgebraOperator>*, std::size_t> textIndex;
+  for (std::size_t index = 0; index < nodes.size(); ++index) textIndex.emplace(nodes[index], index);
+  walk.walk([&](TreeNode<AlgebraOperator>& node, const Relation* left, const Relation* right) {
+    const auto index = textIndex.find(&node);
+    explainer.look(node, left, right, index == textIndex.end() ? nodes.size() : index->second);
+  });
+  return explainer.explanation().value_or("");
+}
+
+}  // namespace qerix

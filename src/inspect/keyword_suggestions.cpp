@@ -1,0 +1,86 @@
+#include "inspect/keyword_suggestions.h"
+
+#include <array>
+#include <cctype>
+#include <string>
+#include <utility>
+
+#include "model/edit_distance.h"
+#include "query/language_table.h"
+
+namespace qerix {
+
+namespace {
+
+// Words students bring from other notations and tools, with the keyword
+// that means the same here. The table's own spellings (its textbook words
+// and LaTeX commands) are found in the table itself.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 34> borrowedWords = {{
+    {"selection", "select"},      {"restrict", "select"},       {"where", "select"},
+    {"filter", "select"},         {"projection", "project"},    {"renaming", "rename"},
+    {"crossproduct", "product"},  {"cross_product", "product"}, {"cartesian", "product"},
+    {"cartesianproduct", "product"}, {"times", "product"},      {"difference", "minus"},
+    {"diff", "minus"},            {"except", "minus"},          {"setminus", "minus"},
+    {"subtract", "minus"},        {"intersection", "intersect"}, {"natjoin", "join"},
+    {"naturaljoin", "join"},      {"natural_join", "join"},     {"njoin", "join"},
+    {"innerjoin", "join"},        {"inner_join", "join"},       {"thetajoin", "join"},
+    {"theta_join", "join"},       {"equijoin", "join"},         {"semi_join", "semijoin"},
+    {"leftsemijoin", "semijoin"}, {"anti_join", "antijoin"},    {"antisemijoin", "antijoin"},
+    {"division", "divide"},       {"div", "divide"},            {"unite", "union"},
+    {"unionall", "union"},
+}};
+
+std::string lowered(std::string_view text) {
+  std::string result(text);
+  for (char& character : result) character = static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
+  return result;
+}
+
+// Whether a spelling list of the table ("minus -", "\\bowtie \\Join") holds `word`, a LaTeX command without its "\".
+bool spells(std::string_view list, std::string_view word) {
+  while (!list.empty()) {
+    const std::size_t blank = list.find(' ');
+    std::string_view spelling = list.substr(0, blank);
+    if (spelling.starts_with('\\')) spelling.remove_prefix(1);
+    if (lowered(spelling) == word) return true;
+    list = blank == std::string_view::npos ? std::string_view() : list.substr(blank + 1);
+  }
+  return false;
+}
+
+bool isWord(std::string_view text) {
+  if (text.empty()) return false;
+  for (const char character : text) {
+    if (!std::isalpha(static_cast<unsigned char>(character)) && character != '_') return false;
+  }
+  return true;
+}
+
+KeywordSuggestion suggestionOf(std::string_view keyword) {
+  const OperatorEntry* entry = findOperatorKeyword(keyword, true);
+  return entry ? KeywordSuggestion{entry->keyword, entry->needsExtended} : KeywordSuggestion{};
+}
+
+}  // namespace
+
+KeywordSuggestion suggestKeyword(std::string_view word) {
+  if (!isWord(word)) return {};
+  const std::string lower = lowered(word);
+  for (const auto& [borrowed, keyword] : borrowedWords) {
+    if (lower == borrowed) return suggestionOf(keyword);
+  }
+  for (const OperatorEntry& entry : operatorEntries()) {
+    if (entry.keyword.starts_with("rename") && entry.keyword != "rename") continue;  // spelt as rename
+    if (spells(entry.words, lower) || spells(entry.latex, lower)) return {entry.keyword, entry.needsExtended};
+  }
+  // One edit from a keyword, in a word long enough that one edit is a slip, not another word.
+  if (lower.size() < 5) return {};
+  EditBudget budget(1'000'000);
+  for (const OperatorEntry& entry : operatorEntries()) {
+    if (entry.keyword.starts_with("rename") && entry.keyword != "rename") continue;
+    if (editDistanceBelow(entry.keyword, lower, 2, budget) < 2) return {entry.keyword, entry.needsExtended};
+  }
+  return {};
+}
+
+}  // namespace qerix
