@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "cli/telling_run.h"
+#include "model/message_catalogue.h"
 #include "tools/check_command.h"
 #include "tools/language_json.h"
 #include "tools/tree_command.h"
@@ -39,6 +40,12 @@ void writeFile(const std::string& path, std::string_view text) {
   file.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
+// What the page's language asks of the programs: --lang en or --lang hu,
+// before their other options.
+void addLanguage(std::vector<std::string_view>& arguments, int english) {
+  arguments.insert(arguments.begin(), {"--lang", english ? "en" : "hu"});
+}
+
 // Texts that are not UTF-8 show the replacement character; the page reads
 // the output file's bytes themselves from the file system.
 const char* answer(const nlohmann::json& json) {
@@ -50,29 +57,31 @@ const char* answer(const nlohmann::json& json) {
 
 extern "C" {
 
-// qerix [-x --no-warnings] input.txt output.txt: the exit status and the console's two
+// qerix --lang en|hu [-x --no-warnings] input.txt output.txt: the exit status and the console's two
 // streams. The output file stays at /qerix/output.txt, for the page to read
 // when it is asked for: it holds the whole input again.
-EMSCRIPTEN_KEEPALIVE const char* qerixRun(const char* input, int extended) {
+EMSCRIPTEN_KEEPALIVE const char* qerixRun(const char* input, int extended, int english) {
   writeFile(inputPath, input);
   std::filesystem::remove(outputPath);
   std::vector<std::string_view> arguments{inputPath, outputPath};
   // With -x the message of a failed run explains it; the page lists the
   // warnings from qerixTree, so the run does not write them again.
   if (extended) arguments.insert(arguments.begin(), {"-x", "--no-warnings"});
+  addLanguage(arguments, english);
   std::ostringstream console;
   std::ostringstream errors;
   const int status = qerix::runTelling(arguments, console, errors);
   return answer({{"status", status}, {"stdout", console.str()}, {"stderr", errors.str()}});
 }
 
-// qerix-tree [-x] --json --steps --rows N input: its JSON, the exit status
+// qerix-tree --lang en|hu [-x] --json --steps --rows N input: its JSON, the exit status
 // and the message on standard error.
-EMSCRIPTEN_KEEPALIVE const char* qerixTree(const char* input, int extended, int rows) {
+EMSCRIPTEN_KEEPALIVE const char* qerixTree(const char* input, int extended, int rows, int english) {
   writeFile(inputPath, input);
   const std::string rowText = std::to_string(rows);
   std::vector<std::string_view> arguments{"--json", "--steps", "--rows", rowText, inputPath};
   if (extended) arguments.insert(arguments.begin(), "-x");
+  addLanguage(arguments, english);
   std::ostringstream console;
   std::ostringstream errors;
   const int status = qerix::runTree(arguments, console, errors);
@@ -85,9 +94,9 @@ EMSCRIPTEN_KEEPALIVE const char* qerixTree(const char* input, int extended, int 
   return answer({{"status", status}, {"tree", tree}, {"stderr", errors.str()}});
 }
 
-// qerix-check [-x] model answer: the report, the gradebook line and the exit
+// qerix-check --lang en|hu [-x] model answer: the report, the gradebook line and the exit
 // status. The model is a whole input file, the answer a query.
-EMSCRIPTEN_KEEPALIVE const char* qerixCheck(const char* model, const char* answerQuery, int extended) {
+EMSCRIPTEN_KEEPALIVE const char* qerixCheck(const char* model, const char* answerQuery, int extended, int english) {
   const std::string modelPath = "model.txt";
   const std::string answerPath = "answer.txt";
   writeFile(modelPath, model);
@@ -97,6 +106,7 @@ EMSCRIPTEN_KEEPALIVE const char* qerixCheck(const char* model, const char* answe
     std::vector<std::string_view> arguments{modelPath, answerPath};
     if (tsv) arguments.insert(arguments.begin(), "--tsv");
     if (extended) arguments.insert(arguments.begin(), "-x");
+    addLanguage(arguments, english);
     std::ostringstream console;
     std::ostringstream errors;
     const int status = qerix::runCheck(arguments, console, errors);
@@ -105,6 +115,19 @@ EMSCRIPTEN_KEEPALIVE const char* qerixCheck(const char* model, const char* answe
     result["stderr"] = errors.str();
   }
   return answer(result);
+}
+
+// The programs' texts that the page shows itself, in Hungarian or English:
+// a run without a result, and what a tree node's own result says.
+EMSCRIPTEN_KEEPALIVE const char* qerixTexts(int english) {
+  const qerix::Language language = english ? qerix::Language::english : qerix::Language::hungarian;
+  using qerix::Text;
+  return answer({{"emptyResult", std::string(qerix::textOf(Text::emptyResultMessage, language))},
+                 {"noResult", std::string(qerix::textOf(Text::stepNoResult, language))},
+                 {"notEvaluated", std::string(qerix::textOf(Text::stepNotEvaluated, language))},
+                 {"failed", std::string(qerix::textOf(Text::stepFailed, language))},
+                 {"records", std::string(qerix::textOf(Text::stepRecords, language))},
+                 {"outOfMemory", std::string(qerix::textOf(Text::outOfMemoryMessage, language))}});
 }
 
 // The language table: every operator and condition with its spellings in

@@ -17,7 +17,7 @@ function call(name, types, values) {
       if (types[index] !== 'string') return value;
       const size = engine.lengthBytesUTF8(value) + 1;
       const address = engine._malloc(size);
-      if (address === 0) throw new Error('Nincs eleg memoria a lekerdezes vegrehajtasahoz.');
+      if (address === 0) throw new Error(texts?.outOfMemory ?? 'Nincs eleg memoria a lekerdezes vegrehajtasahoz.');
       held.push(address);
       engine.stringToUTF8(value, address, size);
       return address;
@@ -29,9 +29,18 @@ function call(name, types, values) {
   }
 }
 
-// qerix [-x] input.txt output.txt: { status, stdout, stderr }.
+// The language the programs write in: 'hu' or 'en' (--lang).
+let language = 'hu';
+let texts = null;
+const english = () => (language === 'en' ? 1 : 0);
+export function setEngineLanguage(name) {
+  language = name;
+  texts = call('qerixTexts', ['number'], [english()]);
+}
+
+// qerix --lang L [-x] input.txt output.txt: { status, stdout, stderr }.
 export function runQuery(input, extended) {
-  return call('qerixRun', ['string', 'number'], [input, extended ? 1 : 0]);
+  return call('qerixRun', ['string', 'number', 'number'], [input, extended ? 1 : 0, english()]);
 }
 
 // The output file's bytes, as the last run wrote them.
@@ -43,14 +52,21 @@ export function outputFileBytes() {
   }
 }
 
-// qerix-tree [-x] --json --steps --rows N: { status, tree, stderr }.
+// qerix-tree --lang L [-x] --json --steps --rows N: { status, tree, stderr }.
 export function inspectQuery(input, extended, rows) {
-  return call('qerixTree', ['string', 'number', 'number'], [input, extended ? 1 : 0, rows]);
+  return call('qerixTree', ['string', 'number', 'number', 'number'], [input, extended ? 1 : 0, rows, english()]);
 }
 
-// qerix-check [-x] model answer: { status, report, tsv, stderr }.
+// qerix-check --lang L [-x] model answer: { status, report, tsv, stderr }.
 export function checkAnswer(modelInput, answerQuery, extended) {
-  return call('qerixCheck', ['string', 'string', 'number'], [modelInput, answerQuery, extended ? 1 : 0]);
+  return call('qerixCheck', ['string', 'string', 'number', 'number'],
+    [modelInput, answerQuery, extended ? 1 : 0, english()]);
+}
+
+// The programs' texts the page shows itself, in the current language
+// (web/engine.cpp, qerixTexts): { emptyResult, noResult, notEvaluated, failed, records, outOfMemory }.
+export function programTexts() {
+  return texts;
 }
 
 // The language table (web/engine.cpp, qerixLanguage): { operators, conditions, assignment }.

@@ -2,13 +2,16 @@
 // the output file, the warnings, and the tree with each node's own result;
 // Check grades the editor's query against a model answer.
 import { createEditor, insertAround, markQuotedText, setLanguage, setText } from './editor.js';
-import { checkAnswer, inspectQuery, languageTable, loadEngine, outputFileBytes, runQuery } from './engine.js';
+import {
+  checkAnswer, inspectQuery, languageTable, loadEngine, outputFileBytes, programTexts, runQuery, setEngineLanguage,
+} from './engine.js';
 import { latexShortcuts, tokenPatterns, toolbarSymbols } from './language.js';
 
 // The output file as text, read when it is shown, since it holds the whole input again.
 function showOutputFile() {
   byId('output-file').textContent = new TextDecoder().decode(outputFileBytes());
 }
+import { browserLanguage, fill, pageLanguage, pageText, showLanguage } from './texts.js';
 import { drawTree } from './tree_picture.js';
 
 const shownRows = 200;  // of a result table, and of a node's own result
@@ -63,17 +66,17 @@ function showResult(outcome, inspection) {
   byId('result-table').textContent = '';
   byId('result-message').textContent = '';
   if (outcome.status !== 0) {
-    status.textContent = `Exit status ${outcome.status}`;
+    status.textContent = pageText('exitStatus', outcome.status);
     status.className = 'status failed';
     byId('result-message').textContent = outcome.stderr.trim();
     byId('result-count').textContent = '';
-  } else if (lines.length === 1 && lines[0] === 'Meg ures az eredmeny...') {
-    status.textContent = 'Exit status 0';
+  } else if (lines.length === 1 && lines[0] === programTexts().emptyResult) {
+    status.textContent = pageText('exitStatus', 0);
     status.className = 'status done';
     byId('result-message').textContent = lines[0];
-    byId('result-count').textContent = 'No result relation';
+    byId('result-count').textContent = pageText('noResultRelation');
   } else {
-    status.textContent = 'Exit status 0';
+    status.textContent = pageText('exitStatus', 0);
     status.className = 'status done';
     const records = lines.slice(1);
     const root = inspection.tree?.step;
@@ -81,8 +84,8 @@ function showResult(outcome, inspection) {
       ? columnsOf(root)
       : lines[0].slice(lines[0].indexOf('(') + 1, -1).split(', ').filter((column) => column !== '');
     fillTable(byId('result-table'), columns, records);
-    byId('result-count').textContent = `${records.length} rekord` +
-      (records.length > shownRows ? ` (the first ${shownRows} shown)` : '') + ` - ${lines[0]}`;
+    byId('result-count').textContent = pageText('records', records.length) +
+      (records.length > shownRows ? pageText('firstShown', shownRows) : '') + ` - ${lines[0]}`;
   }
 }
 
@@ -96,13 +99,13 @@ function showNode(node) {
   byId('node-table').textContent = '';
   if (!step) return;
   if (step.outcome === 'result') {
-    message.textContent = `${step.header}: ${step.count} rekord` +
-      (step.count > step.records.length ? ` (the first ${step.records.length} shown)` : '');
+    message.textContent = fill(programTexts().records, step.header, step.count) +
+      (step.count > step.records.length ? pageText('firstShown', step.records.length) : '');
     fillTable(byId('node-table'), columnsOf(step), step.records);
   } else if (step.outcome === 'error') {
-    message.textContent = `hiba: ${step.message}`;
+    message.textContent = fill(programTexts().failed, step.message);
   } else {
-    message.textContent = step.outcome === 'no result' ? 'nincs eredmeny' : 'nem ertekelte: a futas elobb veget ert';
+    message.textContent = step.outcome === 'no result' ? programTexts().noResult : programTexts().notEvaluated;
   }
 }
 
@@ -148,7 +151,7 @@ function check() {
   const model = byId('model-answer').value.trim();
   const verdict = byId('verdict');
   if (model === '') {
-    verdict.textContent = 'Write the model answer (a query) first.';
+    verdict.textContent = pageText('writeModelFirst');
     return;
   }
   const outcome = checkAnswer(inputOf(model, relationsOf(input)), queryLineOf(input), byId('extended').checked);
@@ -207,7 +210,22 @@ function fillSymbols(table) {
   }
 }
 
+// The page's texts and the programs' messages in `language`; what was shown
+// is shown again in it.
+function chooseLanguage(language, rerun) {
+  byId('language').value = language;
+  showLanguage(language);
+  setEngineLanguage(language);
+  if (!byId('run').disabled) byId('engine-state').textContent = pageText('ready');
+  if (rerun) {
+    run();
+    if (byId('verdict').textContent !== '') check();
+  }
+}
+
 async function start() {
+  showLanguage(browserLanguage(navigator.language));
+  byId('language').value = pageLanguage();
   const first = examples.company;
   editor = createEditor(byId('editor'), inputOf(first.queries[0].query, first.relations), run);
   fillExamples();
@@ -216,12 +234,13 @@ async function start() {
   byId('download').addEventListener('click', download);
   byId('output-details').addEventListener('toggle', () => { if (byId('output-details').open) showOutputFile(); });
   await loadEngine();
+  byId('language').addEventListener('change', () => chooseLanguage(byId('language').value, true));
   const table = languageTable();
   setLanguage(editor, tokenPatterns(table), latexShortcuts(table));
   fillSymbols(table);
   byId('run').disabled = false;
   byId('check').disabled = false;
-  byId('engine-state').textContent = 'Ready.';
+  chooseLanguage(pageLanguage(), false);
   // For tests and for the benchmark: the engine's calls, without the page.
   window.qerix = { runQuery, inspectQuery, checkAnswer, editor, run };
   run();

@@ -1,6 +1,8 @@
 // The operator tree as a picture: a box per node with its text and its
 // record count, lines to its operands, the first on the left. A click on a
 // box calls onSelect with the node.
+import { pageText } from './texts.js';
+
 const boxWidth = 170;
 const lineHeight = 15;
 const gap = { x: 18, y: 34 };
@@ -15,10 +17,10 @@ function labelOf(node) {
   if (lines.length > 4) shown.push('...');
   const step = node.step;
   if (step) {
-    if (step.outcome === 'result') shown.push(`${step.count} rekord`);
-    if (step.outcome === 'no result') shown.push('nincs eredmeny');
-    if (step.outcome === 'error') shown.push('hiba');
-    if (step.outcome === 'not evaluated') shown.push('nem ertekelte');
+    if (step.outcome === 'result') shown.push(pageText('records', step.count));
+    if (step.outcome === 'no result') shown.push(pageText('nodeNoResult'));
+    if (step.outcome === 'error') shown.push(pageText('nodeError'));
+    if (step.outcome === 'not evaluated') shown.push(pageText('nodeNotEvaluated'));
   }
   return shown;
 }

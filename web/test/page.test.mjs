@@ -1,6 +1,8 @@
 // Drives the page in Debian's Chromium, headless, opened from the disk: an
 // example's table, a tree node's own result, a malformed query's message and
-// mark, the textbook operators, an answer check. Saves a screenshot of each
+// mark, the textbook operators, an answer check, all in a browser that
+// prefers Hungarian; then the language switch and a browser that prefers
+// English. Saves a screenshot of each
 // state into build/web/screenshots/.
 //
 // usage: node page.test.mjs   (fails when Chromium or the page is missing)
@@ -38,7 +40,7 @@ async function step(name, body) {
 }
 
 try {
-  const page = await browser.newPage({ viewport: { width: 1400, height: 1100 } });
+  const page = await browser.newPage({ viewport: { width: 1400, height: 1100 }, locale: 'hu-HU' });
   const pageErrors = [];
   page.on('pageerror', (error) => pageErrors.push(String(error)));
   const requests = [];
@@ -47,7 +49,7 @@ try {
   const shoot = (name) => page.screenshot({ path: join(shots, `${name}.png`), fullPage: true });
 
   await page.goto(pathToFileURL(pagePath).href);
-  await page.waitForSelector('#engine-state:text("Ready.")', { timeout: 30000 });
+  await page.waitForSelector('#engine-state:text("Kesz.")', { timeout: 30000 });
 
   const setInput = (text) => page.evaluate((input) => {
     const { editor } = window.qerix;
@@ -63,7 +65,7 @@ try {
       ['grade int', 'name string']);
     assert.deepEqual(await cells('#result-table'), ['3,Hunor Racz', '4,Emese Szucs', '5,Csaba Fekete']);
     assert.match(await page.textContent('#result-count'), /^3 rekord/);
-    assert.match(await page.textContent('#status'), /Exit status 0/);
+    assert.match(await page.textContent('#status'), /Kilepesi kod: 0/);
     await page.click('#output-details summary');
     await page.waitForFunction(() => document.querySelector('#output-file').textContent.length > 0);
     assert.match(await page.textContent('#output-file'), /,name,grade\)\n\nStudent[^]*\n\n\(grade int, name string\)\n3,Hunor Racz/);
@@ -91,7 +93,7 @@ try {
     await page.click('#run');
     assert.equal(await page.textContent('#result-message'),
       'Hibas feltetel, hianyzik a vesszo az argumentumok kozul: "AND(EQ(dept,IT))"');
-    assert.match(await page.textContent('#status'), /Exit status 1/);
+    assert.match(await page.textContent('#status'), /Kilepesi kod: 1/);
     assert.equal(await page.textContent('.qerix-error-mark'), 'AND(EQ(dept,IT))');
     await shoot('3-malformed-query');
   });
@@ -150,6 +152,49 @@ try {
     await page.click('#check');
     assert.match(await page.textContent('#verdict'), /azonos eredmeny/);
     await shoot('6-answer-check');
+  });
+
+  await step('the language switch puts the page and the messages into English and back', async () => {
+    assert.equal(await page.inputValue('#language'), 'hu', 'a browser that prefers Hungarian gets Hungarian');
+    assert.equal(await page.textContent('#run'), 'Futtatas');
+    await page.uncheck('#extended');
+    await setInput('select(Emp,AND(EQ(dept,IT)))\n\nEmp(name string, dept string)\nAnna,IT\n');
+    await page.selectOption('#language', 'en');
+    assert.equal(await page.textContent('#run'), 'Run');
+    assert.equal(await page.textContent('#engine-state'), 'Ready.');
+    // The switch runs the query again, in English.
+    assert.equal(await page.textContent('#result-message'),
+      'Bad condition, the comma between the arguments is missing: "AND(EQ(dept,IT))"');
+    assert.match(await page.textContent('#status'), /Exit status 1/);
+    assert.equal(await page.textContent('.qerix-error-mark'), 'AND(EQ(dept,IT))');
+    await setInput('select(Emp,EQ(dpet,IT))\n\nEmp(name string, dept string)\nAnna,IT\n');
+    await page.click('#run');
+    assert.match(await page.textContent('#warnings'), /Warning: "dpet" is not an attribute.*did you mean "dept"\?/);
+    await setInput('Emps\n\nEmp(name string, dept string)\nAnna,IT\n');
+    await page.click('#run');
+    assert.equal(await page.textContent('#result-message'), 'The result is still empty...');
+    assert.equal(await page.textContent('#result-count'), 'No result relation');
+    await page.click('.tree-node >> nth=0');
+    assert.match(await page.textContent('#node-message'), /no result|records/);
+    await page.fill('#model-answer', 'project(Emp,name)');
+    await page.click('#check');
+    assert.match(await page.textContent('#verdict'), /the answer has no result \(The result is still empty\.\.\.\)[^]*Summary:/);
+    await shoot('7-english');
+    await page.selectOption('#language', 'hu');
+    assert.equal(await page.textContent('#result-message'), 'Meg ures az eredmeny...');
+    assert.match(await page.textContent('#verdict'), /Osszesites:/);
+  });
+
+  await step('a browser that prefers English gets the page in English', async () => {
+    const english = await browser.newPage({ locale: 'en-GB' });
+    try {
+      await english.goto(pathToFileURL(pagePath).href);
+      await english.waitForSelector('#engine-state:text("Ready.")', { timeout: 30000 });
+      assert.equal(await english.inputValue('#language'), 'en');
+      assert.equal(await english.textContent('#check'), 'Check');
+    } finally {
+      await english.close();
+    }
   });
 
   await step('an input of a few megabytes runs', async () => {
