@@ -158,7 +158,7 @@ void TextWarnings::checkExpression(std::string_view text, int depth) {
                     "a project attributumneveket var; a zarojeles szoveget is annak olvasta: " + quotedText(rest));
     }
   } else if (operatorForm == OperatorForm::withRenameList || operatorForm == OperatorForm::withRelationName ||
-             operatorForm == OperatorForm::withRenamePairs) {
+             operatorForm == OperatorForm::withRenamePairs || operatorForm == OperatorForm::withGroupingList) {
     return;
   } else if (operatorForm == OperatorForm::binaryOrCondition) {
     const std::size_t second = topLevelComma(rest);

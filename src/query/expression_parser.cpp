@@ -83,6 +83,7 @@ class ExpressionParser {
       case OperatorForm::withRenameList:
       case OperatorForm::withRelationName:
       case OperatorForm::withRenamePairs:
+      case OperatorForm::withGroupingList:
         parseWithParameter(operands, entry);
         return;
     }

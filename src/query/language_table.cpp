@@ -4,6 +4,7 @@
 
 #include "algebra/antijoin_operator.h"
 #include "algebra/divide_operator.h"
+#include "algebra/group_operator.h"
 #include "algebra/intersect_operator.h"
 #include "algebra/minus_operator.h"
 #include "algebra/named_rename_operators.h"
@@ -65,6 +66,8 @@ constexpr std::array operators = {
     OperatorEntry{"renameattribute", "ρ", "rho", "\\rho", Form::withRenamePairs, true, 0,
                   makeOperator<AttributeRenameOperator>, nullptr,
                   setParameterOf<AttributeRenameOperator, &AttributeRenameOperator::setRenamePairs>},
+    OperatorEntry{"group", "γ", "gamma", "\\gamma", Form::withGroupingList, true, 0, makeOperator<GroupOperator>,
+                  nullptr, setParameterOf<GroupOperator, &GroupOperator::setGroupingList>},
 };
 
 }  // namespace

@@ -17,6 +17,7 @@ namespace {
 constexpr std::string_view expectedRelation = "relacionev vagy \"(\"";
 constexpr std::string_view expectedOperator = "muvelet vagy a lekerdezes vege";
 constexpr std::string_view expectedClosing = "\")\"";
+constexpr std::string_view expectedOpening = "\"(\"";
 constexpr std::string_view expectedBrace = "\"}\"";
 constexpr std::string_view expectedAttribute = "attributumnev";
 constexpr std::string_view expectedOperand = "attributumnev, szam vagy 'szoveg'";
@@ -25,6 +26,9 @@ constexpr std::string_view expectedComparison = "osszehasonlitas (=, <>, <, <=, 
 constexpr std::string_view expectedRenameList =
     "uj relacionev (D), vele zarojelben az uj attributumnevek (D(a,b)) vagy uj<-regi nevparok";
 constexpr std::string_view expectedArrow = "\"<-\" az uj es a regi attributumnev kozott";
+constexpr std::string_view expectedGroupingItem = "attributumnev vagy aggregalas, mint COUNT(*) vagy SUM(a)";
+constexpr std::string_view expectedAggregateArgument = "\"*\", attributumnev vagy DISTINCT attributumnev";
+constexpr std::string_view expectedResultName = "az aggregalas eredmenyenek neve";
 constexpr std::string_view expressionMessage = "Hibas kifejezes (";
 constexpr std::string_view conditionMessage = "Hibas feltetel (";
 constexpr std::string_view tooDeepMessage = "Tul melyen egymasba agyazott kifejezes (legfeljebb 1000 szint), ";
@@ -133,6 +137,8 @@ class TextbookParser {
     switch (entry.form) {
       case OperatorForm::withAttributeList:
         return parseAttributeList();
+      case OperatorForm::withGroupingList:
+        return parseGroupingList();
       case OperatorForm::withRenameList:
       case OperatorForm::withRelationName:
       case OperatorForm::withRenamePairs:
@@ -154,6 +160,67 @@ class TextbookParser {
       readQualified(list);
     }
     return SyntaxNode::list(list, std::move(names));
+  }
+
+  // Grouping attributes and aggregates, each named as CALL→name or
+  // name←CALL, written in the prefix form's list: CALL->name.
+  std::unique_ptr<SyntaxNode> parseGroupingList() {
+    std::string list;
+    while (true) {
+      std::string item(expectWord(expectedGroupingItem));
+      if (isAssignment(lexer.peek())) {
+        lexer.next();
+        const std::string name = std::move(item);
+        item = expectWord(expectedGroupingItem);
+        readCall(item);
+        item += "->" + name;
+      } else if (isSign(lexer.peek(), "(")) {
+        readCall(item);
+        if (readsArrowAfter()) item += "->" + std::string(expectWord(expectedResultName));
+      } else {
+        readQualified(item);
+      }
+      list += item;
+      if (!isSign(lexer.peek(), ",")) return SyntaxNode::leaf(list);
+      lexer.next();
+      list += ',';
+    }
+  }
+
+  // The parenthesized argument of an aggregate function: * , a, R.a or
+  // DISTINCT a. Which functions there are, the prefix list decides.
+  void readCall(std::string& call) {
+    expect("(", expectedOpening);
+    call += '(';
+    if (isSign(lexer.peek(), "*")) {
+      lexer.next();
+      call += '*';
+    } else {
+      call += expectWord(expectedAggregateArgument);
+      if (lexer.peek().kind == Token::Kind::word) {
+        call += ' ';
+        call += expectWord(expectedAggregateArgument);
+      }
+      readQualified(call);
+    }
+    expect(")", expectedClosing);
+    call += ')';
+  }
+
+  // →, ->, \rightarrow or \to after an aggregate.
+  bool readsArrowAfter() {
+    const Token token = lexer.peek();
+    const bool arrow = (token.kind == Token::Kind::sign && token.text == "\xE2\x86\x92") ||
+                       (token.kind == Token::Kind::command && (token.text == "\\rightarrow" || token.text == "\\to"));
+    if (arrow) {
+      lexer.next();
+      return true;
+    }
+    if (!isSign(token, "-")) return false;
+    lexer.next();
+    if (!isSign(lexer.peek(), ">") || lexer.peek().blankBefore) failExpected(lexer.peek(), expectedResultName, false);
+    lexer.next();
+    return true;
   }
 
   // The note of the name that begins at the next token.

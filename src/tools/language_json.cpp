@@ -33,6 +33,8 @@ const char* formName(OperatorForm form) {
       return "relation name";
     case OperatorForm::withRenamePairs:
       return "rename pairs";
+    case OperatorForm::withGroupingList:
+      return "grouping";
     case OperatorForm::binary:
       return "binary";
     case OperatorForm::binaryOrCondition:

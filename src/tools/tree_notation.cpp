@@ -2,6 +2,7 @@
 
 #include <unordered_set>
 
+#include "algebra/group_operator.h"
 #include "algebra/named_rename_operators.h"
 #include "algebra/named_result_operator.h"
 #include "algebra/project_operator.h"
@@ -10,6 +11,7 @@
 #include "conditions/comparison_operator.h"
 #include "model/fatal_error.h"
 #include "query/language_table.h"
+#include "tools/grouping_notation.h"
 #include "tools/notation_words.h"
 
 namespace qerix {
@@ -54,6 +56,9 @@ class NotationPrinter {
       namesWithoutList.insert(named->getName());
     } else if (const auto* byName = dynamic_cast<const AttributeRenameOperator*>(payload)) {
       for (const auto& pair : byName->getPairs()) knownAttributes.insert(pair.first);
+    } else if (const auto* group = dynamic_cast<const GroupOperator*>(payload)) {
+      for (const std::string& key : group->getGroupingList().keys) knownAttributes.insert(key);
+      for (const AggregateCall& call : group->getGroupingList().aggregates) knownAttributes.insert(call.resultName);
     }
     collectNames(node->left.get());
     collectNames(node->right.get());
@@ -180,6 +185,10 @@ class NotationPrinter {
         }
         return;
       }
+      case OperatorForm::withGroupingList:
+        out += groupingListText(static_cast<const GroupOperator&>(*node.payload).getGroupingList(), notation,
+                                [this](std::string_view text) { return listedName(text); });
+        return;
       default:
         writeCondition(*node.payload->getCondition()->getRoot().left, 0);
     }
@@ -189,9 +198,13 @@ class NotationPrinter {
   void writeNames(const std::vector<std::string>& names, bool qualified = false) {
     for (std::size_t index = 0; index < names.size(); ++index) {
       if (index > 0) out += ',';
-      const bool qualifiedName = qualified && notation == Notation::textbook && isWrittenName(names[index]);
-      out += qualifiedName ? names[index] : name(names[index]);
+      out += qualified ? listedName(names[index]) : name(names[index]);
     }
+  }
+
+  // A name of a list that may hold qualified ones.
+  std::string listedName(std::string_view text) const {
+    return notation == Notation::textbook && isWrittenName(text) ? std::string(text) : name(text);
   }
 
   void writeCondition(const ConditionNode& node, int lowest) {

@@ -66,6 +66,10 @@ TEST(TextbookNotation, EveryOperatorSpellingMeansItsPrefixForm) {
           textbook = spelling + "_{a←b, c<-d, e \\leftarrow f}(R)";
           prefix = keyword + "(R,a<-b,c<-d,e<-f)";
           break;
+        case OperatorForm::withGroupingList:
+          textbook = spelling + "_{a, COUNT(*)→n, SUM(b) -> s, m \\leftarrow MAX(c), AVG(d)}(R)";
+          prefix = keyword + "(R,a,COUNT(*)->n,SUM(b)->s,MAX(c)->m,AVG(d))";
+          break;
         case OperatorForm::binary:
           textbook = "R " + spelling + " S";
           prefix = keyword + "(R,S)";
