@@ -23,7 +23,7 @@ SharedAttributes SharedAttributes::of(const AttributeList& first, const Attribut
     if (first.countAttributesNamed(name) > 1 || second.countAttributesNamed(name) > 1) fatal(repeatedNameMessage, name);
     shared.firstPositions.push_back(firstPosition);
     shared.secondPositions.push_back(position);
-    shared.keyTypes.addAttribute(first.getAttributeType(firstPosition), name);
+    shared.keyTypes.addAttributeFrom(first, firstPosition);
   }
   return shared;
 }

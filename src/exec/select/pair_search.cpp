@@ -56,9 +56,9 @@ std::optional<JoinKey> findJoinKey(const TreeNode<LogicalOperator>& root, int fi
   return std::nullopt;
 }
 
-AttributeList typeOf(std::string_view type) {
+AttributeList typeOf(const AttributeList& attributes, int position) {
   AttributeList types;
-  types.addAttribute(type, "");
+  types.addAttributeFrom(attributes, position);
   return types;
 }
 
@@ -73,7 +73,7 @@ class PairFinder {
         pairRelation(pairs),
         key(findJoinKey(condition.getRoot(), firstCount)) {
     if (key) {
-      groups.emplace(second, KeyFields::at({key->secondPosition}), typeOf(pairs.getAttributeType(key->firstPosition)));
+      groups.emplace(second, KeyFields::at({key->secondPosition}), typeOf(pairs.getAttributes(), key->firstPosition));
     }
   }
 

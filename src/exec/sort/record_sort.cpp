@@ -24,7 +24,8 @@ bool comesBefore(std::span<const std::string_view> records, const AttributeList&
   return order != 0 ? order < 0 : left < right;
 }
 
-// A record's position and the first sixteen bytes of its text first field.
+// A record's position and the leading key of its first field: the first
+// sixteen bytes of a text, or a decimal's value.
 struct TextEntry {
   LeadingKey key;
   std::uint32_t position;
@@ -38,7 +39,7 @@ std::vector<TextEntry> sortedTextEntries(std::span<const std::string_view> recor
   std::vector<TextEntry> entries;
   entries.reserve(records.size());
   for (std::uint32_t position = 0; position < records.size(); ++position) {
-    entries.push_back({textKey(ValueCursor(records[position]).next()), position});
+    entries.push_back({leadingKey(types, records[position]), position});
   }
   std::sort(entries.begin(), entries.end(), [&](const TextEntry& left, const TextEntry& right) {
     if (left.key != right.key) return left.key < right.key;
