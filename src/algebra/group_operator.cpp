@@ -19,8 +19,12 @@ constexpr std::string_view notNumberMessage =
     "Hibas csoportositas, csak int vagy decimal tipusu attributum osszegezheto es atlagolhato: ";
 constexpr std::string_view overflowMessage =
     "Hibas csoportositas, az int tipusu osszeg nem fer el 32 biten (-2147483648..2147483647): ";
+constexpr std::string_view decimalOverflowMessage =
+    "Hibas csoportositas, a decimal tipusu osszeg tul nagy (legfeljebb 18 egesz jegy): ";
 
-bool isSummable(std::string_view type) { return type == "int" || type == "decimal"; }
+bool isSummable(const AttributeList& attributes, int position) {
+  return attributes.isNumeric(position) || attributes.isDecimal(position);
+}
 
 }  // namespace
 
@@ -58,6 +62,7 @@ void GroupOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/) 
     claimName(attributes.getAttributeName(position));
   }
   std::vector<AggregateColumn> columns;
+  std::vector<int> valuePositions;
   for (const AggregateCall& aggregate : list.aggregates) {
     AggregateColumn column{aggregate.kind, 0};
     std::string type = "int";
@@ -67,7 +72,7 @@ void GroupOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/) 
           findOnlyAttribute(attributes, aggregate.attribute, lookup, call, {unknownNameMessage, sharedNameMessage});
       const std::string_view valueType = attributes.getAttributeType(column.position);
       const bool arithmetic = aggregate.kind == AggregateKind::sum || aggregate.kind == AggregateKind::average;
-      if (arithmetic && !isSummable(valueType)) fatal(notNumberMessage, call);
+      if (arithmetic && !isSummable(attributes, column.position)) fatal(notNumberMessage, call);
       if (aggregate.kind == AggregateKind::average) type = "decimal";
       if (aggregate.kind == AggregateKind::sum || aggregate.kind == AggregateKind::minimum ||
           aggregate.kind == AggregateKind::maximum) {
@@ -77,10 +82,17 @@ void GroupOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/) 
     claimName(aggregate.resultName);
     resultAttributes.addAttribute(type, aggregate.resultName);
     columns.push_back(column);
+    valuePositions.push_back(column.position);
   }
   const GroupedAggregates grouping(attributes, std::move(keyPositions), std::move(columns));
   GroupedAggregates::Outcome outcome = grouping.aggregate(*input);
-  if (outcome.overflowingColumn) fatal(overflowMessage, list.aggregates[*outcome.overflowingColumn].callText());
+  if (outcome.overflowingColumn) {
+    const std::size_t column = *outcome.overflowingColumn;
+    const bool decimals = attributes.isDecimal(valuePositions[column]);
+    fatal(decimals ? decimalOverflowMessage : overflowMessage, list.aggregates[column].callText());
+  }
+  // AVG's "decimal" compares by value above the grouping, as a loaded one does.
+  resultAttributes.readDecimalTypes();
   result = std::make_unique<Relation>(std::move(resultAttributes));
   result->reserveRecords(outcome.records.size());
   for (const std::string& record : outcome.records) result->appendNewRecord(record);

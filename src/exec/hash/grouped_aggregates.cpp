@@ -7,6 +7,8 @@
 
 #include "exec/hash/record_index.h"
 #include "exec/pieces/record_pieces.h"
+#include "model/decimal.h"
+#include "model/null_value.h"
 #include "model/record_order.h"
 #include "model/record_values.h"
 #include "model/text_arena.h"
@@ -14,35 +16,6 @@
 namespace qerix {
 
 namespace {
-
-// How a null field is held in a record text: no loaded value is a line end.
-constexpr std::string_view nullValue = "\n";
-
-// sum / count, rounded half away from zero to averageDigits digits, without
-// trailing zeros. `count` is positive.
-std::string averageText(std::int64_t sum, std::int64_t count) {
-  std::uint64_t scale = 1;
-  for (int digit = 0; digit < averageDigits; ++digit) scale *= 10;
-  const bool negative = sum < 0;
-  const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(sum) : static_cast<std::uint64_t>(sum);
-  const auto divisor = static_cast<std::uint64_t>(count);
-  std::uint64_t whole = magnitude / divisor;
-  // The remainder is below the count, so its scaled value stays far below 2^64.
-  const std::uint64_t scaledRest = magnitude % divisor * scale;
-  std::uint64_t fraction = scaledRest / divisor;
-  if (2 * (scaledRest % divisor) >= divisor) ++fraction;
-  if (fraction == scale) {
-    ++whole;
-    fraction = 0;
-  }
-  std::string text = negative && (whole != 0 || fraction != 0) ? "-" : "";
-  text += std::to_string(whole);
-  if (fraction == 0) return text;
-  std::string digits = std::to_string(fraction);
-  digits.insert(0, static_cast<std::size_t>(averageDigits) - digits.size(), '0');
-  digits.erase(digits.find_last_not_of('0') + 1);
-  return text + "." + digits;
-}
 
 bool fitsInt32(std::int64_t value) {
   return value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max();
@@ -79,7 +52,7 @@ class GroupedAggregates::Piece {
         continue;
       }
       const std::string_view value = fields[indexOf(aggregate.position)];
-      if (value == nullValue) continue;
+      if (isNull(value)) continue;
       if (aggregate.kind == AggregateKind::countDistinct) {
         pair.assign(key);
         if (!owner.keyPositions.empty()) pair += ',';
@@ -109,6 +82,7 @@ class GroupedAggregates::Piece {
         }
         mine.count += theirs.count;
         mine.sum += theirs.sum;
+        mine.overflowed = mine.overflowed || theirs.overflowed || !mine.exact.add(theirs.exact.total());
       }
     }
     const std::size_t keyCount = owner.keyPositions.size();
@@ -139,11 +113,8 @@ class GroupedAggregates::Piece {
             record += std::to_string(slot.count);
             break;
           case AggregateKind::sum:
-            if (slot.count > 0 && !fitsInt32(slot.sum) && !outcome.overflowingColumn) outcome.overflowingColumn = column;
-            record += slot.count > 0 ? std::to_string(slot.sum) : std::string(nullValue);
-            break;
           case AggregateKind::average:
-            record += slot.count > 0 ? averageText(slot.sum, slot.count) : std::string(nullValue);
+            record += slot.count > 0 ? sumText(slot, column, outcome) : std::string(nullValue);
             break;
           case AggregateKind::minimum:
           case AggregateKind::maximum:
@@ -159,9 +130,33 @@ class GroupedAggregates::Piece {
   // What an aggregate has seen of a group so far.
   struct Slot {
     std::int64_t count = 0;  // records or values seen
-    std::int64_t sum = 0;
+    std::int64_t sum = 0;    // of "int" values
+    DecimalSum exact;        // of decimal values
+    bool overflowed = false;
     std::string best;        // the least or greatest value
   };
+
+  bool readsDecimals(std::size_t column) const { return owner.valueTypes[column].isDecimal(1); }
+
+  // The sum or average of a group that saw values; notes the first column
+  // whose sum leaves its type's range.
+  std::string sumText(const Slot& slot, std::size_t column, Outcome& outcome) const {
+    const bool decimals = readsDecimals(column);
+    const bool average = owner.columns[column].kind == AggregateKind::average;
+    const bool fits = decimals ? !slot.overflowed : average || fitsInt32(slot.sum);
+    if (!fits) {
+      if (!outcome.overflowingColumn) outcome.overflowingColumn = column;
+      return "0";
+    }
+    if (!decimals) {
+      if (!average) return std::to_string(slot.sum);
+      DecimalSum total;
+      total.add(slot.sum);
+      return total.average(static_cast<std::uint64_t>(slot.count), averageDigits);
+    }
+    return average ? slot.exact.average(static_cast<std::uint64_t>(slot.count), averageDigits)
+                   : canonicalDecimal(slot.exact.total());
+  }
 
   std::size_t groupOf(std::string_view groupKey) {
     const std::uint64_t hash = groups.hashOf(groupKey);
@@ -182,7 +177,11 @@ class GroupedAggregates::Piece {
   void noteValue(Slot& slot, std::size_t column, std::string_view value) {
     const AggregateColumn& aggregate = owner.columns[column];
     if (aggregate.kind == AggregateKind::sum || aggregate.kind == AggregateKind::average) {
-      slot.sum += toInt32(value);
+      if (!readsDecimals(column)) {
+        slot.sum += toInt32(value);
+      } else if (!slot.exact.add(decimalOf(value))) {
+        slot.overflowed = true;
+      }
     } else if (slot.count == 0) {
       slot.best.assign(value);
     } else {

@@ -44,7 +44,8 @@ class GroupedAggregates {
     // the key fields in the order given, then the aggregates. Without key
     // fields exactly one, whether the input has records or not.
     std::vector<std::string> records;
-    // The first aggregate whose int sum does not fit in 32 bits, if any.
+    // The first aggregate whose sum leaves its range, if any: 32 bits for
+    // "int", that of model/decimal.h for decimals.
     std::optional<std::size_t> overflowingColumn;
   };
   Outcome aggregate(const Relation& input) const;
