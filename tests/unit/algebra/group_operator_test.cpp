@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -55,6 +56,27 @@ TEST(Grouping, PiecesOfTheFileGiveWhatOnePassGives) {
                 "," + key + "," + low + "," + std::to_string(sum) + "\n";
   }
   EXPECT_EQ(inFile, expected);
+}
+
+// Nulls and decimals join across the pieces too: a null key is one group in
+// every piece, and decimal sums stay exact.
+TEST(Grouping, NullsAndDecimalsInPiecesGiveWhatOneThreadGives) {
+  std::string input = "γ_{k, COUNT(*)→c, COUNT(p)→np, SUM(p)→s, AVG(p)→a, MIN(p)→lo, MAX(v)→hi}(R)\n\n"
+                      "R(k int, v int, p decimal)\n";
+  for (int index = 0; index < 150000; ++index) {
+    const int group = (index * 7919) % 97;
+    input += (group == 5 ? std::string("\\N") : std::to_string(group)) + "," +
+             (index % 7 == 0 ? std::string("\\N") : std::to_string(index % 1000)) + "," +
+             (index % 5 == 0 ? std::string("\\N") : std::to_string(index % 300) + "." + std::to_string(index % 7)) +
+             "\n";
+  }
+  const test::TempFolder folder;
+  const test::RunOutcome parallel = test::runOnInput(folder, input, {"-x"}, RunSettings{true, true});
+  const test::RunOutcome alone = test::runOnInput(folder, input, {"-x"}, RunSettings{true, false});
+  EXPECT_EQ(parallel.status, 0) << parallel.errors;
+  EXPECT_EQ(parallel.console, alone.console);
+  // A header and 97 groups, the null key's among them.
+  EXPECT_EQ(std::count(parallel.console.begin(), parallel.console.end(), '\n'), 98);
 }
 
 TEST(Grouping, IntKeysAndExtremesCompareByNumber) {
