@@ -9,6 +9,7 @@
 #include "algebra/minus_operator.h"
 #include "algebra/named_rename_operators.h"
 #include "algebra/natural_join_operator.h"
+#include "algebra/outer_join_operator.h"
 #include "algebra/product_operator.h"
 #include "algebra/project_operator.h"
 #include "algebra/rename_operator.h"
@@ -57,6 +58,15 @@ constexpr std::array operators = {
     OperatorEntry{"antijoin", "▷", "antijoin", "\\triangleright", Form::binaryOrCondition, true, 3,
                   makeOperator<AntijoinOperator>, makeOperator<AntijoinOperator>,
                   setParameterOf<FilteringJoin, &FilteringJoin::setCondition>},
+    OperatorEntry{"leftjoin", "⟕", "leftjoin", "\\leftouterjoin", Form::binaryOrCondition, true, 3,
+                  makeOperator<LeftJoinOperator>, makeOperator<LeftJoinOperator>,
+                  setParameterOf<OuterJoinOperator, &OuterJoinOperator::setCondition>},
+    OperatorEntry{"rightjoin", "⟖", "rightjoin", "\\rightouterjoin", Form::binaryOrCondition, true, 3,
+                  makeOperator<RightJoinOperator>, makeOperator<RightJoinOperator>,
+                  setParameterOf<OuterJoinOperator, &OuterJoinOperator::setCondition>},
+    OperatorEntry{"fulljoin", "⟗", "fulljoin", "\\fullouterjoin", Form::binaryOrCondition, true, 3,
+                  makeOperator<FullJoinOperator>, makeOperator<FullJoinOperator>,
+                  setParameterOf<OuterJoinOperator, &OuterJoinOperator::setCondition>},
     OperatorEntry{"divide", "÷", "divide", "\\div", Form::binary, true, 3, makeOperator<DivideOperator>, nullptr,
                   nullptr},
     // The textbook's ρ_{N}(E) and ρ_{a←b}(E); its parser tells the three renames apart by their subscript.
