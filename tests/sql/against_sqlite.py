@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Runs the grouping and the other forms of qerix -x on generated relations and
-the same questions in sqlite3, and compares the answers.
+"""Asks qerix -x and sqlite3 the same questions on generated relations and
+compares the answers: groupings against GROUP BY, the outer joins against
+LEFT, RIGHT and FULL JOIN.
 
 usage: against_sqlite.py QERIX_BINARY SQLITE3_BINARY
 
@@ -126,13 +127,35 @@ def checks():
            "(a decimal, floor int, n int)", False, [0])
 
 
+def outer_join_checks():
+    """Each outer join, natural (its shared attribute once, from whichever
+    side has a value) and with a condition, also with an empty operand."""
+    columns = "bonus, city, {dept}, floor, name, salary"
+    header = "(bonus int, city string, dept string, floor int, name string, salary int)"
+    shared = {"LEFT": "Emp.dept", "RIGHT": "Dept.dept", "FULL": "COALESCE(Emp.dept, Dept.dept)"}
+    for sign, word in (("⟕", "LEFT"), ("⟖", "RIGHT"), ("⟗", "FULL")):
+        yield (f"Emp {sign} Dept", f"SELECT {columns.format(dept=shared[word])} FROM Emp {word} JOIN Dept "
+               "ON Emp.dept = Dept.dept", header, False, [])
+        yield (f"σ_{{salary > 4000}}(Emp) {sign} σ_{{floor > 5}}(Dept)",
+               f"SELECT {columns.format(dept=shared[word])} FROM (SELECT * FROM Emp WHERE salary > 4000) AS Emp "
+               f"{word} JOIN (SELECT * FROM Dept WHERE floor > 5) AS Dept ON Emp.dept = Dept.dept", header, False, [])
+        yield (f"None {sign}_{{dept = dname}} ρ_{{D(dname, floor)}}(Dept)",
+               f"SELECT bonus, city, None.dept, dname, floor, name, salary FROM None {word} JOIN "
+               "(SELECT dept AS dname, floor FROM Dept) AS D ON None.dept = D.dname",
+               "(bonus int, city string, dept string, dname string, floor int, name string, salary int)", False, [])
+        yield (f"Emp {sign}_{{bonus < floor ∧ dept = dname}} ρ_{{D(dname, floor)}}(Dept)",
+               f"SELECT bonus, city, Emp.dept, dname, floor, name, salary FROM Emp {word} JOIN "
+               "(SELECT dept AS dname, floor FROM Dept) AS D ON bonus < floor AND Emp.dept = D.dname",
+               "(bonus int, city string, dept string, dname string, floor int, name string, salary int)", False, [])
+
+
 def main():
     qerix, sqlite = os.path.abspath(sys.argv[1]), sys.argv[2]
     relations = generate(random.Random(20261210))
     failures = 0
     count = 0
     with tempfile.TemporaryDirectory() as folder:
-        for query, sql, header, ordered, averages in checks():
+        for query, sql, header, ordered, averages in list(checks()) + list(outer_join_checks()):
             count += 1
             got_header, got = run_qerix(qerix, folder, relations, query)
             expected = run_sqlite(sqlite, relations, sql, averages)
