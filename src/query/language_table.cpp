@@ -3,6 +3,7 @@
 #include <array>
 
 #include "algebra/antijoin_operator.h"
+#include "algebra/distinct_operator.h"
 #include "algebra/divide_operator.h"
 #include "algebra/intersect_operator.h"
 #include "algebra/minus_operator.h"
@@ -14,6 +15,7 @@
 #include "algebra/rename_operator.h"
 #include "algebra/select_operator.h"
 #include "algebra/semijoin_operator.h"
+#include "algebra/sort_operator.h"
 #include "algebra/theta_join_operator.h"
 #include "algebra/union_operator.h"
 
@@ -68,6 +70,10 @@ constexpr std::array operators = {
                   setParameterOf<OuterJoinOperator, &OuterJoinOperator::setCondition>},
     OperatorEntry{"divide", "÷", "divide", "\\div", Form::binary, true, 3, makeOperator<DivideOperator>, nullptr,
                   nullptr},
+    OperatorEntry{"distinct", "δ", "delta", "\\delta", Form::unary, true, 0, makeOperator<DistinctOperator>, nullptr,
+                  nullptr},
+    OperatorEntry{"sort", "τ", "tau", "\\tau", Form::withSortList, true, 0, makeOperator<SortOperator>, nullptr,
+                  setParameterOf<SortOperator, &SortOperator::setSortList>},
     // The textbook's ρ_{N}(E) and ρ_{a←b}(E); its parser tells the three renames apart by their subscript.
     OperatorEntry{"renamerelation", "ρ", "rho", "\\rho", Form::withRelationName, true, 0,
                   makeOperator<RelationRenameOperator>, nullptr,

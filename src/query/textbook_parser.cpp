@@ -108,6 +108,13 @@ class TextbookParser {
       return inner;
     }
     const OperatorEntry* entry = operatorOf(token);
+    if (entry && entry->form == OperatorForm::unary) {
+      lexer.next();
+      std::unique_ptr<SyntaxNode> operand = parseUnary(depth + 1);
+      auto node = SyntaxNode::operation(*entry, std::move(operand), nullptr, nullptr);
+      checkDepth(node->depth, token);
+      return node;
+    }
     if (entry && entry->precedence == 0) {
       lexer.next();
       const bool subscript = isSign(lexer.peek(), "_{");
@@ -133,6 +140,8 @@ class TextbookParser {
     switch (entry.form) {
       case OperatorForm::withAttributeList:
         return parseAttributeList();
+      case OperatorForm::withSortList:
+        return parseSortList();
       case OperatorForm::withRenameList:
       case OperatorForm::withRelationName:
       case OperatorForm::withRenamePairs:
@@ -154,6 +163,31 @@ class TextbookParser {
       readQualified(list);
     }
     return SyntaxNode::list(list, std::move(names));
+  }
+
+  // a DESC, b ASC, c: names, each maybe followed by its direction.
+  std::unique_ptr<SyntaxNode> parseSortList() {
+    std::string list;
+    while (true) {
+      list += expectWord(expectedAttribute);
+      readQualified(list);
+      const Token next = lexer.peek();
+      if (next.kind == Token::Kind::word && isDirection(next.text)) {
+        lexer.next();
+        list += ' ';
+        list += next.text;
+      }
+      if (!isSign(lexer.peek(), ",")) return SyntaxNode::leaf(list);
+      lexer.next();
+      list += ',';
+    }
+  }
+
+  static bool isDirection(std::string_view word) {
+    for (const std::string_view direction : {"ASC", "asc", "DESC", "desc"}) {
+      if (word == direction) return true;
+    }
+    return false;
   }
 
   // The note of the name that begins at the next token.

@@ -35,6 +35,10 @@ const char* formName(OperatorForm form) {
       return "rename pairs";
     case OperatorForm::binary:
       return "binary";
+    case OperatorForm::unary:
+      return "unary";
+    case OperatorForm::withSortList:
+      return "sort list";
     case OperatorForm::binaryOrCondition:
       return "binary or condition";
   }
