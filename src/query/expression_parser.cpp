@@ -78,7 +78,12 @@ class ExpressionParser {
       case OperatorForm::binaryOrCondition:
         parseWithOptionalCondition(operands, entry);
         return;
+      case OperatorForm::unary:
+        tree.insertChild(entry.make());
+        parseOperand(operands.first, operands);
+        return;
       case OperatorForm::withCondition:
+      case OperatorForm::withSortList:
       case OperatorForm::withAttributeList:
       case OperatorForm::withRenameList:
       case OperatorForm::withRelationName:
@@ -115,6 +120,11 @@ void ExpressionParser::parse(std::string_view text, int depth) {
   if (!form.hasParenthesis) fatal(missingParenthesisMessage, text);
   if (depth > maxNestingDepth) fatal(tooDeepMessage, text);
   const std::size_t comma = findTopLevelComma(commas, form.inner);
+  if (keyword->form == OperatorForm::unary) {
+    // Its one operand is the whole argument, commas and all.
+    parseForm({form.inner, {}, text, depth + 1}, *keyword);
+    return;
+  }
   if (comma == std::string_view::npos) fatal(missingCommaMessage, text);
   const Operands operands{form.inner.substr(0, comma), form.inner.substr(comma + 1), text, depth + 1};
   parseForm(operands, *keyword);

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "algebra/antijoin_operator.h"
+#include "algebra/distinct_operator.h"
 #include "algebra/divide_operator.h"
 #include "algebra/group_operator.h"
 #include "algebra/intersect_operator.h"
@@ -15,6 +16,7 @@
 #include "algebra/rename_operator.h"
 #include "algebra/select_operator.h"
 #include "algebra/semijoin_operator.h"
+#include "algebra/sort_operator.h"
 #include "algebra/theta_join_operator.h"
 #include "algebra/union_operator.h"
 
@@ -69,6 +71,10 @@ constexpr std::array operators = {
                   setParameterOf<OuterJoinOperator, &OuterJoinOperator::setCondition>},
     OperatorEntry{"divide", "÷", "divide", "\\div", Form::binary, true, 3, makeOperator<DivideOperator>, nullptr,
                   nullptr},
+    OperatorEntry{"distinct", "δ", "delta", "\\delta", Form::unary, true, 0, makeOperator<DistinctOperator>, nullptr,
+                  nullptr},
+    OperatorEntry{"sort", "τ", "tau", "\\tau", Form::withSortList, true, 0, makeOperator<SortOperator>, nullptr,
+                  setParameterOf<SortOperator, &SortOperator::setSortList>},
     // The textbook's ρ_{N}(E) and ρ_{a←b}(E); its parser tells the three renames apart by their subscript.
     OperatorEntry{"renamerelation", "ρ", "rho", "\\rho", Form::withRelationName, true, 0,
                   makeOperator<RelationRenameOperator>, nullptr,

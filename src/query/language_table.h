@@ -31,6 +31,8 @@ enum class OperatorForm {
   withGroupingList,    // group(E,a,COUNT(*)->n)
   binary,              // union(E1,E2)
   binaryOrCondition,   // join(E1,E2) or join(E1,E2,C)
+  unary,               // distinct(E)
+  withSortList,        // sort(E,a DESC,b)
 };
 
 using MakeOperator = std::unique_ptr<AlgebraOperator> (*)();

@@ -112,6 +112,13 @@ class TextbookParser {
       return inner;
     }
     const OperatorEntry* entry = operatorOf(token);
+    if (entry && entry->form == OperatorForm::unary) {
+      lexer.next();
+      std::unique_ptr<SyntaxNode> operand = parseUnary(depth + 1);
+      auto node = SyntaxNode::operation(*entry, std::move(operand), nullptr, nullptr);
+      checkDepth(node->depth, token);
+      return node;
+    }
     if (entry && entry->precedence == 0) {
       lexer.next();
       const bool subscript = isSign(lexer.peek(), "_{");
@@ -139,6 +146,8 @@ class TextbookParser {
         return parseAttributeList();
       case OperatorForm::withGroupingList:
         return parseGroupingList();
+      case OperatorForm::withSortList:
+        return parseSortList();
       case OperatorForm::withRenameList:
       case OperatorForm::withRelationName:
       case OperatorForm::withRenamePairs:
@@ -187,6 +196,24 @@ class TextbookParser {
     }
   }
 
+  // a DESC, b ASC, c: names, each maybe followed by its direction.
+  std::unique_ptr<SyntaxNode> parseSortList() {
+    std::string list;
+    while (true) {
+      list += expectWord(expectedAttribute);
+      readQualified(list);
+      const Token next = lexer.peek();
+      if (next.kind == Token::Kind::word && isDirection(next.text)) {
+        lexer.next();
+        list += ' ';
+        list += next.text;
+      }
+      if (!isSign(lexer.peek(), ",")) return SyntaxNode::leaf(list);
+      lexer.next();
+      list += ',';
+    }
+  }
+
   // The parenthesized argument of an aggregate function: * , a, R.a or
   // DISTINCT a. Which functions there are, the prefix list decides.
   void readCall(std::string& call) {
@@ -223,6 +250,13 @@ class TextbookParser {
     return true;
   }
 
+  static bool isDirection(std::string_view word) {
+    for (const std::string_view direction : {"ASC", "asc", "DESC", "desc"}) {
+      if (word == direction) return true;
+    }
+    return false;
+  }
+
   // The note of the name that begins at the next token.
   SourceNote listedName() const { return SourceNote{LeafRole::listedName, lexer.peek().offset}; }
 
@@ -231,7 +265,8 @@ class TextbookParser {
   void readQualified(std::string& name) {
     if (!isSign(lexer.peek(), ".") || lexer.peek().blankBefore) return;
     lexer.next();
-    if (lexer.peek().blankBefore) failExpected(lexer.peek(), expectedAfterDot, false);
+    // Only a name may stand after the dot: no operator word to suggest.
+    if (lexer.peek().blankBefore) failExpected(lexer.peek(), expectedAfterDot, false, false);
     name += '.';
     name += expectWord(expectedAfterDot);
   }
@@ -379,7 +414,8 @@ class TextbookParser {
 
   // Names what was expected and what stood there; a misspelt operator word
   // where an operator may stand gets the word it was most likely meant to be.
-  [[noreturn]] void failExpected(const Token& at, std::string_view expected, bool operatorMayStand) const {
+  [[noreturn]] void failExpected(const Token& at, std::string_view expected, bool operatorMayStand,
+                                 bool suggests = true) const {
     if (at.kind == Token::Kind::unclosedQuote) fail(at, unclosedQuote, quotedText(at.text));
     std::string message = std::string(expressionMessage) + describePosition(lexer.getText(), at.offset) + "): " +
                           std::string(expected) + " kell itt";
@@ -388,8 +424,9 @@ class TextbookParser {
     } else {
       message += ", nem " + quotedText(at.kind == Token::Kind::quoted ? "'" + std::string(at.text) + "'" : at.text);
       const std::string_view meant =
-          at.kind == Token::Kind::word || at.kind == Token::Kind::command ? closestOperatorWord(at.text, operatorMayStand)
-                                                                         : std::string_view();
+          suggests && (at.kind == Token::Kind::word || at.kind == Token::Kind::command)
+              ? closestOperatorWord(at.text, operatorMayStand)
+              : std::string_view();
       if (!meant.empty()) message += "; erre gondolt: " + quotedText(meant) + "?";
     }
     fatal(message);

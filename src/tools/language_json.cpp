@@ -37,6 +37,10 @@ const char* formName(OperatorForm form) {
       return "grouping";
     case OperatorForm::binary:
       return "binary";
+    case OperatorForm::unary:
+      return "unary";
+    case OperatorForm::withSortList:
+      return "sort list";
     case OperatorForm::binaryOrCondition:
       return "binary or condition";
   }

@@ -7,6 +7,7 @@
 #include "algebra/named_result_operator.h"
 #include "algebra/project_operator.h"
 #include "algebra/rename_operator.h"
+#include "algebra/sort_operator.h"
 #include "algebra/table_operator.h"
 #include "conditions/comparison_operator.h"
 #include "model/fatal_error.h"
@@ -116,6 +117,13 @@ class NotationPrinter {
       writePrefixForm(node, entry);
       return;
     }
+    if (entry.form == OperatorForm::unary) {
+      out += spell(entry.words, entry.symbols, entry.latex);
+      out += '(';
+      writeExpression(*node.left, 0);
+      out += ')';
+      return;
+    }
     if (entry.precedence == 0) {
       out += spell(entry.words, entry.symbols, entry.latex);
       out += "_{";
@@ -145,6 +153,10 @@ class NotationPrinter {
     out += entry.keyword;
     out += '(';
     writeExpression(*node.left, 0);
+    if (entry.form == OperatorForm::unary) {
+      out += ')';
+      return;
+    }
     out += ',';
     if (node.right) {
       writeExpression(*node.right, 0);
@@ -169,6 +181,16 @@ class NotationPrinter {
         out += '(';
         writeNames(rename.getNewAttributeNames());
         out += ')';
+        return;
+      }
+      case OperatorForm::withSortList: {
+        const auto& keys = static_cast<const SortOperator&>(*node.payload).getSortKeys();
+        for (std::size_t index = 0; index < keys.size(); ++index) {
+          if (index > 0) out += ',';
+          out += notation == Notation::textbook && isWrittenName(keys[index].name) ? keys[index].name
+                                                                                 : name(keys[index].name);
+          if (keys[index].descending) out += " DESC";
+        }
         return;
       }
       case OperatorForm::withRelationName:

@@ -86,6 +86,12 @@ TEST_F(PlainEvaluation, LargeInputsGiveTheSameBytesWithRewritesOnAndOff) {
       "divide(R,project(select(R,LT(v,2000)),s))",
       "divide(S,project(select(R,LT(v,2000)),s))",
       "divide(project(R,k,s),rename(project(D,s),Q(s)))",
+      // Sorted in pieces and merged; duplicates removed in order; outer joins.
+      "sort(S,s DESC,v,k)",
+      "distinct(project(S,s,v))",
+      "distinct(S)",
+      "leftjoin(S,rename(D,E(s,floor)))",
+      "fulljoin(N,R,EQ(k,k))",
   };
   for (const char* query : queries) {
     const test::RunOutcome planned = runQuery(query, {});

@@ -79,6 +79,14 @@ TEST(TextbookNotation, EveryOperatorSpellingMeansItsPrefixForm) {
           prefix = keyword + "(R,S,LT(a,3))";
           EXPECT_EQ(translateTextbook("R " + spelling + " S"), keyword + "(R,S)") << spelling;
           break;
+        case OperatorForm::unary:
+          textbook = spelling + "(R)";
+          prefix = keyword + "(R)";
+          break;
+        case OperatorForm::withSortList:
+          textbook = spelling + "_{a DESC, R.b, c asc}(R)";
+          prefix = keyword + "(R,a DESC,R.b,c asc)";
+          break;
       }
       ASSERT_TRUE(isTextbookQuery(textbook)) << textbook;
       EXPECT_EQ(translateTextbook(textbook), prefix) << spelling;
