@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Asks qerix -x and sqlite3 the same questions on generated relations and
 compares the answers: groupings against GROUP BY, the outer joins against
-LEFT, RIGHT and FULL JOIN.
+LEFT, RIGHT and FULL JOIN, sorting against ORDER BY, duplicate removal
+against DISTINCT.
 
 usage: against_sqlite.py QERIX_BINARY SQLITE3_BINARY
 
@@ -149,13 +150,29 @@ def outer_join_checks():
                "(bonus int, city string, dept string, dname string, floor int, name string, salary int)", False, [])
 
 
+def sort_and_distinct_checks():
+    """Sorting against ORDER BY (stable: SQLite's rowid breaks ties as input
+    order does) and duplicate removal against DISTINCT."""
+    everything = "bonus, city, dept, name, salary"
+    header = "(bonus int, city string, dept string, name string, salary int)"
+    for order, sql_order in (("salary DESC, name", "salary DESC, name"), ("dept, bonus DESC", "dept, bonus DESC"),
+                             ("city, bonus", "city, bonus"), ("name DESC", "name DESC")):
+        yield (f"τ_{{{order}}}(Emp)", f"SELECT {everything} FROM Emp ORDER BY {sql_order}, rowid", header, True, [])
+    yield ("τ_{name}(None)", f"SELECT {everything} FROM None ORDER BY name", header, True, [])
+    yield ("δ(Emp)", f"SELECT DISTINCT {everything} FROM Emp", header, False, [])
+    yield ("δ(π_{dept, bonus}(Emp) ∪ π_{dept, bonus}(Emp))", "SELECT DISTINCT bonus, dept FROM Emp",
+           "(bonus int, dept string)", False, [])
+    yield ("δ(None)", f"SELECT DISTINCT {everything} FROM None", header, False, [])
+
+
 def main():
     qerix, sqlite = os.path.abspath(sys.argv[1]), sys.argv[2]
     relations = generate(random.Random(20261210))
     failures = 0
     count = 0
     with tempfile.TemporaryDirectory() as folder:
-        for query, sql, header, ordered, averages in list(checks()) + list(outer_join_checks()):
+        for query, sql, header, ordered, averages in \
+                list(checks()) + list(outer_join_checks()) + list(sort_and_distinct_checks()):
             count += 1
             got_header, got = run_qerix(qerix, folder, relations, query)
             expected = run_sqlite(sqlite, relations, sql, averages)
