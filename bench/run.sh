@@ -14,7 +14,7 @@
 #   BASELINE=REF  the git commit to compare with; BASELINE=none skips it
 #   QUERIES="1 3" only these queries
 #   SKIP_DEEP=1   leave out the deep queries (and SKIP_CHECK=1 the grading)
-# Q7 to Q12 use the textbook operators (qerix -x); a baseline without them
+# Q7 to Q13 use the textbook operators (qerix -x); a baseline without them
 # shows "-".
 set -euo pipefail
 qerix=$(realpath "$1")
@@ -40,6 +40,7 @@ queries=(
   "antijoin(Emp,Old)"
   "divide(Has,Core)"
   "γ_{dept, COUNT(*), AVG(salary)}(Emp)"
+  "τ_{dept, salary DESC}(Emp)"
 )
 sql=(
   "SELECT * FROM Emp WHERE age > 30 AND dept = 'Sales';"
@@ -54,10 +55,11 @@ sql=(
   "SELECT Emp.* FROM Emp LEFT JOIN Old USING (id, name, dept, age, salary) WHERE Old.id IS NULL;"
   "SELECT id FROM Has WHERE skill IN (SELECT skill FROM Core) GROUP BY id HAVING COUNT(DISTINCT skill) = (SELECT COUNT(DISTINCT skill) FROM Core) ORDER BY id;"
   "SELECT dept, COUNT(*), AVG(salary) FROM Emp GROUP BY dept;"
+  "SELECT * FROM Emp ORDER BY dept, salary DESC;"
 )
 # The relations each query runs on, and its options.
-inputs=(relations relations relations relations relations relations relations relations relations relations skills relations)
-options=("" "" "" "" "" "" -x -x -x -x -x -x)
+inputs=(relations relations relations relations relations relations relations relations relations relations skills relations relations)
+options=("" "" "" "" "" "" -x -x -x -x -x -x -x)
 selected=(${QUERIES:-$(seq "${#queries[@]}")})
 
 # The baseline binary, built once per commit into build/bench-baseline/.
