@@ -42,6 +42,8 @@ const TableData tables[] = {
     {"Dept", {{"string", "dept"}, {"int", "floor"}}, {"Sales,2", "IT,5"}},
     {"E", {{"int", "a"}}, {}},
     {"N", {}, {"", ""}},
+    // Nulls (the line feed) and a decimal attribute, as -x loads them.
+    {"P", {{"decimal", "p"}, {"string", "b"}, {"int", "a"}}, {"3.5,x,1", "\n,y,\n", "-0.25,\n,2", "3.50,x,1"}},
 };
 
 constexpr std::uint64_t mostRecords = 4;  // of any table above
@@ -52,6 +54,7 @@ qerix::RelationList loadTables() {
     auto relation = std::make_unique<qerix::Relation>();
     relation->setName(table.name);
     for (const auto& [type, name] : table.attributes) relation->addAttribute(type, name);
+    relation->readDecimalTypes();
     for (const std::string_view record : table.records) relation->appendNewRecord(record);
     relations.push_back(std::move(relation));
   }

@@ -8,7 +8,8 @@
 #          web    the page: emscripten, node and npm, and its npm packages
 #          test   everything `make test` builds and runs: the companion
 #                 tools, the unit tests, the manual pages, the Debian
-#                 package, the Graphviz trees, and the page in Chromium
+#                 package, the Graphviz trees, the page in Chromium, and
+#                 sqlite3 (with python3) to check answers against SQL
 #          fuzz   clang and its libFuzzer runtime
 #          bench  sqlite3, and node and npm for DuckDB's npm package
 #   --check  only lists what is missing, one package a line; exits 1 if any
@@ -40,6 +41,8 @@ web emscripten emcc
 web nodejs node
 web npm npm
 test chromium /usr/bin/chromium
+test sqlite3 sqlite3
+test python3 python3
 fuzz clang clang++
 fuzz libclang-rt-14-dev /usr/lib/llvm-14/lib/clang/*/lib/linux/libclang_rt.fuzzer-*.a
 bench sqlite3 sqlite3

@@ -49,7 +49,7 @@ std::vector<bool> FilteringJoin::findMatched(const Relation& first, Relation& se
   // Without a shared attribute every record of the second matches.
   if (shared.isEmpty()) return std::vector<bool>(first.getRecordCount(), true);
   const RecordSet partners(second, KeyFields::at(shared.secondPositions), shared.keyTypes);
-  return partners.findEach(first, KeyFields::at(shared.firstPositions));
+  return partners.findEach(first, KeyFields::at(shared.firstPositions), false);
 }
 
 }  // namespace qerix

@@ -24,7 +24,7 @@ SharedAttributes SharedAttributes::of(const AttributeList& first, const Attribut
       fatal(textOf(Text::joinRepeatedNameMessage), name);
     shared.firstPositions.push_back(firstPosition);
     shared.secondPositions.push_back(position);
-    shared.keyTypes.addAttribute(first.getAttributeType(firstPosition), name);
+    shared.keyTypes.addAttributeFrom(first, firstPosition);
   }
   return shared;
 }

@@ -1,13 +1,19 @@
 #include "conditions/comparison_operator.h"
 
 #include "model/attribute_list.h"
+#include "model/decimal.h"
 #include "model/fatal_error.h"
 #include "model/message_catalogue.h"
 #include "model/name_check.h"
+#include "model/null_value.h"
 #include "model/record.h"
 #include "model/record_order.h"
 
 namespace qerix {
+
+namespace {
+constexpr std::string_view decimalLiteralMessage = "Hibas feltetel, nem decimalis szam: ";
+}  // namespace
 
 void failTypeMismatch() { fatal(textOf(Text::typeMismatchMessage)); }
 
@@ -45,7 +51,11 @@ void ComparisonOperator::bind(const AttributeList& attributes) {
       attributes.getAttributeType(position1) != attributes.getAttributeType(position2)) {
     failTypeMismatch();
   }
-  numeric = attributes.isNumeric(position1 > 0 ? position1 : position2);
+  kind = attributes.getKind(position1 > 0 ? position1 : position2);
+  if (kind == ValueKind::decimal) {
+    if (position1 == 0 && !parseDecimal(operand1)) fatal(decimalLiteralMessage, operand1);
+    if (position2 == 0 && !parseDecimal(operand2)) fatal(decimalLiteralMessage, operand2);
+  }
 }
 
 void ComparisonOperator::evaluate(const LogicalOperator* /*left*/, const LogicalOperator* /*right*/,
@@ -53,7 +63,8 @@ void ComparisonOperator::evaluate(const LogicalOperator* /*left*/, const Logical
   if (position1 == 0 && position2 == 0) return;
   const std::string_view leftValue = position1 > 0 ? record.getValue(position1) : std::string_view(operand1);
   const std::string_view rightValue = position2 > 0 ? record.getValue(position2) : std::string_view(operand2);
-  result = holds(compareValue(leftValue, rightValue, numeric));
+  unknown = isNull(leftValue) || isNull(rightValue);
+  result = !unknown && holds(compareValue(leftValue, rightValue, kind));
 }
 
 }  // namespace qerix

@@ -28,7 +28,9 @@ struct OperandSource {
 // attribute of the record's relation (exactly, the first of that name; with
 // -x, else the first that "R.a" names) stands for the record's value; any
 // other text is a literal. An "int" attribute on either side makes the
-// comparison numeric. Two literals leave the value as it was, which is false
+// comparison numeric, a decimal one (with -x) compares by value and its literal
+// must be a decimal number. A null on either side makes the comparison unknown.
+// Two literals leave the value as it was, which is false
 // for the whole run. The textbook notation says which operand is which
 // (setOperandSources).
 class ComparisonOperator : public LogicalOperator {
@@ -52,7 +54,8 @@ class ComparisonOperator : public LogicalOperator {
 
   int getPosition1() const { return position1; }  // 0: a literal
   int getPosition2() const { return position2; }
-  bool isNumeric() const { return numeric; }
+  bool isNumeric() const { return kind == ValueKind::number; }
+  ValueKind getValueKind() const { return kind; }
   // Whether a record whose operands compare in this order satisfies the comparison.
   virtual bool holds(std::weak_ordering order) const = 0;
 
@@ -64,7 +67,7 @@ class ComparisonOperator : public LogicalOperator {
   NameLookup lookup = NameLookup::plain;
   int position1 = 0;
   int position2 = 0;
-  bool numeric = false;
+  ValueKind kind = ValueKind::text;
 };
 
 // Ends the run: two attributes of different types were to be compared.

@@ -3,12 +3,17 @@
 #include <algorithm>
 
 #include "conditions/comparison_operator.h"
+#include "model/null_value.h"
 #include "model/record.h"
 #include "model/record_order.h"
 #include "model/record_values.h"
 #include "model/relation.h"
 
 namespace qerix {
+
+namespace {
+constexpr char unknownValue = 2;
+}  // namespace
 
 CompiledCondition::CompiledCondition(ConditionTree& condition) : tree(condition) {
   add(&condition.getRoot());
@@ -54,18 +59,24 @@ bool CompiledCondition::test(const Record& record, int valueCount) {
       case Kind::compare:
         values[index] = compare(step);
         break;
-      case Kind::both:
-        values[index] = values[step.left] && values[step.right];
+      case Kind::both: {
+        const char left = values[step.left];
+        const char right = values[step.right];
+        values[index] = left == 0 || right == 0 ? 0 : (left == 1 && right == 1 ? 1 : unknownValue);
         break;
-      case Kind::either:
-        values[index] = values[step.left] || values[step.right];
+      }
+      case Kind::either: {
+        const char left = values[step.left];
+        const char right = values[step.right];
+        values[index] = left == 1 || right == 1 ? 1 : (left == 0 && right == 0 ? 0 : unknownValue);
         break;
+      }
       case Kind::negation:
-        values[index] = !values[step.left];
+        values[index] = values[step.left] == unknownValue ? unknownValue : static_cast<char>(!values[step.left]);
         break;
     }
   }
-  return values.back() != 0;
+  return values.back() == 1;
 }
 
 std::uint8_t CompiledCondition::orderBit(std::weak_ordering order) {
@@ -95,7 +106,7 @@ std::size_t CompiledCondition::add(const TreeNode<LogicalOperator>* node) {
         step.kind = Kind::compare;
         step.first = operandOf(comparison.getOperand1(), comparison.getPosition1());
         step.second = operandOf(comparison.getOperand2(), comparison.getPosition2());
-        step.numeric = comparison.isNumeric();
+        step.valueKind = comparison.getValueKind();
         for (const auto order :
              {std::weak_ordering::less, std::weak_ordering::equivalent, std::weak_ordering::greater}) {
           if (comparison.holds(order)) step.acceptedOrders |= orderBit(order);
@@ -127,16 +138,25 @@ CompiledCondition::Operand CompiledCondition::operandOf(const std::string& text,
   if (position == 0) {
     operand.literal = text;
     operand.number = toInt32(text);
+    operand.decimal = decimalOf(text);
   }
   lastPosition = std::max(lastPosition, position);
   if (position > 0) firstPosition = firstPosition == 0 ? position : std::min(firstPosition, position);
   return operand;
 }
 
-bool CompiledCondition::compare(const Step& step) const {
+char CompiledCondition::compare(const Step& step) const {
   const auto field = [this](const Operand& operand) { return fields[static_cast<std::size_t>(operand.position)]; };
+  if ((step.first.position > 0 && isNull(field(step.first))) ||
+      (step.second.position > 0 && isNull(field(step.second)))) {
+    return unknownValue;
+  }
   std::weak_ordering order = std::weak_ordering::equivalent;
-  if (step.numeric) {
+  if (step.valueKind == ValueKind::decimal) {
+    const DecimalValue left = step.first.position > 0 ? decimalOf(field(step.first)) : step.first.decimal;
+    const DecimalValue right = step.second.position > 0 ? decimalOf(field(step.second)) : step.second.decimal;
+    order = left <=> right;
+  } else if (step.valueKind == ValueKind::number) {
     const std::int32_t left = step.first.position > 0 ? toInt32(field(step.first)) : step.first.number;
     const std::int32_t right = step.second.position > 0 ? toInt32(field(step.second)) : step.second.number;
     order = left <=> right;
@@ -146,7 +166,7 @@ bool CompiledCondition::compare(const Step& step) const {
         step.second.position > 0 ? field(step.second) : std::string_view(step.second.literal);
     order = compareValue(left, right, false);
   }
-  return (step.acceptedOrders & orderBit(order)) != 0;
+  return static_cast<char>((step.acceptedOrders & orderBit(order)) != 0);
 }
 
 }  // namespace qerix

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "conditions/condition_tree.h"
+#include "model/attribute_list.h"
+#include "model/decimal.h"
 
 namespace qerix {
 
@@ -37,6 +39,7 @@ class CompiledCondition {
     int position = 0;  // 0: the literal
     std::string literal;
     std::int32_t number = 0;  // the literal as a number
+    DecimalValue decimal;     // or as a decimal
   };
   struct Step {
     Kind kind = Kind::constant;
@@ -45,7 +48,7 @@ class CompiledCondition {
     std::size_t right = 0;
     Operand first;  // of a comparison
     Operand second;
-    bool numeric = false;
+    ValueKind valueKind = ValueKind::text;
     std::uint8_t acceptedOrders = 0;  // of a comparison: orderBit of each order that makes it true
   };
 
@@ -53,7 +56,8 @@ class CompiledCondition {
   // Appends the steps for a node and its children; the index of the node's step.
   std::size_t add(const TreeNode<LogicalOperator>* node);
   Operand operandOf(const std::string& text, int position);
-  bool compare(const Step& step) const;
+  // A truth value: 0 false, 1 true, unknown (a null compared) otherwise.
+  char compare(const Step& step) const;
   bool test(const Record& record, int valueCount);  // valueCount: 0 where not known
   // Fills `fields` from firstPosition to lastPosition, at least.
   void findFields(std::string_view text, int valueCount);
@@ -61,7 +65,7 @@ class CompiledCondition {
   ConditionTree& tree;
   bool knowsEveryNode = true;            // otherwise every record goes to evaluateCondition
   std::vector<Step> steps;               // each after the steps it reads; the last one gives the result
-  std::vector<char> values;              // each step's value for the current record
+  std::vector<char> values;              // each step's truth value for the current record (see compare)
   int firstPosition = 0;                 // the first field any comparison reads
   int lastPosition = 0;                  // the last field any comparison reads
   std::vector<std::string_view> fields;  // by position, up to lastPosition

@@ -30,7 +30,9 @@ class LogicalOperator {
   LogicalOperator(const LogicalOperator&) = delete;
   LogicalOperator& operator=(const LogicalOperator&) = delete;
 
+  // True, false, or (with nulls, -x) unknown: then getResult() is false.
   bool getResult() const { return result; }
+  bool isUnknown() const { return unknown; }
   virtual void print(std::ostream& out) const;
   virtual void evaluate(const LogicalOperator* left, const LogicalOperator* right, const Record& record) = 0;
   virtual ~LogicalOperator() = default;
@@ -59,6 +61,7 @@ class LogicalOperator {
   std::string operand1;
   std::string operand2;
   bool result = false;
+  bool unknown = false;
 };
 
 }  // namespace qerix

@@ -9,7 +9,7 @@
 
 namespace qerix {
 
-NodeStep describeResult(const Relation& result, std::size_t rows) {
+NodeStep describeResult(const Relation& result, std::size_t rows, bool extended) {
   NodeStep step;
   step.outcome = NodeStep::Outcome::result;
   step.recordCount = result.getRecordCount();
@@ -20,7 +20,7 @@ NodeStep describeResult(const Relation& result, std::size_t rows) {
     shown.appendNewRecord(scanner.getCurrent().getValues());
   }
   std::ostringstream printed;
-  shown.printTo(printed);
+  shown.printTo(printed, extended);
   std::istringstream lines(printed.str());
   std::getline(lines, step.header);
   for (std::string line; std::getline(lines, line);) step.firstRecords.push_back(line);
@@ -58,7 +58,7 @@ void NodeSteps::evaluateBelow(TreeNode<AlgebraOperator>& node) {
     step.outcome = NodeStep::Outcome::noResult;
     return;
   }
-  step = describeResult(*result, rows);
+  step = describeResult(*result, rows, writesExtended);
 }
 
 const NodeStep& NodeSteps::of(const TreeNode<AlgebraOperator>& node) const {

@@ -38,7 +38,8 @@ struct NodeStep {
 class NodeSteps {
  public:
   // Keeps up to `shownRecords` records of each result.
-  explicit NodeSteps(std::size_t shownRecords) : rows(shownRecords) {}
+  // `extended` (-x): records are written as -x writes them (nulls as \N).
+  NodeSteps(std::size_t shownRecords, bool extended) : rows(shownRecords), writesExtended(extended) {}
 
   // Evaluates the whole tree; ends the run where a node does.
   void evaluate(AlgebraTree& tree);
@@ -49,13 +50,14 @@ class NodeSteps {
   void evaluateBelow(TreeNode<AlgebraOperator>& node);
 
   std::size_t rows;
+  bool writesExtended;
   std::unordered_map<const TreeNode<AlgebraOperator>*, NodeStep> steps;
   NodeStep notEvaluated;
 };
 
 // A result in the result format: the header line, and the record lines of
 // up to `rows` records (each without its line end).
-NodeStep describeResult(const Relation& result, std::size_t rows);
+NodeStep describeResult(const Relation& result, std::size_t rows, bool extended = false);
 
 }  // namespace qerix
 

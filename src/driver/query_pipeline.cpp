@@ -67,7 +67,7 @@ void QueryPipeline::load(InputFile& file) {
   }
   parsed = !parseFailure;
   const QueryPlan plan = parsed && options.settings.rewrites ? Planner::plan(tree) : QueryPlan();
-  input.relations = loadRelations(reader, file, plan.watchedWhileLoading);
+  input.relations = loadRelations(reader, file, plan.watchedWhileLoading, options.language == QueryLanguage::extended);
   loaded = true;
   if (parseFailure) std::rethrow_exception(parseFailure);
 }
@@ -76,7 +76,7 @@ void QueryPipeline::evaluate() {
   assert(parsed && "only a parsed query is evaluated");
   const ParallelWork parallelWork(options.settings.parallel);
   if (options.stepRows) {
-    steps = std::make_unique<NodeSteps>(*options.stepRows);
+    steps = std::make_unique<NodeSteps>(*options.stepRows, options.language == QueryLanguage::extended);
     steps->evaluate(tree);
     return;
   }

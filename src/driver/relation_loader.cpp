@@ -7,8 +7,10 @@
 #include "driver/input_file.h"
 #include "driver/line_reader.h"
 #include "exec/loading/concurrent_watcher.h"
+#include "model/decimal.h"
 #include "model/fatal_error.h"
 #include "model/message_catalogue.h"
+#include "model/null_value.h"
 #include "model/record.h"
 #include "model/record_values.h"
 #include "model/tuning.h"
@@ -18,6 +20,7 @@
 namespace qerix {
 
 namespace {
+constexpr std::string_view malformedDecimalMessage = "Hibas decimalis ertek: ";
 
 // A relation's records as the loader finds them; the records stay where they are.
 struct FoundRecords {
@@ -28,12 +31,33 @@ struct FoundRecords {
   std::vector<std::uint64_t> cuts;  // the offset after every cutSpacing records
 };
 
+// Ends the run at a value of a decimal attribute that is neither a decimal nor a null.
+void requireDecimals(const AttributeList& attributes, std::string_view values) {
+  ValueCursor cursor(values);
+  for (int position = 1; position <= attributes.getAttributeCount(); ++position) {
+    const std::string_view value = cursor.next();
+    if (attributes.isDecimal(position) && !isNull(value) && !parseDecimal(value)) {
+      fatal(malformedDecimalMessage, value);
+    }
+  }
+}
+
+// Brings the records found so far into memory: a relation that was to stay
+// in the file met a value that reads otherwise than it is written.
+void bringIntoMemory(Relation& relation, const InputFile& input, FoundRecords& found) {
+  if (found.count > 0) {
+    Relation earlier(relation.getAttributes());
+    earlier.setRecordSource(input.recordsBetween(found.begin, found.end, found.count,
+                                                 relation.getAttributeCount(), found.asWritten));
+    for (RecordScanner scanner(earlier); scanner.next();) relation.appendNewRecord(scanner.getCurrent().getValues());
+  }
+}
 }  // namespace
 
-LoadedInput loadInput(LineReader& reader, const InputFile& input, bool programs) {
+LoadedInput loadInput(LineReader& reader, const InputFile& input, bool extended) {
   LoadedInput loaded;
-  loaded.query = readQuery(reader, programs);
-  loaded.relations = loadRelations(reader, input);
+  loaded.query = readQuery(reader, extended);
+  loaded.relations = loadRelations(reader, input, {}, extended);
   return loaded;
 }
 
@@ -50,7 +74,8 @@ std::string readQuery(LineReader& reader, bool programs) {
   return query;
 }
 
-RelationList loadRelations(LineReader& reader, const InputFile& input, std::span<const WatchedRelation> toWatch) {
+RelationList loadRelations(LineReader& reader, const InputFile& input, std::span<const WatchedRelation> toWatch,
+                           bool extended) {
   RelationList relations;
   // The watchers work on a second thread while loading goes on. Declared
   // after the relations, they stop before the relations go, should loading fail.
@@ -63,6 +88,7 @@ RelationList loadRelations(LineReader& reader, const InputFile& input, std::span
   try {
     const bool leaveInFile = input.canBeReadAgain();
     std::string scratch;
+    std::string unescaped;
     std::vector<RecordWatcher*> watching;
     std::string_view line;
     bool more = reader.readNonEmptyLine(line);
@@ -70,6 +96,9 @@ RelationList loadRelations(LineReader& reader, const InputFile& input, std::span
       // Among the relations from the start, so that it outlives the watchers' work on it.
       Relation* const relation = relations.emplace_back(std::make_unique<Relation>()).get();
       readHeader(line, *relation);
+      if (extended) relation->readDecimalTypes();
+      const bool checksDecimals = relation->getAttributes().hasDecimals();
+      bool inMemory = !leaveInFile;
       watching.clear();
       for (const WatchedRelation& watched : watchers) {
         if (leaveInFile && watched.name == relation->getName() && watched.watcher.get().begin(*relation)) {
@@ -80,10 +109,17 @@ RelationList loadRelations(LineReader& reader, const InputFile& input, std::span
       FoundRecords found;
       found.begin = found.end = reader.position();
       while ((more = reader.readLine(line)) && !line.empty()) {
-        const auto text = recordText(line, reader.commaCount(), attributeCount, scratch);
+        auto text = recordText(line, reader.commaCount(), attributeCount, scratch);
         if (!text) failSetValue();
         found.asWritten = found.asWritten && text->data() == line.data() && text->size() == line.size();
-        if (!leaveInFile) relation->appendNewRecord(*text);
+        if (extended && holdsEscapedValue(*text)) {
+          if (!inMemory) bringIntoMemory(*relation, input, found);
+          inMemory = true;
+          readWrittenValues(*text, unescaped);
+          text = unescaped;
+        }
+        if (checksDecimals) requireDecimals(relation->getAttributes(), *text);
+        if (inMemory) relation->appendNewRecord(*text);
         for (RecordWatcher* watcher : watching) {
           if (const auto prepared = watcher->prepare(*text)) watcher->offer(*prepared);
         }
@@ -91,7 +127,7 @@ RelationList loadRelations(LineReader& reader, const InputFile& input, std::span
         found.end = reader.position();
         if (found.count % tuning::cutSpacing == 0) found.cuts.push_back(found.end);
       }
-      if (leaveInFile && found.count > 0) {
+      if (!inMemory && found.count > 0) {
         relation->setRecordSource(input.recordsBetween(found.begin, found.end, found.count, attributeCount,
                                                        found.asWritten, std::move(found.cuts)));
       }

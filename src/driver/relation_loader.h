@@ -20,8 +20,9 @@ struct LoadedInput {
   RelationList relations;
 };
 
-// Reads the query line and then every relation (readQuery, loadRelations).
-LoadedInput loadInput(LineReader& reader, const InputFile& input, bool programs = false);
+// Reads the query line and then every relation (readQuery, loadRelations);
+// `extended` (-x) as both take it.
+LoadedInput loadInput(LineReader& reader, const InputFile& input, bool extended = false);
 
 // The query line: the first line that is not empty ("" when there is none).
 // With `programs` (-x), a query that begins "T <- " is a program and goes on
@@ -37,7 +38,13 @@ std::string readQuery(LineReader& reader, bool programs = false);
 // of a relation that stays in the file are shown, as they are read, to the
 // watchers of its name, which work on them in a second thread; when this
 // returns, they have done all their work.
-RelationList loadRelations(LineReader& reader, const InputFile& input, std::span<const WatchedRelation> watchers = {});
+//
+// With `extended` (-x) a value \N is a null and a value of two or more
+// backslashes then N loses one (see model/null_value.h); a relation with such
+// a value is kept in memory. Attributes of type "decimal" hold decimals, and
+// any other value there (but a null) ends the run.
+RelationList loadRelations(LineReader& reader, const InputFile& input, std::span<const WatchedRelation> watchers = {},
+                           bool extended = false);
 
 // Name and attributes from a header line such as "Emp(name string, age int)".
 void readHeader(std::string_view line, Relation& relation);

@@ -122,7 +122,7 @@ void execute(std::span<const std::string_view> arguments, std::ofstream& outputF
   if (const Relation* result = pipeline.getResult()) {
     TeeBuffer both(outputFile, console);
     std::ostream out(&both);
-    result->printTo(out);
+    result->printTo(out, invocation.language == QueryLanguage::extended);
   } else {
     console << textOf(Text::emptyResultMessage) << '\n';
   }

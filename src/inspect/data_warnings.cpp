@@ -97,7 +97,8 @@ void DataWarnings::checkFile() {
     }
     for (int position = 1; position <= relation->getAttributeCount(); ++position) {
       const std::string_view type = relation->getAttributeType(position);
-      if (type == "int" || std::find(numberTypes.begin(), numberTypes.end(), lowered(type)) == numberTypes.end()) {
+      // With -x a decimal compares by value.
+      if (type == "int" || relation->getAttributes().isDecimal(position) || std::find(numberTypes.begin(), numberTypes.end(), lowered(type)) == numberTypes.end()) {
         continue;
       }
       out.push_back(

@@ -163,6 +163,10 @@ void TextWarnings::checkExpression(std::string_view text, int depth) {
   if (depth > maxNestingDepth) return;
   checkEnding(text);
   const std::size_t comma = topLevelComma(form.inner);
+  if (findOperatorKeyword(form.head, true)->form == OperatorForm::unary) {
+    checkExpression(form.inner, depth + 1);
+    return;
+  }
   if (comma == std::string_view::npos) return;
   const std::string_view first = form.inner.substr(0, comma);
   const std::string_view rest = form.inner.substr(comma + 1);
@@ -179,8 +183,9 @@ void TextWarnings::checkExpression(std::string_view text, int depth) {
     if (rest.find('(') != std::string_view::npos) {
       out.push_back(std::string(textOf(Text::warningPrefix)) + textOf(Text::projectTakesNames, {quotedText(rest)}));
     }
-  } else if (operatorForm == OperatorForm::withRenameList || operatorForm == OperatorForm::withRelationName ||
-             operatorForm == OperatorForm::withRenamePairs) {
+  } else if (operatorForm == OperatorForm::withSortList || operatorForm == OperatorForm::withRenameList ||
+             operatorForm == OperatorForm::withRelationName || operatorForm == OperatorForm::withRenamePairs ||
+             operatorForm == OperatorForm::withGroupingList) {
     return;
   } else if (operatorForm == OperatorForm::binaryOrCondition) {
     const std::size_t second = topLevelComma(rest);

@@ -6,7 +6,9 @@
 namespace qerix {
 
 Attribute::Attribute(std::string typeText, std::string attributeName)
-    : type(std::move(typeText)), name(std::move(attributeName)) {}
+    : type(std::move(typeText)),
+      name(std::move(attributeName)),
+      kind(isNumericType(type) ? ValueKind::number : ValueKind::text) {}
 
 void Attribute::setOrigin(std::string_view origin) {
   origins.clear();
@@ -28,22 +30,39 @@ bool Attribute::isNamedBy(std::string_view qualifiedName) const {
 }
 
 void AttributeList::addAttribute(std::string_view type, std::string_view name) {
-  attributes.emplace_back(std::string(type), std::string(name));
-  numeric.push_back(isNumericType(type) ? 1 : 0);
+  push(Attribute(std::string(type), std::string(name)));
+}
+
+void AttributeList::push(const Attribute& attribute) {
+  attributes.push_back(attribute);
+  kinds.push_back(attribute.getKind());
+}
+
+void AttributeList::readDecimalTypes() {
+  for (std::size_t index = 0; index < attributes.size(); ++index) {
+    if (attributes[index].getType() == decimalTypeName) {
+      attributes[index].setKind(ValueKind::decimal);
+      kinds[index] = ValueKind::decimal;
+    }
+  }
+}
+
+bool AttributeList::hasDecimals() const {
+  return std::find(kinds.begin(), kinds.end(), ValueKind::decimal) != kinds.end();
 }
 
 void AttributeList::addAttributes(const AttributeList& list) {
   // Copy first: the list may be this one.
   const std::vector<Attribute> copies = list.attributes;
-  const std::vector<char> copiedTypes = list.numeric;
-  attributes.insert(attributes.end(), copies.begin(), copies.end());
-  numeric.insert(numeric.end(), copiedTypes.begin(), copiedTypes.end());
+  for (const Attribute& copy : copies) push(copy);
 }
 
 AttributeList AttributeList::leading(int count) const {
   AttributeList first;
   for (int position = 1; position <= count && holds(position); ++position) {
     first.addAttribute(getAttributeType(position), getAttributeName(position));
+    first.attributes.back().setKind(getKind(position));
+    first.kinds.back() = getKind(position);
   }
   return first;
 }
@@ -79,8 +98,7 @@ void AttributeList::addAttributeFrom(const AttributeList& list, int position) {
   }
   // Copy first: the list may be this one.
   const Attribute copy = list.attributes[indexOf(position)];
-  attributes.push_back(copy);
-  numeric.push_back(isNumericType(copy.getType()) ? 1 : 0);
+  push(copy);
 }
 
 void AttributeList::setOrigin(std::string_view origin) {

@@ -14,6 +14,11 @@ constexpr std::size_t indexOf(int position) { return static_cast<std::size_t>(po
 // Only this exact type text makes values compare as numbers.
 constexpr bool isNumericType(std::string_view type) { return type == "int"; }
 
+// How an attribute's values compare: as bytes, as 32-bit numbers ("int"), or
+// with -x as decimal numbers ("decimal", see model/decimal.h).
+enum class ValueKind : unsigned char { text, number, decimal };
+inline constexpr std::string_view decimalTypeName = "decimal";
+
 // How a name finds its attribute: by the name alone, or (with -x) also as
 // "R.a", the attribute a that came from the relation or rename R.
 enum class NameLookup { plain, qualified };
@@ -26,6 +31,8 @@ class Attribute {
 
   const std::string& getType() const { return type; }
   const std::string& getName() const { return name; }
+  ValueKind getKind() const { return kind; }
+  void setKind(ValueKind valueKind) { kind = valueKind; }
   void setName(std::string newName) { name = std::move(newName); }
 
   const std::vector<std::string>& getOrigins() const { return origins; }
@@ -36,6 +43,7 @@ class Attribute {
  private:
   std::string type;
   std::string name;
+  ValueKind kind;  // from the type text; only the loader, with -x, makes one decimal
   std::vector<std::string> origins;
 };
 
@@ -51,7 +59,12 @@ class AttributeList {
   std::string_view getAttributeName(int position) const;  // "" out of range
   std::string_view getAttributeType(int position) const;  // "" out of range
   // Asked for every field of every comparison, so known in advance.
-  bool isNumeric(int position) const { return holds(position) && numeric[indexOf(position)] != 0; }
+  bool isNumeric(int position) const { return getKind(position) == ValueKind::number; }
+  bool isDecimal(int position) const { return getKind(position) == ValueKind::decimal; }
+  ValueKind getKind(int position) const { return holds(position) ? kinds[indexOf(position)] : ValueKind::text; }
+  // With -x: every attribute whose type is "decimal" holds decimal numbers.
+  void readDecimalTypes();
+  bool hasDecimals() const;
   int getAttributeIndex(std::string_view name) const;  // 0 when no attribute has it
   int countAttributesNamed(std::string_view name) const;
   std::vector<std::string_view> getAttributeNames() const;  // in order; valid while the list is
@@ -76,7 +89,9 @@ class AttributeList {
   bool holds(int position) const { return position >= 1 && position <= getAttributeCount(); }
 
   std::vector<Attribute> attributes;
-  std::vector<char> numeric;  // isNumericType of each attribute's type
+  void push(const Attribute& attribute);
+
+  std::vector<ValueKind> kinds;  // each attribute's kind
 };
 
 }  // namespace qerix

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstring>
 
+#include "model/decimal.h"
+#include "model/null_value.h"
 #include "model/record_values.h"
 
 namespace qerix {
@@ -45,12 +47,26 @@ std::uint64_t mix(std::uint64_t hash, std::uint64_t value) {
 
 }  // namespace
 
-std::uint32_t numberKey(std::string_view value) { return static_cast<std::uint32_t>(toInt32(value)) ^ 0x80000000U; }
+std::uint32_t numberKey(std::string_view value) {
+  if (isNull(value)) return 0;
+  return static_cast<std::uint32_t>(toInt32(value)) ^ 0x80000000U;
+}
+
+LeadingKey decimalKey(std::string_view value) {
+  if (isNull(value)) return {};
+  const DecimalValue number = decimalOf(value);
+  // Shifted by one so that no number's key is the null's.
+  return {(static_cast<std::uint64_t>(number.whole) ^ 0x8000000000000000ULL) + 1, number.fraction};
+}
 
 LeadingKey textKey(std::string_view value) { return {bytesKey(value, 0), bytesKey(value, 8)}; }
 
-std::weak_ordering compareValue(std::string_view left, std::string_view right, bool numeric) {
-  if (numeric) return toInt32(left) <=> toInt32(right);
+std::weak_ordering compareValue(std::string_view left, std::string_view right, ValueKind kind) {
+  if (kind == ValueKind::number) {
+    if (isNull(left) || isNull(right)) return !isNull(left) <=> !isNull(right);
+    return toInt32(left) <=> toInt32(right);
+  }
+  if (kind == ValueKind::decimal) return compareDecimals(left, right);
   const int order = left.compare(right);
   return order < 0 ? std::weak_ordering::less
                    : (order > 0 ? std::weak_ordering::greater : std::weak_ordering::equivalent);
@@ -63,7 +79,7 @@ std::weak_ordering compareValues(const AttributeList& types, int fieldCount, std
   ValueCursor leftValues(left);
   ValueCursor rightValues(right);
   for (int fieldno = 1; fieldno <= fieldCount; ++fieldno) {
-    const auto order = compareValue(leftValues.next(), rightValues.next(), types.isNumeric(fieldno));
+    const auto order = compareValue(leftValues.next(), rightValues.next(), types.getKind(fieldno));
     if (order != 0) return order;
   }
   return std::weak_ordering::equivalent;
@@ -71,7 +87,15 @@ std::weak_ordering compareValues(const AttributeList& types, int fieldCount, std
 
 LeadingKey leadingKey(const AttributeList& types, std::string_view values) {
   const std::string_view value = ValueCursor(values).next();
-  return types.isNumeric(1) ? LeadingKey{numberKey(value), 0} : textKey(value);
+  switch (types.getKind(1)) {
+    case ValueKind::number:
+      return LeadingKey{numberKey(value), 0};
+    case ValueKind::decimal:
+      return decimalKey(value);
+    case ValueKind::text:
+      break;
+  }
+  return textKey(value);
 }
 
 std::uint64_t hashValues(const AttributeList& types, int fieldCount, std::string_view values) {
@@ -79,8 +103,21 @@ std::uint64_t hashValues(const AttributeList& types, int fieldCount, std::string
   std::uint64_t hash = 0;
   for (int fieldno = 1; fieldno <= fieldCount; ++fieldno) {
     const std::string_view value = cursor.next();
-    const std::uint64_t valueHash =
-        types.isNumeric(fieldno) ? std::uint64_t{static_cast<std::uint32_t>(toInt32(value))} : hashText(value);
+    std::uint64_t valueHash = 0;
+    switch (types.getKind(fieldno)) {
+      case ValueKind::number:
+        // A null and a 0 may share a hash: the comparison tells them apart.
+        valueHash = std::uint64_t{static_cast<std::uint32_t>(toInt32(value))};
+        break;
+      case ValueKind::decimal: {
+        const LeadingKey key = decimalKey(value);
+        valueHash = hashText(std::string_view(reinterpret_cast<const char*>(&key), sizeof key));
+        break;
+      }
+      case ValueKind::text:
+        valueHash = hashText(value);
+        break;
+    }
     hash = mix(hash, valueHash);
   }
   // Mix every bit into the upper half, which picks the hash table slot.

@@ -11,10 +11,15 @@
 namespace qerix {
 
 // The order of values and records on which sorting (exec/sort/record_sort.h),
-// union, minus and project rest. "int" fields compare as 32-bit numbers, all
-// others as unsigned bytes, a proper prefix being the smaller.
+// union, minus and project rest. "int" fields compare as 32-bit numbers,
+// decimal fields (with -x) by value, all others as unsigned bytes, a proper
+// prefix being the smaller. A null equals a null only; it is less than every
+// number, and among texts it is the byte it is held as.
 
-std::weak_ordering compareValue(std::string_view left, std::string_view right, bool numeric);
+std::weak_ordering compareValue(std::string_view left, std::string_view right, ValueKind kind);
+inline std::weak_ordering compareValue(std::string_view left, std::string_view right, bool numeric) {
+  return compareValue(left, right, numeric ? ValueKind::number : ValueKind::text);
+}
 
 // The first fieldCount fields of two record texts that both hold at least
 // that many values, under the given types.
@@ -30,9 +35,11 @@ struct LeadingKey {
   auto operator<=>(const LeadingKey&) const = default;
 };
 LeadingKey leadingKey(const AttributeList& types, std::string_view values);
-// The two kinds of leading key: an "int" value as a number that orders like
-// it, unsigned; a text value's first sixteen bytes (zeros past its end).
+// The kinds of leading key: an "int" value as a number that orders like
+// it, unsigned (a null as 0, like the least number); a text value's first
+// sixteen bytes (zeros past its end); a decimal's value (a null below all).
 std::uint32_t numberKey(std::string_view value);
+LeadingKey decimalKey(std::string_view value);
 LeadingKey textKey(std::string_view value);
 
 // Consistent with compareValues: texts that compare equal hash equal. Sixty-

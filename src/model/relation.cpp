@@ -7,6 +7,7 @@
 #include <ostream>
 #include <utility>
 
+#include "model/null_value.h"
 #include "model/prefetch.h"
 #include "model/record_source.h"
 #include "model/record_values.h"
@@ -109,7 +110,7 @@ std::vector<int> positionsByName(const AttributeList& attributes) {
   return positions;
 }
 
-void Relation::printTo(std::ostream& out) const {
+void Relation::printTo(std::ostream& out, bool extended) const {
   const std::vector<int> positions = positionsByName(attributes);
   std::string header = name + "(";
   for (std::size_t column = 0; column < positions.size(); ++column) {
@@ -122,14 +123,17 @@ void Relation::printTo(std::ostream& out) const {
   out.write(header.data(), static_cast<std::streamsize>(header.size()));
 
   // A record prints no longer than it is stored, plus a comma per value: the
-  // same values, maybe in another order. So lines go straight into the block.
+  // same values, maybe in another order, and with -x a backslash more for
+  // some. So lines go straight into the block.
   std::vector<char> block(tuning::outputBlock);
   std::size_t used = 0;
   const bool inStoredOrder = std::is_sorted(positions.begin(), positions.end());
   std::vector<std::string_view> values;
+  std::string written;
   for (RecordScanner scanner(*this); scanner.next();) {
     const std::string_view record = scanner.getCurrent().getValues();
-    const std::size_t longest = record.size() + positions.size() + 1;
+    const bool escapes = extended && (holdsNull(record) || record.find('\\') != std::string_view::npos);
+    const std::size_t longest = record.size() + (escapes ? 2 : 1) * positions.size() + 1;
     if (used + longest > block.size()) {
       out.write(block.data(), static_cast<std::streamsize>(used));
       used = 0;
@@ -140,7 +144,15 @@ void Relation::printTo(std::ostream& out) const {
       if (!bytes.empty()) std::memcpy(line, bytes.data(), bytes.size());
       line += bytes.size();
     };
-    if (inStoredOrder) {
+    if (escapes) {
+      splitValues(record, getAttributeCount(), values);
+      written.clear();
+      for (std::size_t column = 0; column < positions.size(); ++column) {
+        if (column > 0) written += ',';
+        appendWrittenValue(written, values[indexOf(positions[column])]);
+      }
+      put(written);
+    } else if (inStoredOrder) {
       put(record);
     } else {
       splitValues(record, getAttributeCount(), values);

@@ -40,6 +40,7 @@ class Relation {
   const AttributeList& getAttributes() const { return attributes; }
   void addAttribute(std::string_view type, std::string_view name);
   void addAttributes(const AttributeList& list);
+  void readDecimalTypes() { attributes.readDecimalTypes(); }
   int getAttributeCount() const { return attributes.getAttributeCount(); }
   std::string_view getAttributeName(int position) const { return attributes.getAttributeName(position); }
   std::string_view getAttributeType(int position) const { return attributes.getAttributeType(position); }
@@ -86,8 +87,9 @@ class Relation {
   void reserveRecords(std::size_t count);
 
   // The result format: a header with the attributes ordered by name, then a
-  // line per record, its values in the header's order.
-  void printTo(std::ostream& out) const;
+  // line per record, its values in the header's order. With `extended` (-x)
+  // values are written as model/null_value.h says: a null as \N.
+  void printTo(std::ostream& out, bool extended = false) const;
 
  private:
   friend class RecordScanner;

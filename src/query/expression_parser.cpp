@@ -72,11 +72,17 @@ class ExpressionParser {
       case OperatorForm::binaryOrCondition:
         parseWithOptionalCondition(operands, entry);
         return;
+      case OperatorForm::unary:
+        tree.insertChild(entry.make());
+        parseOperand(operands.first, operands);
+        return;
       case OperatorForm::withCondition:
+      case OperatorForm::withSortList:
       case OperatorForm::withAttributeList:
       case OperatorForm::withRenameList:
       case OperatorForm::withRelationName:
       case OperatorForm::withRenamePairs:
+      case OperatorForm::withGroupingList:
         parseWithParameter(operands, entry);
         return;
     }
@@ -108,6 +114,11 @@ void ExpressionParser::parse(std::string_view text, int depth) {
   if (!form.hasParenthesis) fatal(textOf(Text::expressionMissingParenthesisMessage), text);
   if (depth > maxNestingDepth) fatal(textOf(Text::expressionTooDeepMessage), text);
   const std::size_t comma = findTopLevelComma(commas, form.inner);
+  if (keyword->form == OperatorForm::unary) {
+    // Its one operand is the whole argument, commas and all.
+    parseForm({form.inner, {}, text, depth + 1}, *keyword);
+    return;
+  }
   if (comma == std::string_view::npos) fatal(textOf(Text::expressionMissingCommaMessage), text);
   const Operands operands{form.inner.substr(0, comma), form.inner.substr(comma + 1), text, depth + 1};
   parseForm(operands, *keyword);

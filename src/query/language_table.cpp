@@ -3,16 +3,20 @@
 #include <array>
 
 #include "algebra/antijoin_operator.h"
+#include "algebra/distinct_operator.h"
 #include "algebra/divide_operator.h"
+#include "algebra/group_operator.h"
 #include "algebra/intersect_operator.h"
 #include "algebra/minus_operator.h"
 #include "algebra/named_rename_operators.h"
 #include "algebra/natural_join_operator.h"
+#include "algebra/outer_join_operator.h"
 #include "algebra/product_operator.h"
 #include "algebra/project_operator.h"
 #include "algebra/rename_operator.h"
 #include "algebra/select_operator.h"
 #include "algebra/semijoin_operator.h"
+#include "algebra/sort_operator.h"
 #include "algebra/theta_join_operator.h"
 #include "algebra/union_operator.h"
 
@@ -56,8 +60,21 @@ constexpr std::array operators = {
     OperatorEntry{"antijoin", "▷", "antijoin", "\\triangleright", Form::binaryOrCondition, true, 3,
                   makeOperator<AntijoinOperator>, makeOperator<AntijoinOperator>,
                   setParameterOf<FilteringJoin, &FilteringJoin::setCondition>},
+    OperatorEntry{"leftjoin", "⟕", "leftjoin", "\\leftouterjoin", Form::binaryOrCondition, true, 3,
+                  makeOperator<LeftJoinOperator>, makeOperator<LeftJoinOperator>,
+                  setParameterOf<OuterJoinOperator, &OuterJoinOperator::setCondition>},
+    OperatorEntry{"rightjoin", "⟖", "rightjoin", "\\rightouterjoin", Form::binaryOrCondition, true, 3,
+                  makeOperator<RightJoinOperator>, makeOperator<RightJoinOperator>,
+                  setParameterOf<OuterJoinOperator, &OuterJoinOperator::setCondition>},
+    OperatorEntry{"fulljoin", "⟗", "fulljoin", "\\fullouterjoin", Form::binaryOrCondition, true, 3,
+                  makeOperator<FullJoinOperator>, makeOperator<FullJoinOperator>,
+                  setParameterOf<OuterJoinOperator, &OuterJoinOperator::setCondition>},
     OperatorEntry{"divide", "÷", "divide", "\\div", Form::binary, true, 3, makeOperator<DivideOperator>, nullptr,
                   nullptr},
+    OperatorEntry{"distinct", "δ", "delta", "\\delta", Form::unary, true, 0, makeOperator<DistinctOperator>, nullptr,
+                  nullptr},
+    OperatorEntry{"sort", "τ", "tau", "\\tau", Form::withSortList, true, 0, makeOperator<SortOperator>, nullptr,
+                  setParameterOf<SortOperator, &SortOperator::setSortList>},
     // The textbook's ρ_{N}(E) and ρ_{a←b}(E); its parser tells the three renames apart by their subscript.
     OperatorEntry{"renamerelation", "ρ", "rho", "\\rho", Form::withRelationName, true, 0,
                   makeOperator<RelationRenameOperator>, nullptr,
@@ -65,6 +82,8 @@ constexpr std::array operators = {
     OperatorEntry{"renameattribute", "ρ", "rho", "\\rho", Form::withRenamePairs, true, 0,
                   makeOperator<AttributeRenameOperator>, nullptr,
                   setParameterOf<AttributeRenameOperator, &AttributeRenameOperator::setRenamePairs>},
+    OperatorEntry{"group", "γ", "gamma", "\\gamma", Form::withGroupingList, true, 0, makeOperator<GroupOperator>,
+                  nullptr, setParameterOf<GroupOperator, &GroupOperator::setGroupingList>},
 };
 
 }  // namespace

@@ -28,8 +28,11 @@ enum class OperatorForm {
   withRenameList,      // rename(E,N(a,b))
   withRelationName,    // renamerelation(E,N)
   withRenamePairs,     // renameattribute(E,a<-b,c<-d)
+  withGroupingList,    // group(E,a,COUNT(*)->n)
   binary,              // union(E1,E2)
   binaryOrCondition,   // join(E1,E2) or join(E1,E2,C)
+  unary,               // distinct(E)
+  withSortList,        // sort(E,a DESC,b)
 };
 
 using MakeOperator = std::unique_ptr<AlgebraOperator> (*)();

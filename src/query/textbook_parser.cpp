@@ -17,7 +17,13 @@ namespace {
 
 // Signs read the same in every language.
 constexpr std::string_view expectedClosing = "\")\"";
+constexpr std::string_view expectedOpening = "\"(\"";
 constexpr std::string_view expectedBrace = "\"}\"";
+// What the textbook notation's forms of -x expect, in Hungarian only until
+// they join the catalogue.
+constexpr std::string_view expectedGroupingItem = "attributumnev vagy aggregalas, mint COUNT(*) vagy SUM(a)";
+constexpr std::string_view expectedAggregateArgument = "\"*\", attributumnev vagy DISTINCT attributumnev";
+constexpr std::string_view expectedResultName = "az aggregalas eredmenyenek neve";
 
 // The forms nest at most maxNestingDepth levels, as in the prefix notation;
 // each may stand in a pair of parentheses, and the reading recurses once per
@@ -93,6 +99,13 @@ class TextbookParser {
       return inner;
     }
     const OperatorEntry* entry = operatorOf(token);
+    if (entry && entry->form == OperatorForm::unary) {
+      lexer.next();
+      std::unique_ptr<SyntaxNode> operand = parseUnary(depth + 1);
+      auto node = SyntaxNode::operation(*entry, std::move(operand), nullptr, nullptr);
+      checkDepth(node->depth, token);
+      return node;
+    }
     if (entry && entry->precedence == 0) {
       lexer.next();
       const bool subscript = isSign(lexer.peek(), "_{");
@@ -118,6 +131,10 @@ class TextbookParser {
     switch (entry.form) {
       case OperatorForm::withAttributeList:
         return parseAttributeList();
+      case OperatorForm::withGroupingList:
+        return parseGroupingList();
+      case OperatorForm::withSortList:
+        return parseSortList();
       case OperatorForm::withRenameList:
       case OperatorForm::withRelationName:
       case OperatorForm::withRenamePairs:
@@ -141,6 +158,92 @@ class TextbookParser {
     return SyntaxNode::list(list, std::move(names));
   }
 
+  // Grouping attributes and aggregates, each named as CALL→name or
+  // name←CALL, written in the prefix form's list: CALL->name.
+  std::unique_ptr<SyntaxNode> parseGroupingList() {
+    std::string list;
+    while (true) {
+      std::string item(expectWord(expectedGroupingItem));
+      if (isAssignment(lexer.peek())) {
+        lexer.next();
+        const std::string name = std::move(item);
+        item = expectWord(expectedGroupingItem);
+        readCall(item);
+        item += "->" + name;
+      } else if (isSign(lexer.peek(), "(")) {
+        readCall(item);
+        if (readsArrowAfter()) item += "->" + std::string(expectWord(expectedResultName));
+      } else {
+        readQualified(item);
+      }
+      list += item;
+      if (!isSign(lexer.peek(), ",")) return SyntaxNode::leaf(list);
+      lexer.next();
+      list += ',';
+    }
+  }
+
+  // a DESC, b ASC, c: names, each maybe followed by its direction.
+  std::unique_ptr<SyntaxNode> parseSortList() {
+    std::string list;
+    while (true) {
+      list += expectWord(textOf(Text::expectedAttribute));
+      readQualified(list);
+      const Token next = lexer.peek();
+      if (next.kind == Token::Kind::word && isDirection(next.text)) {
+        lexer.next();
+        list += ' ';
+        list += next.text;
+      }
+      if (!isSign(lexer.peek(), ",")) return SyntaxNode::leaf(list);
+      lexer.next();
+      list += ',';
+    }
+  }
+
+  // The parenthesized argument of an aggregate function: * , a, R.a or
+  // DISTINCT a. Which functions there are, the prefix list decides.
+  void readCall(std::string& call) {
+    expect("(", expectedOpening);
+    call += '(';
+    if (isSign(lexer.peek(), "*")) {
+      lexer.next();
+      call += '*';
+    } else {
+      call += expectWord(expectedAggregateArgument);
+      if (lexer.peek().kind == Token::Kind::word) {
+        call += ' ';
+        call += expectWord(expectedAggregateArgument);
+      }
+      readQualified(call);
+    }
+    expect(")", expectedClosing);
+    call += ')';
+  }
+
+  // →, ->, \rightarrow or \to after an aggregate.
+  bool readsArrowAfter() {
+    const Token token = lexer.peek();
+    const bool arrow = (token.kind == Token::Kind::sign && token.text == "\xE2\x86\x92") ||
+                       (token.kind == Token::Kind::command && (token.text == "\\rightarrow" || token.text == "\\to"));
+    if (arrow) {
+      lexer.next();
+      return true;
+    }
+    if (!isSign(token, "-")) return false;
+    lexer.next();
+    if (!isSign(lexer.peek(), ">") || lexer.peek().blankBefore) failExpected(lexer.peek(), expectedResultName, false);
+    lexer.next();
+    return true;
+  }
+
+  static bool isDirection(std::string_view word) {
+    for (const std::string_view direction : {"ASC", "asc", "DESC", "desc"}) {
+      if (word == direction) return true;
+    }
+    return false;
+  }
+
   // The note of the name that begins at the next token.
   SourceNote listedName() const { return SourceNote{LeafRole::listedName, lexer.peek().offset}; }
 
@@ -149,7 +252,8 @@ class TextbookParser {
   void readQualified(std::string& name) {
     if (!isSign(lexer.peek(), ".") || lexer.peek().blankBefore) return;
     lexer.next();
-    if (lexer.peek().blankBefore) failExpected(lexer.peek(), textOf(Text::expectedAfterDot), false);
+    // Only a name may stand after the dot: no operator word to suggest.
+    if (lexer.peek().blankBefore) failExpected(lexer.peek(), textOf(Text::expectedAfterDot), false, false);
     name += '.';
     name += expectWord(textOf(Text::expectedAfterDot));
   }
@@ -299,7 +403,8 @@ class TextbookParser {
 
   // Names what was expected and what stood there; a misspelt operator word
   // where an operator may stand gets the word it was most likely meant to be.
-  [[noreturn]] void failExpected(const Token& at, std::string_view expected, bool operatorMayStand) const {
+  [[noreturn]] void failExpected(const Token& at, std::string_view expected, bool operatorMayStand,
+                                 bool suggests = true) const {
     if (at.kind == Token::Kind::unclosedQuote) fail(at, textOf(Text::unclosedQuote), quotedText(at.text));
     std::string message = std::string(textOf(Text::textbookExpressionMessage)) +
                           describePosition(lexer.getText(), at.offset) + "): " + textOf(Text::expectedHere, {expected});
@@ -309,8 +414,9 @@ class TextbookParser {
       message += textOf(Text::butFound,
                         {quotedText(at.kind == Token::Kind::quoted ? "'" + std::string(at.text) + "'" : at.text)});
       const std::string_view meant =
-          at.kind == Token::Kind::word || at.kind == Token::Kind::command ? closestOperatorWord(at.text, operatorMayStand)
-                                                                         : std::string_view();
+          suggests && (at.kind == Token::Kind::word || at.kind == Token::Kind::command)
+              ? closestOperatorWord(at.text, operatorMayStand)
+              : std::string_view();
       if (!meant.empty()) message += textOf(Text::didYouMean, {quotedText(meant)});
     }
     fatal(message);

@@ -35,7 +35,7 @@ QueryOutcome evaluateQuery(std::string_view query, const RelationList& relations
         if (!result) return;
         outcome.hasResult = true;
         std::ostringstream printed;
-        result->printTo(printed);
+        result->printTo(printed, language == QueryLanguage::extended);
         std::istringstream lines(printed.str());
         std::getline(lines, outcome.header);
         for (std::string line; std::getline(lines, line);) outcome.records.push_back(line);

@@ -33,8 +33,14 @@ const char* formName(OperatorForm form) {
       return "relation name";
     case OperatorForm::withRenamePairs:
       return "rename pairs";
+    case OperatorForm::withGroupingList:
+      return "grouping";
     case OperatorForm::binary:
       return "binary";
+    case OperatorForm::unary:
+      return "unary";
+    case OperatorForm::withSortList:
+      return "sort list";
     case OperatorForm::binaryOrCondition:
       return "binary or condition";
   }

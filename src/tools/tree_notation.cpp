@@ -2,15 +2,18 @@
 
 #include <unordered_set>
 
+#include "algebra/group_operator.h"
 #include "algebra/named_rename_operators.h"
 #include "algebra/named_result_operator.h"
 #include "algebra/project_operator.h"
 #include "algebra/rename_operator.h"
+#include "algebra/sort_operator.h"
 #include "algebra/table_operator.h"
 #include "conditions/comparison_operator.h"
 #include "model/fatal_error.h"
 #include "model/message_catalogue.h"
 #include "query/language_table.h"
+#include "tools/grouping_notation.h"
 #include "tools/notation_words.h"
 
 namespace qerix {
@@ -48,6 +51,9 @@ class NotationPrinter {
       namesWithoutList.insert(named->getName());
     } else if (const auto* byName = dynamic_cast<const AttributeRenameOperator*>(payload)) {
       for (const auto& pair : byName->getPairs()) knownAttributes.insert(pair.first);
+    } else if (const auto* group = dynamic_cast<const GroupOperator*>(payload)) {
+      for (const std::string& key : group->getGroupingList().keys) knownAttributes.insert(key);
+      for (const AggregateCall& call : group->getGroupingList().aggregates) knownAttributes.insert(call.resultName);
     }
     collectNames(node->left.get());
     collectNames(node->right.get());
@@ -105,6 +111,13 @@ class NotationPrinter {
       writePrefixForm(node, entry);
       return;
     }
+    if (entry.form == OperatorForm::unary) {
+      out += spell(entry.words, entry.symbols, entry.latex);
+      out += '(';
+      writeExpression(*node.left, 0);
+      out += ')';
+      return;
+    }
     if (entry.precedence == 0) {
       out += spell(entry.words, entry.symbols, entry.latex);
       out += "_{";
@@ -134,6 +147,10 @@ class NotationPrinter {
     out += entry.keyword;
     out += '(';
     writeExpression(*node.left, 0);
+    if (entry.form == OperatorForm::unary) {
+      out += ')';
+      return;
+    }
     out += ',';
     if (node.right) {
       writeExpression(*node.right, 0);
@@ -160,6 +177,16 @@ class NotationPrinter {
         out += ')';
         return;
       }
+      case OperatorForm::withSortList: {
+        const auto& keys = static_cast<const SortOperator&>(*node.payload).getSortKeys();
+        for (std::size_t index = 0; index < keys.size(); ++index) {
+          if (index > 0) out += ',';
+          out += notation == Notation::textbook && isWrittenName(keys[index].name) ? keys[index].name
+                                                                                 : name(keys[index].name);
+          if (keys[index].descending) out += " DESC";
+        }
+        return;
+      }
       case OperatorForm::withRelationName:
         out += name(static_cast<const RelationRenameOperator&>(*node.payload).getNewName());
         return;
@@ -174,6 +201,10 @@ class NotationPrinter {
         }
         return;
       }
+      case OperatorForm::withGroupingList:
+        out += groupingListText(static_cast<const GroupOperator&>(*node.payload).getGroupingList(), notation,
+                                [this](std::string_view text) { return listedName(text); });
+        return;
       default:
         writeCondition(*node.payload->getCondition()->getRoot().left, 0);
     }
@@ -183,9 +214,13 @@ class NotationPrinter {
   void writeNames(const std::vector<std::string>& names, bool qualified = false) {
     for (std::size_t index = 0; index < names.size(); ++index) {
       if (index > 0) out += ',';
-      const bool qualifiedName = qualified && notation == Notation::textbook && isWrittenName(names[index]);
-      out += qualifiedName ? names[index] : name(names[index]);
+      out += qualified ? listedName(names[index]) : name(names[index]);
     }
+  }
+
+  // A name of a list that may hold qualified ones.
+  std::string listedName(std::string_view text) const {
+    return notation == Notation::textbook && isWrittenName(text) ? std::string(text) : name(text);
   }
 
   void writeCondition(const ConditionNode& node, int lowest) {

@@ -35,18 +35,20 @@ export function tokenPatterns(table) {
 
 // The toolbar: one button for each operator, condition sign and the
 // assignment that has a textbook symbol. A unary operator inserts its
-// subscript with the cursor inside it.
+// subscript with the cursor inside it (δ its parentheses).
 export function toolbarSymbols(table) {
   const buttons = [];
   for (const entry of table.operators) {
     if (entry.symbols.length === 0) continue;
     const symbol = entry.symbols[0];
     const unary = entry.precedence === 0;
+    // δ(E) takes no subscript: its operand follows in parentheses.
+    const bare = entry.form === 'unary';
     buttons.push({
       label: symbol,
       title: `${entry.keyword}: ${[...entry.words, ...entry.latex].join(' ')}`,
-      before: unary ? `${symbol}_{` : ` ${symbol} `,
-      after: unary ? '}' : '',
+      before: bare ? `${symbol}(` : unary ? `${symbol}_{` : ` ${symbol} `,
+      after: bare ? ')' : unary ? '}' : '',
       extended: entry.extended,
     });
   }

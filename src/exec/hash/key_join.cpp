@@ -4,6 +4,7 @@
 
 #include "exec/pieces/record_pieces.h"
 #include "exec/views/paired_records.h"
+#include "model/null_value.h"
 
 namespace qerix {
 
@@ -37,6 +38,11 @@ std::vector<std::uint32_t> KeyJoin::partnersOf(const Relation& first, const KeyF
         for (std::uint32_t member = 0; member < secondCount; ++member) members.push_back(member);
       } else {
         const std::string_view key = firstKey.keyOf(scanner.getCurrent().getValues(), scratch);
+        // A null equals nothing, not even a null.
+        if (holdsNull(key)) {
+          members.push_back(PairedRecords::groupEnd);
+          continue;
+        }
         for (auto member = groups->firstMember(key); member != RecordGroups::endOfGroup;
              member = groups->nextMember(member)) {
           members.push_back(member);

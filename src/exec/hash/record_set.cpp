@@ -7,6 +7,7 @@
 
 #include "exec/hash/record_index.h"
 #include "exec/pieces/record_pieces.h"
+#include "model/null_value.h"
 #include "model/text_arena.h"
 
 namespace qerix {
@@ -69,11 +70,11 @@ RecordSet::RecordSet(const Relation& records, const KeyFields& key, AttributeLis
 
 RecordSet::~RecordSet() = default;
 
-std::vector<bool> RecordSet::findEach(const Relation& probed, const KeyFields& key) const {
-  return joinPieces(mapPieces(probed, [&](const Relation& piece) { return findEachOf(piece, key); }));
+std::vector<bool> RecordSet::findEach(const Relation& probed, const KeyFields& key, bool nullsMatch) const {
+  return joinPieces(mapPieces(probed, [&](const Relation& piece) { return findEachOf(piece, key, nullsMatch); }));
 }
 
-std::vector<bool> RecordSet::findEachOf(const Relation& piece, const KeyFields& key) const {
+std::vector<bool> RecordSet::findEachOf(const Relation& piece, const KeyFields& key, bool nullsMatch) const {
   std::vector<bool> found;
   found.reserve(piece.getRecordCount());
   KeyBatch batch(key);
@@ -89,9 +90,10 @@ std::vector<bool> RecordSet::findEachOf(const Relation& piece, const KeyFields& 
       for (std::size_t position = 0; position < keys.size(); ++position) part->index.prefetchMatch(hashes[position]);
     }
     for (std::size_t position = 0; position < keys.size(); ++position) {
-      found.push_back(std::any_of(parts.begin(), parts.end(), [&](const auto& part) {
-        return part->index.find(keys[position], hashes[position]).has_value();
-      }));
+      found.push_back((nullsMatch || !holdsNull(keys[position])) &&
+                      std::any_of(parts.begin(), parts.end(), [&](const auto& part) {
+                        return part->index.find(keys[position], hashes[position]).has_value();
+                      }));
     }
   });
   return found;

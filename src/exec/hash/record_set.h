@@ -28,12 +28,14 @@ class RecordSet {
   // (taken with `key`, of the same field count and types). Lookups go a
   // batch at a time, so that their waits for memory overlap; a large
   // relation in the input file is looked up in pieces at once.
-  std::vector<bool> findEach(const Relation& probed, const KeyFields& key) const;
+  // With `nullsMatch` false (as a join matches), a key that holds a null
+  // is found in no set.
+  std::vector<bool> findEach(const Relation& probed, const KeyFields& key, bool nullsMatch = true) const;
 
  private:
   struct Part;
 
-  std::vector<bool> findEachOf(const Relation& piece, const KeyFields& key) const;
+  std::vector<bool> findEachOf(const Relation& piece, const KeyFields& key, bool nullsMatch) const;
 
   const AttributeList types;
   std::vector<std::unique_ptr<Part>> parts;

@@ -56,9 +56,9 @@ std::optional<JoinKey> findJoinKey(const TreeNode<LogicalOperator>& root, int fi
   return std::nullopt;
 }
 
-AttributeList typeOf(std::string_view type) {
+AttributeList typeOf(const AttributeList& attributes, int position) {
   AttributeList types;
-  types.addAttribute(type, "");
+  types.addAttributeFrom(attributes, position);
   return types;
 }
 
@@ -73,7 +73,7 @@ class PairFinder {
         pairRelation(pairs),
         key(findJoinKey(condition.getRoot(), firstCount)) {
     if (key) {
-      groups.emplace(second, KeyFields::at({key->secondPosition}), typeOf(pairs.getAttributeType(key->firstPosition)));
+      groups.emplace(second, KeyFields::at({key->secondPosition}), typeOf(pairs.getAttributes(), key->firstPosition));
     }
   }
 
@@ -135,19 +135,17 @@ AttributeList pairAttributes(const Relation& first, const Relation& second) {
 
 }  // namespace
 
-std::unique_ptr<Relation> selectPairs(std::shared_ptr<const Relation> first, std::shared_ptr<Relation> second,
-                                      ConditionTree& condition) {
-  auto result = std::make_unique<Relation>(pairAttributes(*first, *second));
-  checkConditionNames(condition, result->getAttributes());
-  if (first->isEmpty() || second->isEmpty()) return result;
-  bindCondition(condition, result->getAttributes());
-  materialize(*second);
-  const PairFinder finder(*second, condition, *result, first->getAttributeCount());
+namespace {
 
+// The members of the passing pairs, for a condition bound to `pairs`.
+std::vector<std::uint32_t> pairMembers(const Relation& first, Relation& second, ConditionTree& condition,
+                                       const Relation& pairs) {
+  materialize(second);
+  const PairFinder finder(second, condition, pairs, first.getAttributeCount());
   // For each record of a piece of the first operand, the second's records it
   // pairs with, then a groupEnd.
-  const std::size_t firstCount = first->getRecordCount();
-  auto pieces = overFirst(*first, finder, [&](const Relation& piece, std::size_t index) {
+  const std::size_t firstCount = first.getRecordCount();
+  auto pieces = overFirst(first, finder, [&](const Relation& piece, std::size_t index) {
     std::vector<std::uint32_t> members;
     // With a key most records have a partner or two. The first piece's list
     // has room for the others, which join it.
@@ -161,11 +159,30 @@ std::unique_ptr<Relation> selectPairs(std::shared_ptr<const Relation> first, std
         [&] { members.push_back(PairedRecords::groupEnd); });
     return members;
   });
-  std::vector<std::uint32_t> members = joinPieces(std::move(pieces));
-  if (members.size() > firstCount) {
+  return joinPieces(std::move(pieces));
+}
+
+}  // namespace
+
+std::unique_ptr<Relation> selectPairs(std::shared_ptr<const Relation> first, std::shared_ptr<Relation> second,
+                                      ConditionTree& condition) {
+  auto result = std::make_unique<Relation>(pairAttributes(*first, *second));
+  checkConditionNames(condition, result->getAttributes());
+  if (first->isEmpty() || second->isEmpty()) return result;
+  bindCondition(condition, result->getAttributes());
+  std::vector<std::uint32_t> members = pairMembers(*first, *second, condition, *result);
+  if (members.size() > first->getRecordCount()) {
     result->setRecordSource(std::make_shared<PairedRecords>(std::move(first), std::move(second), std::move(members)));
   }
   return result;
+}
+
+std::vector<std::uint32_t> findPairMembers(const Relation& first, Relation& second, ConditionTree& condition) {
+  const Relation pairs(pairAttributes(first, second));
+  checkConditionNames(condition, pairs.getAttributes());
+  if (first.isEmpty() || second.isEmpty()) return {};
+  bindCondition(condition, pairs.getAttributes());
+  return pairMembers(first, second, condition, pairs);
 }
 
 std::vector<bool> findPartners(const Relation& first, Relation& second, ConditionTree& condition) {

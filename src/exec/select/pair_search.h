@@ -1,6 +1,7 @@
 #ifndef QERIX_EXEC_SELECT_PAIR_SEARCH_H
 #define QERIX_EXEC_SELECT_PAIR_SEARCH_H
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -28,6 +29,12 @@ namespace qerix {
 // it is read itself.
 std::unique_ptr<Relation> selectPairs(std::shared_ptr<const Relation> first, std::shared_ptr<Relation> second,
                                       ConditionTree& condition);
+
+// For each record of `first`, in order, the records of `second` (numbers
+// from 0, in its order) that make a passing pair with it, each list ended by
+// PairedRecords::groupEnd; empty when either relation is. `second` is
+// brought into memory.
+std::vector<std::uint32_t> findPairMembers(const Relation& first, Relation& second, ConditionTree& condition);
 
 // For each record of `first`, in order, whether some record of `second`
 // makes a passing pair with it.

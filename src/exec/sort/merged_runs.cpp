@@ -12,7 +12,7 @@ class MergedRuns::Stream : public RecordStream {
   explicit Stream(const MergedRuns& source)
       : merged(source),
         // A single text value orders as its bytes.
-        bytesOrder(source.types.getAttributeCount() == 1 && !source.types.isNumeric(1)),
+        bytesOrder(source.types.getAttributeCount() == 1 && source.types.getKind(1) == ValueKind::text),
         heads(ComesOutAfter{this}) {
     for (std::size_t run = 0; run < merged.runs.size(); ++run) advance(run, 0);
   }

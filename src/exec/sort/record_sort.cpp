@@ -24,7 +24,8 @@ bool comesBefore(std::span<const std::string_view> records, const AttributeList&
   return order != 0 ? order < 0 : left < right;
 }
 
-// A record's position and the first sixteen bytes of its text first field.
+// A record's position and the leading key of its first field: the first
+// sixteen bytes of a text, or a decimal's value.
 struct TextEntry {
   LeadingKey key;
   std::uint32_t position;
@@ -66,7 +67,7 @@ std::vector<TextEntry> sortedTextEntries(std::span<const std::string_view> recor
   constexpr int digitCount = 8;  // of eight bits each
   std::array<std::array<std::size_t, 256>, digitCount> counts{};
   for (std::uint32_t position = 0; position < count; ++position) {
-    const LeadingKey key = textKey(ValueCursor(records[position]).next());
+    const LeadingKey key = leadingKey(types, records[position]);
     entries.push_back({key, position});
     for (int digit = 0; digit < digitCount; ++digit) ++counts[digit][(key.high >> (8 * digit)) & 0xFF];
   }

@@ -106,6 +106,12 @@ TEST_F(PlainEvaluation, LargeInputsGiveTheSameBytesWithRewritesOnAndOff) {
       // A shuffled dividend whose quotient is one number: counted by number.
       "divide(H,C)",
       "divide(H,rename(project(select(R,LT(k,3)),s),C(s)))",
+      // Sorted in pieces and merged; duplicates removed in order; outer joins.
+      "sort(S,s DESC,v,k)",
+      "distinct(project(S,s,v))",
+      "distinct(S)",
+      "leftjoin(S,rename(D,E(s,floor)))",
+      "fulljoin(N,R,EQ(k,k))",
   };
   for (const char* query : queries) {
     const test::RunOutcome planned = runQuery(query, {});

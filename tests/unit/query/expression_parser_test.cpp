@@ -44,7 +44,9 @@ TEST(ExpressionParser, EveryKeywordMakesItsOwnNode) {
     const std::string keyword(entry.keyword);
     const QueryLanguage language = entry.needsExtended ? QueryLanguage::extended : QueryLanguage::basic;
     AlgebraTree tree(std::make_unique<DummyOperator>());
-    const std::string parameter = entry.form == OperatorForm::withRenamePairs ? "a<-b" : "EQ(a,b)";
+    const std::string parameter = entry.form == OperatorForm::withRenamePairs    ? "a<-b"
+                                  : entry.form == OperatorForm::withGroupingList ? "a,COUNT(*)"
+                                                                                 : "EQ(a,b)";
     parseExpression(tree, keyword + "(R," + parameter + ")", none, language);
     ASSERT_NE(tree.getRoot().left, nullptr) << keyword;
     EXPECT_EQ(tree.getRoot().left->payload->getKeyword(), keyword);

@@ -66,6 +66,10 @@ TEST(TextbookNotation, EveryOperatorSpellingMeansItsPrefixForm) {
           textbook = spelling + "_{a←b, c<-d, e \\leftarrow f}(R)";
           prefix = keyword + "(R,a<-b,c<-d,e<-f)";
           break;
+        case OperatorForm::withGroupingList:
+          textbook = spelling + "_{a, COUNT(*)→n, SUM(b) -> s, m \\leftarrow MAX(c), AVG(d)}(R)";
+          prefix = keyword + "(R,a,COUNT(*)->n,SUM(b)->s,MAX(c)->m,AVG(d))";
+          break;
         case OperatorForm::binary:
           textbook = "R " + spelling + " S";
           prefix = keyword + "(R,S)";
@@ -74,6 +78,14 @@ TEST(TextbookNotation, EveryOperatorSpellingMeansItsPrefixForm) {
           textbook = "R " + spelling + "_{a < 3} S";
           prefix = keyword + "(R,S,LT(a,3))";
           EXPECT_EQ(translateTextbook("R " + spelling + " S"), keyword + "(R,S)") << spelling;
+          break;
+        case OperatorForm::unary:
+          textbook = spelling + "(R)";
+          prefix = keyword + "(R)";
+          break;
+        case OperatorForm::withSortList:
+          textbook = spelling + "_{a DESC, R.b, c asc}(R)";
+          prefix = keyword + "(R,a DESC,R.b,c asc)";
           break;
       }
       ASSERT_TRUE(isTextbookQuery(textbook)) << textbook;

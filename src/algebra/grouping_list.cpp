@@ -1,0 +1,144 @@
+#include "algebra/grouping_list.h"
+
+#include <algorithm>
+#include <array>
+
+#include "model/fatal_error.h"
+#include "text/text_helpers.h"
+
+namespace qerix {
+
+namespace {
+
+constexpr std::string_view emptyListMessage = "Hibas csoportositas, ures a lista: ";
+constexpr std::string_view emptyItemMessage = "Hibas csoportositas, ures elem a listaban: ";
+constexpr std::string_view malformedCallMessage =
+    "Hibas csoportositas, FUGGVENY(attributum)->nev alaku aggregalas kell: ";
+constexpr std::string_view unknownFunctionMessage =
+    "Hibas csoportositas, ismeretlen aggregalo fuggveny (COUNT, SUM, AVG, MIN, MAX): ";
+constexpr std::string_view starOutsideCountMessage = "Hibas csoportositas, * csak a COUNT-ban allhat: ";
+constexpr std::string_view distinctOutsideCountMessage = "Hibas csoportositas, DISTINCT csak a COUNT-ban allhat: ";
+constexpr std::string_view malformedNameMessage = "Hibas csoportositas, hibas nev: ";
+
+constexpr std::string_view arrowAfter = "->";
+constexpr std::string_view arrowBefore = "<-";
+
+struct FunctionName {
+  std::string_view name;
+  AggregateKind kind;
+};
+constexpr std::array functions = {
+    FunctionName{"COUNT", AggregateKind::count},   FunctionName{"SUM", AggregateKind::sum},
+    FunctionName{"AVG", AggregateKind::average},   FunctionName{"MIN", AggregateKind::minimum},
+    FunctionName{"MAX", AggregateKind::maximum},
+};
+
+bool equalsIgnoringCase(std::string_view text, std::string_view upper) {
+  return text.size() == upper.size() && std::equal(text.begin(), text.end(), upper.begin(), [](char a, char b) {
+           return (a >= 'a' && a <= 'z' ? static_cast<char>(a - 'a' + 'A') : a) == b;
+         });
+}
+
+// A name of the list: not empty, without blanks, parentheses or arrows.
+std::string_view checkedName(std::string_view name, std::string_view item) {
+  trim(name);
+  if (name.empty() || name.find_first_of(" ()<>") != std::string_view::npos) fatal(malformedNameMessage, item);
+  return name;
+}
+
+std::string_view functionNameOf(AggregateKind kind) {
+  if (kind == AggregateKind::countRecords || kind == AggregateKind::countDistinct) return "COUNT";
+  for (const FunctionName& function : functions) {
+    if (function.kind == kind) return function.name;
+  }
+  return "";
+}
+
+AggregateCall readCall(std::string_view call, std::string_view item) {
+  trim(call);
+  if (call.empty()) fatal(malformedCallMessage, item);
+  const std::size_t open = call.find('(');
+  if (open == std::string_view::npos || call.back() != ')') fatal(malformedCallMessage, item);
+  std::string_view head = call.substr(0, open);
+  std::string_view inner = call.substr(open + 1, call.size() - open - 2);
+  trim(head);
+  trim(inner);
+  const auto function = std::find_if(functions.begin(), functions.end(),
+                                     [&](const FunctionName& each) { return equalsIgnoringCase(head, each.name); });
+  if (function == functions.end()) fatal(unknownFunctionMessage, item);
+  AggregateCall aggregate;
+  aggregate.kind = function->kind;
+  if (inner == "*") {
+    if (function->kind != AggregateKind::count) fatal(starOutsideCountMessage, item);
+    aggregate.kind = AggregateKind::countRecords;
+    return aggregate;
+  }
+  const std::size_t blank = inner.find(' ');
+  if (blank != std::string_view::npos && equalsIgnoringCase(inner.substr(0, blank), "DISTINCT")) {
+    if (function->kind != AggregateKind::count) fatal(distinctOutsideCountMessage, item);
+    aggregate.kind = AggregateKind::countDistinct;
+    inner.remove_prefix(blank + 1);
+  }
+  if (inner.empty() || inner.find_first_of(" ()") != std::string_view::npos) fatal(malformedCallMessage, item);
+  aggregate.attribute = inner;
+  return aggregate;
+}
+
+}  // namespace
+
+std::string AggregateCall::callText() const {
+  std::string text(functionNameOf(kind));
+  text += '(';
+  if (kind == AggregateKind::countRecords) text += '*';
+  if (kind == AggregateKind::countDistinct) text += "DISTINCT ";
+  text += attribute;
+  text += ')';
+  return text;
+}
+
+std::string defaultResultName(AggregateKind kind, std::string_view attribute) {
+  if (kind == AggregateKind::countRecords) return "count";
+  std::string name(functionNameOf(kind));
+  std::transform(name.begin(), name.end(), name.begin(), [](char c) { return static_cast<char>(c - 'A' + 'a'); });
+  if (kind == AggregateKind::countDistinct) name += "_distinct";
+  // R.a gives the default name of a.
+  const std::size_t dot = attribute.rfind('.');
+  name += '_';
+  name += dot == std::string_view::npos ? attribute : attribute.substr(dot + 1);
+  return name;
+}
+
+GroupingList readGroupingList(std::string_view text) {
+  const std::string_view wholeText = text;
+  if (isBlank(text)) fatal(emptyListMessage, wholeText);
+  GroupingList list;
+  while (true) {
+    const std::size_t comma = findTopLevelComma(text);
+    std::string_view item = text.substr(0, comma);
+    trim(item);
+    if (item.empty()) fatal(emptyItemMessage, wholeText);
+    const std::size_t after = item.find(arrowAfter);
+    const std::size_t before = item.find(arrowBefore);
+    if (after == std::string_view::npos && before == std::string_view::npos && item.find('(') == std::string_view::npos) {
+      list.keys.emplace_back(checkedName(item, item));
+    } else {
+      std::string_view call = item;
+      std::string_view name;
+      if (after != std::string_view::npos) {
+        call = item.substr(0, after);
+        name = checkedName(item.substr(after + arrowAfter.size()), item);
+      } else if (before != std::string_view::npos) {
+        name = checkedName(item.substr(0, before), item);
+        call = item.substr(before + arrowBefore.size());
+      }
+      AggregateCall aggregate = readCall(call, item);
+      aggregate.named = !name.empty();
+      aggregate.resultName = aggregate.named ? std::string(name) : defaultResultName(aggregate.kind, aggregate.attribute);
+      list.aggregates.push_back(std::move(aggregate));
+    }
+    if (comma == std::string_view::npos) return list;
+    text.remove_prefix(comma + 1);
+  }
+}
+
+}  // namespace qerix
