@@ -5,22 +5,12 @@
 #include <string>
 
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 #include "model/name_check.h"
 
 namespace qerix {
 
 namespace {
-
-constexpr std::string_view unknownNameMessage = "Hibas csoportositas, nincs ilyen attributum (";
-constexpr std::string_view sharedNameMessage = "Hibas csoportositas, tobb attributum neve is ez (";
-constexpr std::string_view keyPlace = "csoportosito attributum";
-constexpr std::string_view takenNameMessage = "Hibas csoportositas, ez a nev tobbszor szerepel az eredmenyben: ";
-constexpr std::string_view notNumberMessage =
-    "Hibas csoportositas, csak int vagy decimal tipusu attributum osszegezheto es atlagolhato: ";
-constexpr std::string_view overflowMessage =
-    "Hibas csoportositas, az int tipusu osszeg nem fer el 32 biten (-2147483648..2147483647): ";
-constexpr std::string_view decimalOverflowMessage =
-    "Hibas csoportositas, a decimal tipusu osszeg tul nagy (legfeljebb 18 egesz jegy): ";
 
 bool isSummable(const AttributeList& attributes, int position) {
   return attributes.isNumeric(position) || attributes.isDecimal(position);
@@ -52,11 +42,12 @@ void GroupOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/) 
   AttributeList resultAttributes;
   std::set<std::string, std::less<>> resultNames;
   auto claimName = [&](std::string_view name) {
-    if (!resultNames.emplace(name).second) fatal(takenNameMessage, name);
+    if (!resultNames.emplace(name).second) fatal(textOf(Text::groupingTakenNameMessage), name);
   };
   std::vector<int> keyPositions;
   for (const std::string& key : list.keys) {
-    const int position = findOnlyAttribute(attributes, key, lookup, keyPlace, {unknownNameMessage, sharedNameMessage});
+    const int position = findOnlyAttribute(attributes, key, lookup, textOf(Text::groupingKeyPlace),
+                                           {textOf(Text::groupingUnknownNameMessage), textOf(Text::groupingSharedNameMessage)});
     keyPositions.push_back(position);
     resultAttributes.addAttributeFrom(attributes, position);
     claimName(attributes.getAttributeName(position));
@@ -69,10 +60,11 @@ void GroupOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/) 
     if (aggregate.kind != AggregateKind::countRecords) {
       const std::string call = aggregate.callText();
       column.position =
-          findOnlyAttribute(attributes, aggregate.attribute, lookup, call, {unknownNameMessage, sharedNameMessage});
+          findOnlyAttribute(attributes, aggregate.attribute, lookup, call,
+                            {textOf(Text::groupingUnknownNameMessage), textOf(Text::groupingSharedNameMessage)});
       const std::string_view valueType = attributes.getAttributeType(column.position);
       const bool arithmetic = aggregate.kind == AggregateKind::sum || aggregate.kind == AggregateKind::average;
-      if (arithmetic && !isSummable(attributes, column.position)) fatal(notNumberMessage, call);
+      if (arithmetic && !isSummable(attributes, column.position)) fatal(textOf(Text::groupingNotNumberMessage), call);
       if (aggregate.kind == AggregateKind::average) type = "decimal";
       if (aggregate.kind == AggregateKind::sum || aggregate.kind == AggregateKind::minimum ||
           aggregate.kind == AggregateKind::maximum) {
@@ -89,7 +81,8 @@ void GroupOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/) 
   if (outcome.overflowingColumn) {
     const std::size_t column = *outcome.overflowingColumn;
     const bool decimals = attributes.isDecimal(valuePositions[column]);
-    fatal(decimals ? decimalOverflowMessage : overflowMessage, list.aggregates[column].callText());
+    fatal(textOf(decimals ? Text::groupingDecimalOverflowMessage : Text::groupingOverflowMessage),
+          list.aggregates[column].callText());
   }
   // AVG's "decimal" compares by value above the grouping, as a loaded one does.
   resultAttributes.readDecimalTypes();

@@ -4,21 +4,12 @@
 #include <array>
 
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 #include "text/text_helpers.h"
 
 namespace qerix {
 
 namespace {
-
-constexpr std::string_view emptyListMessage = "Hibas csoportositas, ures a lista: ";
-constexpr std::string_view emptyItemMessage = "Hibas csoportositas, ures elem a listaban: ";
-constexpr std::string_view malformedCallMessage =
-    "Hibas csoportositas, FUGGVENY(attributum)->nev alaku aggregalas kell: ";
-constexpr std::string_view unknownFunctionMessage =
-    "Hibas csoportositas, ismeretlen aggregalo fuggveny (COUNT, SUM, AVG, MIN, MAX): ";
-constexpr std::string_view starOutsideCountMessage = "Hibas csoportositas, * csak a COUNT-ban allhat: ";
-constexpr std::string_view distinctOutsideCountMessage = "Hibas csoportositas, DISTINCT csak a COUNT-ban allhat: ";
-constexpr std::string_view malformedNameMessage = "Hibas csoportositas, hibas nev: ";
 
 constexpr std::string_view arrowAfter = "->";
 constexpr std::string_view arrowBefore = "<-";
@@ -42,7 +33,7 @@ bool equalsIgnoringCase(std::string_view text, std::string_view upper) {
 // A name of the list: not empty, without blanks, parentheses or arrows.
 std::string_view checkedName(std::string_view name, std::string_view item) {
   trim(name);
-  if (name.empty() || name.find_first_of(" ()<>") != std::string_view::npos) fatal(malformedNameMessage, item);
+  if (name.empty() || name.find_first_of(" ()<>") != std::string_view::npos) fatal(textOf(Text::groupingMalformedNameMessage), item);
   return name;
 }
 
@@ -56,30 +47,30 @@ std::string_view functionNameOf(AggregateKind kind) {
 
 AggregateCall readCall(std::string_view call, std::string_view item) {
   trim(call);
-  if (call.empty()) fatal(malformedCallMessage, item);
+  if (call.empty()) fatal(textOf(Text::groupingMalformedCallMessage), item);
   const std::size_t open = call.find('(');
-  if (open == std::string_view::npos || call.back() != ')') fatal(malformedCallMessage, item);
+  if (open == std::string_view::npos || call.back() != ')') fatal(textOf(Text::groupingMalformedCallMessage), item);
   std::string_view head = call.substr(0, open);
   std::string_view inner = call.substr(open + 1, call.size() - open - 2);
   trim(head);
   trim(inner);
   const auto function = std::find_if(functions.begin(), functions.end(),
                                      [&](const FunctionName& each) { return equalsIgnoringCase(head, each.name); });
-  if (function == functions.end()) fatal(unknownFunctionMessage, item);
+  if (function == functions.end()) fatal(textOf(Text::groupingUnknownFunctionMessage), item);
   AggregateCall aggregate;
   aggregate.kind = function->kind;
   if (inner == "*") {
-    if (function->kind != AggregateKind::count) fatal(starOutsideCountMessage, item);
+    if (function->kind != AggregateKind::count) fatal(textOf(Text::groupingStarOutsideCountMessage), item);
     aggregate.kind = AggregateKind::countRecords;
     return aggregate;
   }
   const std::size_t blank = inner.find(' ');
   if (blank != std::string_view::npos && equalsIgnoringCase(inner.substr(0, blank), "DISTINCT")) {
-    if (function->kind != AggregateKind::count) fatal(distinctOutsideCountMessage, item);
+    if (function->kind != AggregateKind::count) fatal(textOf(Text::groupingDistinctOutsideCountMessage), item);
     aggregate.kind = AggregateKind::countDistinct;
     inner.remove_prefix(blank + 1);
   }
-  if (inner.empty() || inner.find_first_of(" ()") != std::string_view::npos) fatal(malformedCallMessage, item);
+  if (inner.empty() || inner.find_first_of(" ()") != std::string_view::npos) fatal(textOf(Text::groupingMalformedCallMessage), item);
   aggregate.attribute = inner;
   return aggregate;
 }
@@ -110,13 +101,13 @@ std::string defaultResultName(AggregateKind kind, std::string_view attribute) {
 
 GroupingList readGroupingList(std::string_view text) {
   const std::string_view wholeText = text;
-  if (isBlank(text)) fatal(emptyListMessage, wholeText);
+  if (isBlank(text)) fatal(textOf(Text::groupingEmptyListMessage), wholeText);
   GroupingList list;
   while (true) {
     const std::size_t comma = findTopLevelComma(text);
     std::string_view item = text.substr(0, comma);
     trim(item);
-    if (item.empty()) fatal(emptyItemMessage, wholeText);
+    if (item.empty()) fatal(textOf(Text::groupingEmptyItemMessage), wholeText);
     const std::size_t after = item.find(arrowAfter);
     const std::size_t before = item.find(arrowBefore);
     if (after == std::string_view::npos && before == std::string_view::npos && item.find('(') == std::string_view::npos) {

@@ -8,6 +8,7 @@
 #include "exec/pieces/record_pieces.h"
 #include "exec/pieces/scheduler.h"
 #include "model/fatal_error.h"
+#include "model/message_catalogue.h"
 #include "model/null_value.h"
 #include "model/record_order.h"
 #include "model/record_values.h"
@@ -17,9 +18,6 @@
 namespace qerix {
 
 namespace {
-
-constexpr std::string_view malformedListMessage = "Hibas rendezesi lista: ";
-constexpr std::string_view unknownAttributeMessage = "Hibas rendezes, nincs ilyen attributum: ";
 
 bool equalsIgnoringCase(std::string_view text, std::string_view word) {
   return text.size() == word.size() && std::equal(text.begin(), text.end(), word.begin(), [](char left, char right) {
@@ -104,10 +102,10 @@ void SortOperator::setSortList(std::string_view text) {
       if (equalsIgnoringCase(direction, "DESC")) {
         key.descending = true;
       } else if (!equalsIgnoringCase(direction, "ASC")) {
-        fatal(malformedListMessage, text);
+        fatal(textOf(Text::sortMalformedListMessage), text);
       }
     }
-    if (key.name.empty()) fatal(malformedListMessage, text);
+    if (key.name.empty()) fatal(textOf(Text::sortMalformedListMessage), text);
     keys.push_back(std::move(key));
     if (comma == std::string_view::npos) return;
     rest.remove_prefix(comma + 1);
@@ -133,7 +131,7 @@ void SortOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/) {
   std::vector<bool> descending;
   for (const SortKey& key : keys) {
     const int position = operand->getAttributes().findAttribute(key.name, lookup);
-    if (position == 0) fatal(unknownAttributeMessage, key.name);
+    if (position == 0) fatal(textOf(Text::sortUnknownAttributeMessage), key.name);
     positions.push_back(position);
     descending.push_back(key.descending);
   }

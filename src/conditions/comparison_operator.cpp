@@ -11,10 +11,6 @@
 
 namespace qerix {
 
-namespace {
-constexpr std::string_view decimalLiteralMessage = "Hibas feltetel, nem decimalis szam: ";
-}  // namespace
-
 void failTypeMismatch() { fatal(textOf(Text::typeMismatchMessage)); }
 
 void ComparisonOperator::print(std::ostream& out) const { printNamed(out, getName()); }
@@ -53,8 +49,8 @@ void ComparisonOperator::bind(const AttributeList& attributes) {
   }
   kind = attributes.getKind(position1 > 0 ? position1 : position2);
   if (kind == ValueKind::decimal) {
-    if (position1 == 0 && !parseDecimal(operand1)) fatal(decimalLiteralMessage, operand1);
-    if (position2 == 0 && !parseDecimal(operand2)) fatal(decimalLiteralMessage, operand2);
+    if (position1 == 0 && !parseDecimal(operand1)) fatal(textOf(Text::decimalLiteralMessage), operand1);
+    if (position2 == 0 && !parseDecimal(operand2)) fatal(textOf(Text::decimalLiteralMessage), operand2);
   }
 }
 

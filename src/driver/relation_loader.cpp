@@ -20,7 +20,6 @@
 namespace qerix {
 
 namespace {
-constexpr std::string_view malformedDecimalMessage = "Hibas decimalis ertek: ";
 
 // A relation's records as the loader finds them; the records stay where they are.
 struct FoundRecords {
@@ -37,7 +36,7 @@ void requireDecimals(const AttributeList& attributes, std::string_view values) {
   for (int position = 1; position <= attributes.getAttributeCount(); ++position) {
     const std::string_view value = cursor.next();
     if (attributes.isDecimal(position) && !isNull(value) && !parseDecimal(value)) {
-      fatal(malformedDecimalMessage, value);
+      fatal(textOf(Text::malformedDecimalMessage), value);
     }
   }
 }

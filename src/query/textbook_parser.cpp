@@ -19,11 +19,6 @@ namespace {
 constexpr std::string_view expectedClosing = "\")\"";
 constexpr std::string_view expectedOpening = "\"(\"";
 constexpr std::string_view expectedBrace = "\"}\"";
-// What the textbook notation's forms of -x expect, in Hungarian only until
-// they join the catalogue.
-constexpr std::string_view expectedGroupingItem = "attributumnev vagy aggregalas, mint COUNT(*) vagy SUM(a)";
-constexpr std::string_view expectedAggregateArgument = "\"*\", attributumnev vagy DISTINCT attributumnev";
-constexpr std::string_view expectedResultName = "az aggregalas eredmenyenek neve";
 
 // The forms nest at most maxNestingDepth levels, as in the prefix notation;
 // each may stand in a pair of parentheses, and the reading recurses once per
@@ -163,16 +158,16 @@ class TextbookParser {
   std::unique_ptr<SyntaxNode> parseGroupingList() {
     std::string list;
     while (true) {
-      std::string item(expectWord(expectedGroupingItem));
+      std::string item(expectWord(textOf(Text::expectedGroupingItem)));
       if (isAssignment(lexer.peek())) {
         lexer.next();
         const std::string name = std::move(item);
-        item = expectWord(expectedGroupingItem);
+        item = expectWord(textOf(Text::expectedGroupingItem));
         readCall(item);
         item += "->" + name;
       } else if (isSign(lexer.peek(), "(")) {
         readCall(item);
-        if (readsArrowAfter()) item += "->" + std::string(expectWord(expectedResultName));
+        if (readsArrowAfter()) item += "->" + std::string(expectWord(textOf(Text::expectedResultName)));
       } else {
         readQualified(item);
       }
@@ -210,10 +205,10 @@ class TextbookParser {
       lexer.next();
       call += '*';
     } else {
-      call += expectWord(expectedAggregateArgument);
+      call += expectWord(textOf(Text::expectedAggregateArgument));
       if (lexer.peek().kind == Token::Kind::word) {
         call += ' ';
-        call += expectWord(expectedAggregateArgument);
+        call += expectWord(textOf(Text::expectedAggregateArgument));
       }
       readQualified(call);
     }
@@ -232,7 +227,7 @@ class TextbookParser {
     }
     if (!isSign(token, "-")) return false;
     lexer.next();
-    if (!isSign(lexer.peek(), ">") || lexer.peek().blankBefore) failExpected(lexer.peek(), expectedResultName, false);
+    if (!isSign(lexer.peek(), ">") || lexer.peek().blankBefore) failExpected(lexer.peek(), textOf(Text::expectedResultName), false);
     lexer.next();
     return true;
   }
