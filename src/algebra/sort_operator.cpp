@@ -64,7 +64,9 @@ class KeyOrder {
 
 // The record numbers in sorted order: in two pieces at once when there are
 // many, merged so that of equal records the first piece's come first.
-std::vector<std::uint32_t> sortedOrder(std::size_t count, const KeyOrder& order) {
+std::vector<std::uint32_t> sortedOrder(std::size_t count, const KeyOrder& keys) {
+  // The sorts copy their comparison freely: a reference to the keys, not the keys.
+  const auto order = [&keys](std::uint32_t left, std::uint32_t right) { return keys(left, right); };
   std::vector<std::uint32_t> numbers(count);
   std::iota(numbers.begin(), numbers.end(), 0U);
   if (count < tuning::parallelFrom || Scheduler::pieceCount() < 2) {

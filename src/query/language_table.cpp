@@ -71,7 +71,7 @@ constexpr std::array operators = {
                   setParameterOf<OuterJoinOperator, &OuterJoinOperator::setCondition>},
     OperatorEntry{"divide", "÷", "divide", "\\div", Form::binary, true, 3, makeOperator<DivideOperator>, nullptr,
                   nullptr},
-    OperatorEntry{"distinct", "δ", "delta", "\\delta", Form::unary, true, 0, makeOperator<DistinctOperator>, nullptr,
+    OperatorEntry{"distinct", "δ", "distinct", "\\delta", Form::unary, true, 0, makeOperator<DistinctOperator>, nullptr,
                   nullptr},
     OperatorEntry{"sort", "τ", "tau", "\\tau", Form::withSortList, true, 0, makeOperator<SortOperator>, nullptr,
                   setParameterOf<SortOperator, &SortOperator::setSortList>},

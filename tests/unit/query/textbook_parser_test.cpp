@@ -80,7 +80,8 @@ TEST(TextbookNotation, EveryOperatorSpellingMeansItsPrefixForm) {
           EXPECT_EQ(translateTextbook("R " + spelling + " S"), keyword + "(R,S)") << spelling;
           break;
         case OperatorForm::unary:
-          textbook = spelling + "(R)";
+          // "distinct(R)" is the prefix form itself; a blank keeps it textbook.
+          textbook = spelling + " R";
           prefix = keyword + "(R)";
           break;
         case OperatorForm::withSortList:
