@@ -47,10 +47,14 @@ for case_dir in "$@"; do
   args=(input.txt output.txt)
   [ -f "$case_dir/args" ] && mapfile -t args < "$case_dir/args"
   # A case that chooses its language itself runs in both like the others.
-  for index in "${!args[@]}"; do
-    if [ "${args[index]}" = --lang ]; then unset 'args[index]' "args[index+1]"; fi
+  kept=()
+  skip=0
+  for argument in "${args[@]}"; do
+    if ((skip)); then skip=0; continue; fi
+    if [ "$argument" = --lang ]; then skip=1; continue; fi
+    kept+=("$argument")
   done
-  args=("${args[@]}")
+  args=("${kept[@]}")
   run_in "$work/hu" "$binary" "$case_dir" "${args[@]}" || { echo "--- $name: setup failed"; failed=1; continue; }
   run_in "$work/en" "$binary" "$case_dir" --lang en "${args[@]}" || { echo "--- $name: setup failed"; failed=1; continue; }
   cases=$((cases + 1))
