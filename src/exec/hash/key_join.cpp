@@ -15,8 +15,10 @@ KeyJoin::KeyJoin(Relation& secondRelation, const KeyFields& secondKey, Attribute
 }
 
 std::uint32_t KeyJoin::firstPartner(std::string_view firstKey) const {
-  if (groups) return groups->firstMember(firstKey);
-  return second.isEmpty() ? RecordGroups::endOfGroup : 0;
+  if (!groups) return second.isEmpty() ? RecordGroups::endOfGroup : 0;
+  // A null equals nothing, not even a null.
+  if (holdsNull(firstKey)) return RecordGroups::endOfGroup;
+  return groups->firstMember(firstKey);
 }
 
 std::uint32_t KeyJoin::nextPartner(std::uint32_t partner) const {
@@ -26,7 +28,6 @@ std::uint32_t KeyJoin::nextPartner(std::uint32_t partner) const {
 
 std::vector<std::uint32_t> KeyJoin::partnersOf(const Relation& first, const KeyFields& firstKey) const {
   const std::size_t firstCount = first.getRecordCount();
-  const auto secondCount = static_cast<std::uint32_t>(second.getRecordCount());
   return joinPieces(mapPieces(first, [&](const Relation& piece, std::size_t index) {
     std::vector<std::uint32_t> members;
     // Most records have a partner or two. The first piece's list has room
@@ -34,19 +35,9 @@ std::vector<std::uint32_t> KeyJoin::partnersOf(const Relation& first, const KeyF
     members.reserve(2 * (index == 0 ? firstCount : piece.getRecordCount()));
     std::string scratch;
     for (RecordScanner scanner(piece); scanner.next();) {
-      if (!groups) {
-        for (std::uint32_t member = 0; member < secondCount; ++member) members.push_back(member);
-      } else {
-        const std::string_view key = firstKey.keyOf(scanner.getCurrent().getValues(), scratch);
-        // A null equals nothing, not even a null.
-        if (holdsNull(key)) {
-          members.push_back(PairedRecords::groupEnd);
-          continue;
-        }
-        for (auto member = groups->firstMember(key); member != RecordGroups::endOfGroup;
-             member = groups->nextMember(member)) {
-          members.push_back(member);
-        }
+      const std::string_view key = groups ? firstKey.keyOf(scanner.getCurrent().getValues(), scratch) : "";
+      for (auto member = firstPartner(key); member != RecordGroups::endOfGroup; member = nextPartner(member)) {
+        members.push_back(member);
       }
       members.push_back(PairedRecords::groupEnd);
     }
