@@ -77,10 +77,12 @@ void expectSortedLikeReference(std::vector<std::string_view> records, const Attr
   });
   stableSortRecords(records, types, fieldCount);
   ASSERT_EQ(records.size(), expected.size());
-  for (std::size_t index = 0; index < records.size(); ++index) {
-    // The same view, not only the same text: equal records keep their order.
-    EXPECT_EQ(records[index].data(), expected[index].data()) << "at " << index << ": " << records[index];
-  }
+  // The same views, not only the same texts: equal records keep their order.
+  const auto differs =
+      std::mismatch(records.begin(), records.end(), expected.begin(),
+                    [](std::string_view left, std::string_view right) { return left.data() == right.data(); });
+  EXPECT_TRUE(differs.first == records.end())
+      << "at " << (differs.first - records.begin()) << ": " << *differs.first << " for " << *differs.second;
 }
 
 TEST(RecordSort, IsStableForIntAndTextFirstFields) {
@@ -121,6 +123,29 @@ TEST(RecordSort, RandomRecordsAgreeWithTheReference) {
   expectSortedLikeReference(records, typesOf({"int", "int"}));
   expectSortedLikeReference(records, typesOf({"text", "int"}));
   expectSortedLikeReference(records, typesOf({"int", "text"}));
+}
+
+// The leading key of a decimal first field, nulls among them, and runs of
+// texts equal in their first eight and sixteen bytes, in a small sort (whose
+// memory a thread keeps) and in a large one.
+TEST(RecordSort, DecimalsNullsAndLongSharedPrefixesAgreeWithTheReference) {
+  AttributeList decimals = typesOf({"decimal", "int"});
+  decimals.readDecimalTypes();
+  std::mt19937 random(20261210);
+  const std::vector<std::string> numbers = {
+      "\n", "0", "-0.0", "3.5", "3.50", "+3.5", "-12.25", "10.", ".75", "999999999999999999.5", "-999999999999999999"};
+  const std::vector<std::string> prefixes = {"abcdefgh", "abcdefghijklmnop", "abcdefghijklmnopq", "\n", ""};
+  for (const std::size_t count : {std::size_t{500}, std::size_t{70000}}) {
+    std::vector<std::string> decimalTexts;
+    std::vector<std::string> prefixTexts;
+    for (std::size_t index = 0; index < count; ++index) {
+      decimalTexts.push_back(numbers[random() % numbers.size()] + "," + std::to_string(index % 7));
+      prefixTexts.push_back(prefixes[random() % prefixes.size()] + std::to_string(random() % 5) + "," +
+                            std::to_string(index % 7));
+    }
+    expectSortedLikeReference({decimalTexts.begin(), decimalTexts.end()}, decimals);
+    expectSortedLikeReference({prefixTexts.begin(), prefixTexts.end()}, typesOf({"text", "int"}));
+  }
 }
 
 // sortedPositions against a stable sort of the positions: empty exactly when
