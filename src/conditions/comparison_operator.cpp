@@ -59,7 +59,8 @@ void ComparisonOperator::evaluate(const LogicalOperator* /*left*/, const Logical
   if (position1 == 0 && position2 == 0) return;
   const std::string_view leftValue = position1 > 0 ? record.getValue(position1) : std::string_view(operand1);
   const std::string_view rightValue = position2 > 0 ? record.getValue(position2) : std::string_view(operand2);
-  unknown = isNull(leftValue) || isNull(rightValue);
+  // Only a field can be null: a literal is compared as written.
+  unknown = (position1 > 0 && isNull(leftValue)) || (position2 > 0 && isNull(rightValue));
   result = !unknown && holds(compareValue(leftValue, rightValue, kind));
 }
 

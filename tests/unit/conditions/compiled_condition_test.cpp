@@ -120,6 +120,16 @@ TEST(CompiledCondition, UnknownIsNeitherTrueNorFalse) {
   }
 }
 
+// Only a field holds a null: a literal that reads like one is compared as
+// written, by both evaluations.
+TEST(CompiledCondition, ALiteralIsNeverNull) {
+  auto relation = makeRelation("R(a int, b string)", {});
+  relation->appendNewRecord("1,x");
+  relation->appendNewRecord("\n,\n");
+  EXPECT_EQ(conditionValues("GT(a,\n)", *relation), "TF");
+  EXPECT_EQ(conditionValues("NEQ(b,\n)", *relation), "TF");
+}
+
 TEST(CompiledCondition, ReadsFieldsAnywhereInTheRecord) {
   const auto relation = makeRelation("R(a string, b int, c string, d int)", {"x,1,y,2", "y,2,x,1", ",,,"});
   EXPECT_EQ(conditionValues("AND(EQ(c,y),GT(d,b))", *relation), "TFF");
