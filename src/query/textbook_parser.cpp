@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "algebra/grouping_list.h"
 #include "model/fatal_error.h"
 #include "model/message_catalogue.h"
 #include "query/language_table.h"
@@ -172,10 +173,14 @@ class TextbookParser {
         readQualified(item);
       }
       list += item;
-      if (!isSign(lexer.peek(), ",")) return SyntaxNode::leaf(list);
+      if (!isSign(lexer.peek(), ",")) break;
       lexer.next();
       list += ',';
     }
+    // The prefix list's own reading refuses what the tokens let through,
+    // such as an unknown function or a second word other than DISTINCT.
+    readGroupingList(list);
+    return SyntaxNode::leaf(list);
   }
 
   // a DESC, b ASC, c: names, each maybe followed by its direction.
@@ -205,7 +210,14 @@ class TextbookParser {
       lexer.next();
       call += '*';
     } else {
-      call += expectWord(textOf(Text::expectedAggregateArgument));
+      // distinct names an operator too, but here it is COUNT's word.
+      const Token first = lexer.peek();
+      if (first.kind == Token::Kind::word && operatorOf(first) && isDistinctWord(first.text)) {
+        lexer.next();
+        call += first.text;
+      } else {
+        call += expectWord(textOf(Text::expectedAggregateArgument));
+      }
       if (lexer.peek().kind == Token::Kind::word) {
         call += ' ';
         call += expectWord(textOf(Text::expectedAggregateArgument));
@@ -376,6 +388,13 @@ class TextbookParser {
     return (token.kind == Token::Kind::sign &&
             (isSpelledAs(assignmentSymbols, token.text) || isSpelledAs(assignmentWords, token.text))) ||
            (token.kind == Token::Kind::command && isSpelledAs(assignmentLatex, token.text));
+  }
+
+  static bool isDistinctWord(std::string_view word) {
+    constexpr std::string_view distinct = "distinct";
+    return word.size() == distinct.size() && std::equal(word.begin(), word.end(), distinct.begin(), [](char a, char b) {
+             return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
+           });
   }
 
   static bool isSign(const Token& token, std::string_view sign) {

@@ -172,6 +172,17 @@ TEST(TextbookNotation, RefusesWhatThePrefixFormWouldReadAsKeywords) {
   EXPECT_NE(fatalMessageOf([] { translateTextbook("σ_{a = 'EQ'}(R)"); }), "");
 }
 
+// A grouping list the tokens let through but the prefix list refuses is
+// refused here already, with the prefix list's message.
+TEST(TextbookNotation, RefusesTheGroupingListsThePrefixFormRefuses) {
+  for (const std::string_view query :
+       {"γ_{d, COUNT(DISTINTC c)}(R)", "γ_{d, MEDIAN(c)}(R)", "γ_{d, SUM(*)}(R)", "γ_{d, AVG(DISTINCT c)}(R)"}) {
+    const std::string message = fatalMessageOf([&] { translateTextbook(query); });
+    EXPECT_EQ(message.substr(0, 19), "Hibas csoportositas") << query << ": " << message;
+  }
+  EXPECT_EQ(translateTextbook("γ_{d, count(distinct c)→n}(R)"), "group(R,d,count(distinct c)->n)");
+}
+
 TEST(TextbookNotation, NestingIsLimitedWithoutDeepRecursion) {
   std::string deep;
   for (int level = 0; level < 1000; ++level) deep += "σ_{a=1}(";
