@@ -281,7 +281,7 @@ constexpr std::array entries{
     CatalogueEntry{Text::verdictOtherAttributes, "mas attributumok: vart {1}, kapott {2}",
                    "other attributes: expected {1}, got {2}"},
     CatalogueEntry{Text::verdictOtherRecords, "hianyzik {1} rekord, folosleges {2} rekord",
-                   "{1} records missing, {2} records too many"},
+                   "{1|record|records} missing, {2|record|records} too many"},
     CatalogueEntry{Text::verdictAnswerFailed, "a valasz hibaval ert veget: {1}", "the answer ended with an error: {1}"},
     CatalogueEntry{Text::verdictNoResult, "a valasznak nincs eredmenye ({1})", "the answer has no result ({1})"},
     CatalogueEntry{Text::verdictModelFailed, "a modell valasz hibaval ert veget: {1}",
@@ -310,8 +310,8 @@ constexpr std::array entries{
                    "not evaluated: the run ended before"},
     CatalogueEntry{Text::stepNoResult, "nincs eredmeny", "no result"},
     CatalogueEntry{Text::stepFailed, "hiba: {1}", "error: {1}"},
-    CatalogueEntry{Text::stepRecords, "{1}: {2} rekord", "{1}: {2} records"},
-    CatalogueEntry{Text::stepMoreRecords, "... (meg {1} rekord)", "... ({1} more records)"},
+    CatalogueEntry{Text::stepRecords, "{1}: {2} rekord", "{1}: {2|record|records}"},
+    CatalogueEntry{Text::stepMoreRecords, "... (meg {1} rekord)", "... ({1|more record|more records})"},
     CatalogueEntry{Text::groupingEmptyListMessage, "Hibas csoportositas, ures a lista: ",
                    "Bad grouping, the list is empty: "},
     CatalogueEntry{Text::groupingEmptyItemMessage, "Hibas csoportositas, ures elem a listaban: ",
@@ -393,11 +393,23 @@ std::string textOf(Text id, std::initializer_list<std::string_view> parameters) 
   result.reserve(pattern.size());
   for (std::size_t index = 0; index < pattern.size(); ++index) {
     const char digit = index + 2 < pattern.size() ? pattern[index + 1] : '\0';
-    if (pattern[index] == '{' && digit >= '1' && digit <= '9' && pattern[index + 2] == '}') {
+    const char after = index + 2 < pattern.size() ? pattern[index + 2] : '\0';
+    if (pattern[index] == '{' && digit >= '1' && digit <= '9' && (after == '}' || after == '|')) {
       const auto number = static_cast<std::size_t>(digit - '1');
       assert(number < parameters.size() && "every parameter of a text is given");
-      if (number < parameters.size()) result += *(parameters.begin() + number);
-      index += 2;
+      const std::string_view value = number < parameters.size() ? *(parameters.begin() + number) : "";
+      result += value;
+      if (after == '}') {
+        index += 2;
+        continue;
+      }
+      // {1|record|records}: the count, then the word that agrees with it.
+      const std::size_t end = pattern.find('}', index);
+      const std::string_view forms = pattern.substr(index + 3, end - index - 3);
+      const std::size_t bar = forms.find('|');
+      result += ' ';
+      result += value == "1" ? forms.substr(0, bar) : forms.substr(bar + 1);
+      index = end;
     } else {
       result += pattern[index];
     }

@@ -16,7 +16,8 @@ enum class Language { hungarian, english };
 // name here (a name ending in "Message" is a diagnostic the manual pages
 // list), then one line in message_catalogue.cpp with its Hungarian text
 // (plain ASCII) and its English text, in the same order. Parameters are
-// written {1}, {2}, ... and filled in by textOf. A diagnostic's Hungarian
+// written {1}, {2}, ... and filled in by textOf; {1|record|records} is a
+// count followed by the word that agrees with it. A diagnostic's Hungarian
 // text stays one string literal, which the manual pages' check reads.
 enum class Text {
   qerixUsageMessage,

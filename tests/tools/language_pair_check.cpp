@@ -37,8 +37,18 @@ struct PatternMatch {
 };
 
 bool isParameter(std::string_view pattern, std::size_t at) {
-  return at + 2 < pattern.size() && pattern[at] == '{' && pattern[at + 2] == '}' && pattern[at + 1] >= '1' &&
-         pattern[at + 1] <= '9';
+  return at + 2 < pattern.size() && pattern[at] == '{' && (pattern[at + 2] == '}' || pattern[at + 2] == '|') &&
+         pattern[at + 1] >= '1' && pattern[at + 1] <= '9';
+}
+
+// What a parameter adds after its value: nothing for {1}, a blank and the
+// agreeing word for {1|record|records}; and where the pattern goes on.
+std::pair<std::string, std::size_t> wordAfter(std::string_view pattern, std::size_t at, std::string_view value) {
+  if (pattern[at + 2] == '}') return {"", at + 3};
+  const std::size_t end = pattern.find('}', at);
+  const std::string_view forms = pattern.substr(at + 3, end - at - 3);
+  const std::size_t bar = forms.find('|');
+  return {" " + std::string(value == "1" ? forms.substr(0, bar) : forms.substr(bar + 1)), end + 1};
 }
 
 void matchFrom(std::string_view pattern, std::size_t patternAt, std::string_view text, std::size_t textAt,
@@ -52,7 +62,8 @@ void matchFrom(std::string_view pattern, std::size_t patternAt, std::string_view
     if (captured.size() <= number) captured.resize(number + 1);
     for (std::size_t end = textAt; end <= text.size(); ++end) {
       captured[number] = std::string(text.substr(textAt, end - textAt));
-      matchFrom(pattern, patternAt + 3, text, end, captured, found);
+      const auto [word, next] = wordAfter(pattern, patternAt, captured[number]);
+      if (text.substr(end, word.size()) == word) matchFrom(pattern, next, text, end + word.size(), captured, found);
     }
     return;
   }

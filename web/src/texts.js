@@ -62,7 +62,7 @@ const texts = {
     check: 'Check',
     exitStatus: 'Exit status {1}',
     noResultRelation: 'No result relation',
-    records: '{1} records',
+    records: '{1|record|records}',
     firstShown: ' (the first {1} shown)',
     writeModelFirst: 'Write the model answer (a query) first.',
     nodeNoResult: 'no result',
@@ -84,8 +84,13 @@ export function pageLanguage() {
 
 // A text with {1}, {2} ... replaced, in the current language; also a
 // program's text from the engine, which uses the same parameters.
+// {1|record|records} is a count followed by the word that agrees with it.
 export function fill(text, ...values) {
-  return text.replace(/\{([1-9])\}/g, (whole, number) => String(values[number - 1] ?? whole));
+  return text.replace(/\{([1-9])(?:\|([^|}]*)\|([^}]*))?\}/g, (whole, number, one, many) => {
+    const value = values[number - 1];
+    if (value === undefined) return whole;
+    return one === undefined ? String(value) : `${value} ${String(value) === '1' ? one : many}`;
+  });
 }
 
 export function pageText(key, ...values) {

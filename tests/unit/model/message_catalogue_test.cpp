@@ -11,7 +11,10 @@ namespace {
 std::set<std::string> parametersOf(std::string_view text) {
   std::set<std::string> found;
   for (std::size_t index = 0; index + 2 < text.size(); ++index) {
-    if (text[index] == '{' && text[index + 2] == '}') found.insert(std::string(text.substr(index, 3)));
+    // {1} and {1|record|records} both use the first parameter.
+    if (text[index] == '{' && (text[index + 2] == '}' || text[index + 2] == '|')) {
+      found.insert("{" + std::string(1, text[index + 1]) + "}");
+    }
   }
   return found;
 }
@@ -43,6 +46,17 @@ TEST(MessageCatalogue, FillsParametersInTheCurrentLanguage) {
   EXPECT_EQ(textOf(Text::emptyResultMessage), "The result is still empty...");
   setLanguage(Language::hungarian);
   EXPECT_EQ(textOf(Text::emptyResultMessage), "Meg ures az eredmeny...");
+}
+
+// English counts agree with their word; Hungarian ones need not.
+TEST(MessageCatalogue, CountsTakeTheWordThatAgrees) {
+  setLanguage(Language::english);
+  EXPECT_EQ(textOf(Text::stepRecords, {"(a int)", "1"}), "(a int): 1 record");
+  EXPECT_EQ(textOf(Text::stepRecords, {"(a int)", "0"}), "(a int): 0 records");
+  EXPECT_EQ(textOf(Text::verdictOtherRecords, {"1", "12"}), "1 record missing, 12 records too many");
+  EXPECT_EQ(textOf(Text::stepMoreRecords, {"1"}), "... (1 more record)");
+  setLanguage(Language::hungarian);
+  EXPECT_EQ(textOf(Text::stepRecords, {"(a int)", "1"}), "(a int): 1 rekord");
 }
 
 TEST(MessageCatalogue, KnowsOnlyItsLanguageNames) {
