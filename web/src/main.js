@@ -12,7 +12,7 @@ function showOutputFile() {
   byId('output-file').textContent = new TextDecoder().decode(outputFileBytes());
 }
 import { browserLanguage, fill, pageLanguage, pageText, showLanguage } from './texts.js';
-import { drawTree } from './tree_picture.js';
+import { conditionLines, drawTree } from './tree_picture.js';
 
 const shownRows = 200;  // of a result table, and of a node's own result
 const byId = (id) => document.getElementById(id);
@@ -93,6 +93,9 @@ function showNode(node) {
   const step = node.step;
   const title = byId('node-title');
   title.textContent = node.text.split('\n')[0].trim() || node.keyword;
+  const condition = byId('node-condition');
+  condition.textContent = conditionLines(node.text).join('\n');
+  condition.hidden = condition.textContent === '';
   const message = byId('node-message');
   message.textContent = '';
   message.className = step?.outcome === 'error' ? 'message' : 'summary';

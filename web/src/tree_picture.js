@@ -8,13 +8,32 @@ const lineHeight = 15;
 const gap = { x: 18, y: 34 };
 const svgNamespace = 'http://www.w3.org/2000/svg';
 
-// The lines a node shows: its printed text without the condition tree's
-// frame, and what it gave.
+// A node's condition as it printed it between two "*" lines, without that
+// frame and its DUMMY root, each line keeping the indentation that shows
+// how the condition nests.
+export function conditionLines(text) {
+  const lines = text.split('\n');
+  const start = lines.findIndex((line) => line.trim() === '*');
+  const end = lines.findIndex((line, index) => index > start && line.trim() === '*');
+  if (start < 0 || end < 0) return [];
+  const nested = lines.slice(start + 1, end).filter((line) => line.trim() !== '' && line.trim() !== 'DUMMY');
+  const margin = Math.min(...nested.map((line) => line.length - line.trimStart().length));
+  return nested.map((line) => line.slice(margin));
+}
+
+const shownLines = 8;
+
+// The lines a node shows: its first line, its condition nested (two
+// non-breaking spaces a level, as SVG drops plain leading blanks), and what
+// it gave.
 function labelOf(node) {
-  const lines = node.text.split('\n').map((line) => line.trim())
-    .filter((line) => line !== '' && line !== '*' && line !== 'DUMMY');
-  const shown = lines.slice(0, 4);
-  if (lines.length > 4) shown.push('...');
+  const lines = [node.text.split('\n')[0].trim(),
+    ...conditionLines(node.text).map((line) => {
+      const depth = (line.length - line.trimStart().length) / 3;
+      return '\u00a0\u00a0'.repeat(depth) + line.trimStart();
+    })].filter((line) => line !== '');
+  const shown = lines.slice(0, shownLines);
+  if (lines.length > shownLines) shown.push('...');
   const step = node.step;
   if (step) {
     if (step.outcome === 'result') shown.push(pageText('records', step.count));

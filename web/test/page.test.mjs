@@ -105,6 +105,18 @@ try {
     assert.match(await page.textContent('#warnings'), /"dpet" nem attributum.*erre gondolt: "dept"\?/);
   });
 
+  await step('a condition shows how it nests, in the tree and for its node', async () => {
+    await setInput('select(Emp,AND(OR(EQ(dept,IT),EQ(dept,HR)),NOT(EQ(name,Anna))))\n\nEmp(name string, dept string)\nAnna,IT\nBela,HR\n');
+    await page.click('#run');
+    const select = page.locator('#tree .tree-node').filter({ hasText: 'Select' });
+    assert.match(await select.textContent(), /AND\u00a0\u00a0OR\u00a0\u00a0\u00a0\u00a0EQ: dept, IT/);
+    await select.click();
+    assert.equal(await page.textContent('#node-condition'),
+      'AND\n   OR\n      EQ: dept, IT\n      EQ: dept, HR\n   NOT\n      EQ: name, Anna');
+    await page.locator('#tree .tree-node').filter({ hasText: 'Table: Emp' }).click();
+    assert.ok(await page.locator('#node-condition').isHidden());
+  });
+
   await step('with the option on, a natural join runs', async () => {
     await setInput('join(Emp,Dept)\n\nEmp(name string, dept string)\nAnna,IT\nBela,HR\n\nDept(dept string, floor int)\nIT,5\n');
     await page.click('#run');
