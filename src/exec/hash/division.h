@@ -38,7 +38,8 @@ class Division {
   struct SortedRun;
 
   std::unique_ptr<Count> countPiece(const Relation& piece) const;
-  NumberBits countNumbersOfPiece(const Relation& piece) const;
+  // Null when a quotient that meets a divisor record is null.
+  std::optional<NumberBits> countNumbersOfPiece(const Relation& piece) const;
   // Null when the piece's quotients are not in ascending order.
   std::optional<std::vector<SortedRun>> countSortedPiece(const Relation& piece) const;
   // The last record of each full quotient, where the dividend is in quotient
@@ -46,7 +47,7 @@ class Division {
   std::optional<std::vector<std::string>> recordsInOrder(const Relation& dividend) const;
   // What recordsOfFullQuotients gives, where the quotient is one "int" field
   // and the divisor has at most 32 distinct records, counted by number;
-  // null otherwise.
+  // null otherwise, or when a null quotient meets a divisor record.
   std::optional<std::vector<std::string>> recordsByNumber(const Relation& dividend) const;
 
   const KeyFields divisorPart;
