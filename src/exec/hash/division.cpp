@@ -119,15 +119,20 @@ Division::Division(const Relation& divisor, KeyFields divisorKey, KeyFields quot
 
 Division::~Division() = default;
 
+std::optional<std::uint32_t> Division::divisorNumberOf(std::string_view record, std::string& scratch) const {
+  const std::string_view key = divisorPart.keyOf(record, scratch);
+  return divisorRecords.find(key, divisorRecords.hashOf(key));
+}
+
 std::unique_ptr<Division::Count> Division::countPiece(const Relation& piece) const {
   auto count = std::make_unique<Count>(quotientTypes, divisorRecords.size());
   std::string divisorScratch;
   std::string quotientScratch;
   for (RecordScanner scanner(piece); scanner.next();) {
     const std::string_view record = scanner.getCurrent().getValues();
-    const std::string_view divisorKey = divisorPart.keyOf(record, divisorScratch);
-    const auto divisorNumber = divisorRecords.find(divisorKey, divisorRecords.hashOf(divisorKey));
-    if (divisorNumber) count->note(quotientPart.keyOf(record, quotientScratch), *divisorNumber);
+    if (const auto divisorNumber = divisorNumberOf(record, divisorScratch)) {
+      count->note(quotientPart.keyOf(record, quotientScratch), *divisorNumber);
+    }
   }
   return count;
 }
@@ -159,8 +164,7 @@ std::optional<std::vector<Division::SortedRun>> Division::countSortedPiece(const
       }
     }
     run.lastRecord.assign(record);
-    const std::string_view divisorKey = divisorPart.keyOf(record, divisorScratch);
-    if (const auto divisorNumber = divisorRecords.find(divisorKey, divisorRecords.hashOf(divisorKey))) {
+    if (const auto divisorNumber = divisorNumberOf(record, divisorScratch)) {
       run.met |= std::uint64_t{1} << *divisorNumber;
     }
   }
@@ -222,8 +226,7 @@ std::optional<NumberBits> Division::countNumbersOfPiece(const Relation& piece) c
   std::string quotientScratch;
   for (RecordScanner scanner(piece); scanner.next();) {
     const std::string_view record = scanner.getCurrent().getValues();
-    const std::string_view divisorKey = divisorPart.keyOf(record, divisorScratch);
-    const auto divisorNumber = divisorRecords.find(divisorKey, divisorRecords.hashOf(divisorKey));
+    const auto divisorNumber = divisorNumberOf(record, divisorScratch);
     if (!divisorNumber) continue;
     const auto number = numberOfQuotient(quotientPart.keyOf(record, quotientScratch));
     if (!number) return std::nullopt;

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "exec/hash/key_fields.h"
@@ -37,6 +38,9 @@ class Division {
   class Count;
   struct SortedRun;
 
+  // The number of the divisor record a dividend record meets, if any; the
+  // key may be built in `scratch`.
+  std::optional<std::uint32_t> divisorNumberOf(std::string_view record, std::string& scratch) const;
   std::unique_ptr<Count> countPiece(const Relation& piece) const;
   // Null when a quotient that meets a divisor record is null.
   std::optional<NumberBits> countNumbersOfPiece(const Relation& piece) const;
