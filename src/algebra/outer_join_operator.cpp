@@ -21,6 +21,7 @@ namespace {
 // Where each value of an outer join's record comes from.
 struct JoinedLayout {
   std::vector<int> secondKept;          // the second's positions after the first's values
+  bool keepsAllOfSecond = false;        // whether they are all of them, in order
   std::vector<int> secondForFirst;      // per first position: the second's position that fills it, or 0 (a null)
 };
 
@@ -41,20 +42,25 @@ void appendJoined(Relation& result, const Relation& first, const Relation& secon
   std::string record;
   std::size_t next = 0;
   for (RecordScanner scanner(first); scanner.next();) {
-    const std::string_view firstValues = scanner.getCurrent().getValues();
+    const Record firstRecord = scanner.getCurrent();
     bool any = false;
     for (; next < members.size() && members[next] != PairedRecords::groupEnd; ++next) {
       any = true;
       paired[members[next]] = true;
-      splitValues(second.getRecordTexts()[members[next]], second.getAttributeCount(), values);
-      record = firstValues;
-      for (const int position : layout.secondKept) record.append(",").append(values[indexOf(position)]);
+      const Record partner = second.getRecord(members[next]);
+      if (layout.keepsAllOfSecond) {
+        PairedRecords::joinValues(firstRecord, partner, record);
+      } else {
+        PairedRecords::joinValues(firstRecord, partner, layout.secondKept, record);
+      }
       result.appendNewRecord(record);
     }
     ++next;  // past the group's end
     if (!any && keepsFirst) {
-      record = firstValues;
-      for (std::size_t count = 0; count < layout.secondKept.size(); ++count) record.append(",").append(nullValue);
+      record = firstRecord.getValues();
+      // A first relation without attributes has no value to follow with a comma.
+      bool firstValue = first.getAttributeCount() == 0;
+      for (std::size_t count = 0; count < layout.secondKept.size(); ++count) appendValue(record, nullValue, firstValue);
       result.appendNewRecord(record);
     }
   }
@@ -122,6 +128,7 @@ void OuterJoinOperator::evaluate(AlgebraOperator* left, AlgebraOperator* right) 
   if (condition) {
     attributes.addAttributes(second->getAttributes());
     layout.secondKept = allPositions(second->getAttributeCount());
+    layout.keepsAllOfSecond = true;
     layout.secondForFirst.assign(static_cast<std::size_t>(first->getAttributeCount()), 0);
     members = findPairMembers(*first, *second, *condition);
   } else {
@@ -132,6 +139,7 @@ void OuterJoinOperator::evaluate(AlgebraOperator* left, AlgebraOperator* right) 
       layout.secondForFirst[indexOf(shared.firstPositions[index])] = shared.secondPositions[index];
     }
     layout.secondKept = shared.isEmpty() ? allPositions(second->getAttributeCount()) : shared.secondOthers;
+    layout.keepsAllOfSecond = shared.isEmpty();
     for (const int position : shared.secondOthers) attributes.addAttributeFrom(second->getAttributes(), position);
     // The first pair is where a comparison of the shared attributes would meet their types.
     if (!first->isEmpty() && !second->isEmpty()) {
