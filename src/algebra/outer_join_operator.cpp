@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "algebra/natural_join_operator.h"
 #include "algebra/shared_attributes.h"
 #include "conditions/condition_parser.h"
 #include "conditions/logical_operators.h"
@@ -123,24 +124,24 @@ void OuterJoinOperator::evaluate(AlgebraOperator* left, AlgebraOperator* right) 
   const std::unique_ptr<Relation> second = takeOperand(right);
   if (!first || !second) return;
   JoinedLayout layout;
+  layout.secondForFirst.assign(static_cast<std::size_t>(first->getAttributeCount()), 0);
   std::vector<std::uint32_t> members;
-  AttributeList attributes = first->getAttributes();
+  AttributeList attributes;
   if (condition) {
+    attributes = first->getAttributes();
     attributes.addAttributes(second->getAttributes());
     layout.secondKept = allPositions(second->getAttributeCount());
     layout.keepsAllOfSecond = true;
-    layout.secondForFirst.assign(static_cast<std::size_t>(first->getAttributeCount()), 0);
     members = findPairMembers(*first, *second, *condition);
   } else {
     const SharedAttributes shared = SharedAttributes::of(first->getAttributes(), second->getAttributes());
-    layout.secondForFirst.assign(static_cast<std::size_t>(first->getAttributeCount()), 0);
+    attributes = NaturalJoinOperator::joinedAttributes(first->getAttributes(), second->getAttributes(), shared);
     for (std::size_t index = 0; index < shared.firstPositions.size(); ++index) {
-      attributes.addOrigins(shared.firstPositions[index], second->getAttributes(), shared.secondPositions[index]);
       layout.secondForFirst[indexOf(shared.firstPositions[index])] = shared.secondPositions[index];
     }
-    layout.secondKept = shared.isEmpty() ? allPositions(second->getAttributeCount()) : shared.secondOthers;
+    // Every position of the second when none is shared.
+    layout.secondKept = shared.secondOthers;
     layout.keepsAllOfSecond = shared.isEmpty();
-    for (const int position : shared.secondOthers) attributes.addAttributeFrom(second->getAttributes(), position);
     // The first pair is where a comparison of the shared attributes would meet their types.
     if (!first->isEmpty() && !second->isEmpty()) {
       shared.requireSameTypes(first->getAttributes(), second->getAttributes());
