@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "algebra/natural_join_operator.h"
 #include "algebra/shared_attributes.h"
 #include "conditions/condition_parser.h"
 #include "conditions/logical_operators.h"
@@ -21,6 +22,7 @@ namespace {
 // Where each value of an outer join's record comes from.
 struct JoinedLayout {
   std::vector<int> secondKept;          // the second's positions after the first's values
+  bool keepsAllOfSecond = false;        // whether they are all of them, in order
   std::vector<int> secondForFirst;      // per first position: the second's position that fills it, or 0 (a null)
 };
 
@@ -41,20 +43,25 @@ void appendJoined(Relation& result, const Relation& first, const Relation& secon
   std::string record;
   std::size_t next = 0;
   for (RecordScanner scanner(first); scanner.next();) {
-    const std::string_view firstValues = scanner.getCurrent().getValues();
+    const Record firstRecord = scanner.getCurrent();
     bool any = false;
     for (; next < members.size() && members[next] != PairedRecords::groupEnd; ++next) {
       any = true;
       paired[members[next]] = true;
-      splitValues(second.getRecordTexts()[members[next]], second.getAttributeCount(), values);
-      record = firstValues;
-      for (const int position : layout.secondKept) record.append(",").append(values[indexOf(position)]);
+      const Record partner = second.getRecord(members[next]);
+      if (layout.keepsAllOfSecond) {
+        PairedRecords::joinValues(firstRecord, partner, record);
+      } else {
+        PairedRecords::joinValues(firstRecord, partner, layout.secondKept, record);
+      }
       result.appendNewRecord(record);
     }
     ++next;  // past the group's end
     if (!any && keepsFirst) {
-      record = firstValues;
-      for (std::size_t count = 0; count < layout.secondKept.size(); ++count) record.append(",").append(nullValue);
+      record = firstRecord.getValues();
+      // A first relation without attributes has no value to follow with a comma.
+      bool firstValue = first.getAttributeCount() == 0;
+      for (std::size_t count = 0; count < layout.secondKept.size(); ++count) appendValue(record, nullValue, firstValue);
       result.appendNewRecord(record);
     }
   }
@@ -117,22 +124,24 @@ void OuterJoinOperator::evaluate(AlgebraOperator* left, AlgebraOperator* right) 
   const std::unique_ptr<Relation> second = takeOperand(right);
   if (!first || !second) return;
   JoinedLayout layout;
+  layout.secondForFirst.assign(static_cast<std::size_t>(first->getAttributeCount()), 0);
   std::vector<std::uint32_t> members;
-  AttributeList attributes = first->getAttributes();
+  AttributeList attributes;
   if (condition) {
+    attributes = first->getAttributes();
     attributes.addAttributes(second->getAttributes());
     layout.secondKept = allPositions(second->getAttributeCount());
-    layout.secondForFirst.assign(static_cast<std::size_t>(first->getAttributeCount()), 0);
+    layout.keepsAllOfSecond = true;
     members = findPairMembers(*first, *second, *condition);
   } else {
     const SharedAttributes shared = SharedAttributes::of(first->getAttributes(), second->getAttributes());
-    layout.secondForFirst.assign(static_cast<std::size_t>(first->getAttributeCount()), 0);
+    attributes = NaturalJoinOperator::joinedAttributes(first->getAttributes(), second->getAttributes(), shared);
     for (std::size_t index = 0; index < shared.firstPositions.size(); ++index) {
-      attributes.addOrigins(shared.firstPositions[index], second->getAttributes(), shared.secondPositions[index]);
       layout.secondForFirst[indexOf(shared.firstPositions[index])] = shared.secondPositions[index];
     }
-    layout.secondKept = shared.isEmpty() ? allPositions(second->getAttributeCount()) : shared.secondOthers;
-    for (const int position : shared.secondOthers) attributes.addAttributeFrom(second->getAttributes(), position);
+    // Every position of the second when none is shared.
+    layout.secondKept = shared.secondOthers;
+    layout.keepsAllOfSecond = shared.isEmpty();
     // The first pair is where a comparison of the shared attributes would meet their types.
     if (!first->isEmpty() && !second->isEmpty()) {
       shared.requireSameTypes(first->getAttributes(), second->getAttributes());

@@ -4,11 +4,8 @@
 #include <ostream>
 
 #include "algebra/natural_join_operator.h"
-#include "algebra/project_operator.h"
-#include "conditions/compiled_condition.h"
 #include "exec/hash/key_join.h"
 #include "exec/pieces/record_pieces.h"
-#include "exec/sort/distinct_projections.h"
 #include "exec/sort/merged_runs.h"
 #include "exec/views/paired_records.h"
 
@@ -28,21 +25,9 @@ bool hasAPair(const Relation& first, const KeyJoin& join, const KeyFields& first
 
 }  // namespace
 
-JoinedSelectionProjectionOperator::JoinedSelectionProjectionOperator(std::unique_ptr<ConditionTree> selectCondition,
-                                                                     std::vector<std::string> names,
-                                                                     NameLookup nameLookup,
-                                                                     std::vector<std::string> places)
-    : condition(std::move(selectCondition)),
-      attributeNames(std::move(names)),
-      lookup(nameLookup),
-      namePlaces(std::move(places)) {}
-
-JoinedSelectionProjectionOperator::~JoinedSelectionProjectionOperator() = default;
-
 void JoinedSelectionProjectionOperator::print(std::ostream& out) const {
   out << "Join\n";
-  printWithCondition(out, "Select: ", condition.get());
-  printProject(out, attributeNames);
+  SelectionProjectionBase::print(out);
 }
 
 void JoinedSelectionProjectionOperator::evaluate(AlgebraOperator* left, AlgebraOperator* right) {
@@ -61,19 +46,13 @@ void JoinedSelectionProjectionOperator::evaluate(AlgebraOperator* left, AlgebraO
   const KeyFields firstKey = KeyFields::at(shared.firstPositions);
 
   // Then the select's and the project's, over the join's records.
-  ProjectOperator::Projection projection = ProjectOperator::projectionOf(attributes, attributeNames, lookup);
-  result = std::make_unique<Relation>(projection.attributes);
-  checkConditionNames(*condition, attributes);
-  if (!join || !hasAPair(*first, *join, firstKey)) {
-    checkProjectNames(attributes, attributeNames, lookup, namePlaces);
-    return;
-  }
-  bindCondition(*condition, attributes);
-  checkProjectNames(attributes, attributeNames, lookup, namePlaces);
-  // Copying the first record that passes reads field 0.
+  const bool hasRecords = join && hasAPair(*first, *join, firstKey);
+  ProjectOperator::Projection projection = prepare(attributes, hasRecords);
+  if (!hasRecords) return;
   const bool readsFieldZero = projection.lacksAName();
+  ConditionTree* const selectCondition = getCondition();
   auto selectAndProject = [&](const Relation& piece) {
-    CompiledCondition filter(*condition);
+    CompiledCondition filter(*selectCondition);
     auto projections = std::make_unique<DistinctProjections>(result->getAttributes(), projection.positions);
     std::string scratch;
     std::string joinedValues;
@@ -86,16 +65,14 @@ void JoinedSelectionProjectionOperator::evaluate(AlgebraOperator* left, AlgebraO
         } else {
           PairedRecords::joinValues(record, second->getRecord(partner), shared.secondOthers, joinedValues);
         }
-        if (!filter.holdsFor(Record(joined, joinedValues))) continue;
-        if (readsFieldZero) failGetValue();
-        projections->add(joinedValues);
+        addWhenPasses(filter, Record(joined, joinedValues), readsFieldZero, *projections);
       }
     }
     projections->finish();
     return projections;
   };
   std::vector<std::unique_ptr<DistinctProjections>> pieces;
-  if (CompiledCondition(*condition).isSelfContained()) {
+  if (CompiledCondition(*selectCondition).isSelfContained()) {
     pieces = mapPieces(*first, selectAndProject);
   } else {
     pieces.push_back(selectAndProject(*first));

@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "algebra/algebra_operator.h"
-#include "conditions/condition_tree.h"
+#include "plan/selection_projection_base.h"
 
 namespace qerix {
 
@@ -18,24 +17,12 @@ namespace qerix {
 // equal ones, as it would be the last one met. Every message comes where the
 // three nodes would give it: the join's, then C's names, and C's types only
 // once a pair exists.
-class JoinedSelectionProjectionOperator : public AlgebraOperator {
+class JoinedSelectionProjectionOperator : public SelectionProjectionBase {
  public:
-  // `namePlaces`: the project's (ProjectOperator::getNamePlaces).
-  JoinedSelectionProjectionOperator(std::unique_ptr<ConditionTree> condition, std::vector<std::string> attributeNames,
-                                    NameLookup lookup, std::vector<std::string> namePlaces);
-  ~JoinedSelectionProjectionOperator() override;
-
-  ConditionTree* getCondition() override { return condition.get(); }
+  using SelectionProjectionBase::SelectionProjectionBase;
 
   void print(std::ostream& out) const override;
   void evaluate(AlgebraOperator* left, AlgebraOperator* right) override;
-  std::string_view getKeyword() const override { return "project"; }
-
- private:
-  std::unique_ptr<ConditionTree> condition;
-  std::vector<std::string> attributeNames;
-  NameLookup lookup;
-  std::vector<std::string> namePlaces;
 };
 
 }  // namespace qerix

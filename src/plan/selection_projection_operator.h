@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "algebra/algebra_operator.h"
-#include "conditions/condition_tree.h"
+#include "plan/selection_projection_base.h"
 
 namespace qerix {
 
@@ -15,28 +14,11 @@ namespace qerix {
 // is bound before anything is projected, and a name E lacks ends the run
 // only once a record passes; the names of a textbook list are checked once C
 // is bound (or, without records, its names checked).
-class SelectionProjectionOperator : public AlgebraOperator {
+class SelectionProjectionOperator : public SelectionProjectionBase {
  public:
-  // `namePlaces`: the project's (ProjectOperator::getNamePlaces).
-  SelectionProjectionOperator(std::unique_ptr<ConditionTree> condition, std::vector<std::string> attributeNames,
-                              NameLookup lookup, std::vector<std::string> namePlaces);
-  ~SelectionProjectionOperator() override;
+  using SelectionProjectionBase::SelectionProjectionBase;
 
-  ConditionTree* getCondition() override { return condition.get(); }
-  std::unique_ptr<ConditionTree> takeCondition() { return std::move(condition); }
-  const std::vector<std::string>& getAttributeNames() const { return attributeNames; }
-  NameLookup getNameLookup() const { return lookup; }
-  const std::vector<std::string>& getNamePlaces() const { return namePlaces; }
-
-  void print(std::ostream& out) const override;
   void evaluate(AlgebraOperator* left, AlgebraOperator* right) override;
-  std::string_view getKeyword() const override { return "project"; }
-
- private:
-  std::unique_ptr<ConditionTree> condition;
-  std::vector<std::string> attributeNames;
-  NameLookup lookup;
-  std::vector<std::string> namePlaces;
 };
 
 }  // namespace qerix

@@ -119,15 +119,20 @@ Division::Division(const Relation& divisor, KeyFields divisorKey, KeyFields quot
 
 Division::~Division() = default;
 
+std::optional<std::uint32_t> Division::divisorNumberOf(std::string_view record, std::string& scratch) const {
+  const std::string_view key = divisorPart.keyOf(record, scratch);
+  return divisorRecords.find(key, divisorRecords.hashOf(key));
+}
+
 std::unique_ptr<Division::Count> Division::countPiece(const Relation& piece) const {
   auto count = std::make_unique<Count>(quotientTypes, divisorRecords.size());
   std::string divisorScratch;
   std::string quotientScratch;
   for (RecordScanner scanner(piece); scanner.next();) {
     const std::string_view record = scanner.getCurrent().getValues();
-    const std::string_view divisorKey = divisorPart.keyOf(record, divisorScratch);
-    const auto divisorNumber = divisorRecords.find(divisorKey, divisorRecords.hashOf(divisorKey));
-    if (divisorNumber) count->note(quotientPart.keyOf(record, quotientScratch), *divisorNumber);
+    if (const auto divisorNumber = divisorNumberOf(record, divisorScratch)) {
+      count->note(quotientPart.keyOf(record, quotientScratch), *divisorNumber);
+    }
   }
   return count;
 }
@@ -159,8 +164,7 @@ std::optional<std::vector<Division::SortedRun>> Division::countSortedPiece(const
       }
     }
     run.lastRecord.assign(record);
-    const std::string_view divisorKey = divisorPart.keyOf(record, divisorScratch);
-    if (const auto divisorNumber = divisorRecords.find(divisorKey, divisorRecords.hashOf(divisorKey))) {
+    if (const auto divisorNumber = divisorNumberOf(record, divisorScratch)) {
       run.met |= std::uint64_t{1} << *divisorNumber;
     }
   }
@@ -195,7 +199,19 @@ std::optional<std::vector<std::string>> Division::recordsInOrder(const Relation&
   return records;
 }
 
-NumberBits Division::countNumbersOfPiece(const Relation& piece) const {
+namespace {
+
+// A quotient key that is one "int" value (or a record that begins with it) as
+// the number it compares by; null for a null, which no number may stand for.
+// A value that begins with a line feed is a null (model/null_value.h).
+std::optional<std::int32_t> numberOfQuotient(std::string_view key) {
+  if (key.starts_with('\n')) return std::nullopt;
+  return toInt32(key);
+}
+
+}  // namespace
+
+std::optional<NumberBits> Division::countNumbersOfPiece(const Relation& piece) const {
   // Most dividends give a few records to each quotient: room for some grows less often.
   NumberBits count(piece.getRecordCount() / 8);
   // A few at a time, so that the waits for their slots overlap.
@@ -210,11 +226,11 @@ NumberBits Division::countNumbersOfPiece(const Relation& piece) const {
   std::string quotientScratch;
   for (RecordScanner scanner(piece); scanner.next();) {
     const std::string_view record = scanner.getCurrent().getValues();
-    const std::string_view divisorKey = divisorPart.keyOf(record, divisorScratch);
-    const auto divisorNumber = divisorRecords.find(divisorKey, divisorRecords.hashOf(divisorKey));
+    const auto divisorNumber = divisorNumberOf(record, divisorScratch);
     if (!divisorNumber) continue;
-    // The number an "int" field compares by.
-    numbers[waiting] = toInt32(quotientPart.keyOf(record, quotientScratch));
+    const auto number = numberOfQuotient(quotientPart.keyOf(record, quotientScratch));
+    if (!number) return std::nullopt;
+    numbers[waiting] = *number;
     bits[waiting] = std::uint32_t{1} << *divisorNumber;
     count.prefetchFor(numbers[waiting]);
     if (++waiting == numbers.size()) addWaiting();
@@ -227,14 +243,17 @@ std::optional<std::vector<std::string>> Division::recordsByNumber(const Relation
   if (divisorRecords.size() > 32 || quotientTypes.getAttributeCount() != 1 || !quotientTypes.isNumeric(1)) {
     return std::nullopt;
   }
-  const std::vector<NumberBits> counts =
+  const std::vector<std::optional<NumberBits>> counts =
       mapPieces(dividend, [this](const Relation& piece) { return countNumbersOfPiece(piece); });
+  for (const auto& count : counts) {
+    if (!count) return std::nullopt;
+  }
   // A quotient is full when the pieces' bits together are: looked up rather
   // than joined into one table, which would take fresh memory.
   NumberBits full;
-  for (const NumberBits& count : counts) {
-    count.forEach([&](std::int32_t number, std::uint32_t bits) {
-      for (const NumberBits& other : counts) bits |= other.bitsOf(number);
+  for (const auto& count : counts) {
+    count->forEach([&](std::int32_t number, std::uint32_t bits) {
+      for (const auto& other : counts) bits |= other->bitsOf(number);
       if (bits == fullMet) full.add(number, 1);
     });
   }
@@ -244,7 +263,9 @@ std::optional<std::vector<std::string>> Division::recordsByNumber(const Relation
     std::string scratch;
     for (RecordScanner scanner(piece); scanner.next();) {
       const std::string_view record = scanner.getCurrent().getValues();
-      if (full.bitsOf(toInt32(quotientPart.keyOf(record, scratch))) != 0) records.emplace_back(record);
+      // A null quotient met no divisor record, or the count would have given up.
+      const auto number = numberOfQuotient(quotientPart.keyOf(record, scratch));
+      if (number && full.bitsOf(*number) != 0) records.emplace_back(record);
     }
     return records;
   }));

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "exec/hash/key_fields.h"
@@ -37,8 +38,12 @@ class Division {
   class Count;
   struct SortedRun;
 
+  // The number of the divisor record a dividend record meets, if any; the
+  // key may be built in `scratch`.
+  std::optional<std::uint32_t> divisorNumberOf(std::string_view record, std::string& scratch) const;
   std::unique_ptr<Count> countPiece(const Relation& piece) const;
-  NumberBits countNumbersOfPiece(const Relation& piece) const;
+  // Null when a quotient that meets a divisor record is null.
+  std::optional<NumberBits> countNumbersOfPiece(const Relation& piece) const;
   // Null when the piece's quotients are not in ascending order.
   std::optional<std::vector<SortedRun>> countSortedPiece(const Relation& piece) const;
   // The last record of each full quotient, where the dividend is in quotient
@@ -46,7 +51,7 @@ class Division {
   std::optional<std::vector<std::string>> recordsInOrder(const Relation& dividend) const;
   // What recordsOfFullQuotients gives, where the quotient is one "int" field
   // and the divisor has at most 32 distinct records, counted by number;
-  // null otherwise.
+  // null otherwise, or when a null quotient meets a divisor record.
   std::optional<std::vector<std::string>> recordsByNumber(const Relation& dividend) const;
 
   const KeyFields divisorPart;
