@@ -11,73 +11,12 @@
 #include "exec/hash/key_join.h"
 #include "exec/pieces/record_pieces.h"
 #include "exec/select/pair_search.h"
-#include "exec/views/paired_records.h"
-#include "model/null_value.h"
+#include "exec/views/outer_joined_records.h"
 #include "model/record_values.h"
 
 namespace qerix {
 
 namespace {
-
-// Where each value of an outer join's record comes from.
-struct JoinedLayout {
-  std::vector<int> secondKept;          // the second's positions after the first's values
-  bool keepsAllOfSecond = false;        // whether they are all of them, in order
-  std::vector<int> secondForFirst;      // per first position: the second's position that fills it, or 0 (a null)
-};
-
-void appendValue(std::string& record, std::string_view value, bool& firstValue) {
-  if (!firstValue) record += ',';
-  record += value;
-  firstValue = false;
-}
-
-// Builds the records from the pairs: `members` as PairedRecords takes them,
-// or empty for no pair at all.
-void appendJoined(Relation& result, const Relation& first, const Relation& second,
-                  const std::vector<std::uint32_t>& members, const JoinedLayout& layout, OuterSide side) {
-  const bool keepsFirst = side != OuterSide::right;
-  const bool keepsSecond = side != OuterSide::left;
-  std::vector<bool> paired(second.getRecordCount(), false);
-  std::vector<std::string_view> values;
-  std::string record;
-  std::size_t next = 0;
-  for (RecordScanner scanner(first); scanner.next();) {
-    const Record firstRecord = scanner.getCurrent();
-    bool any = false;
-    for (; next < members.size() && members[next] != PairedRecords::groupEnd; ++next) {
-      any = true;
-      paired[members[next]] = true;
-      const Record partner = second.getRecord(members[next]);
-      if (layout.keepsAllOfSecond) {
-        PairedRecords::joinValues(firstRecord, partner, record);
-      } else {
-        PairedRecords::joinValues(firstRecord, partner, layout.secondKept, record);
-      }
-      result.appendNewRecord(record);
-    }
-    ++next;  // past the group's end
-    if (!any && keepsFirst) {
-      record = firstRecord.getValues();
-      // A first relation without attributes has no value to follow with a comma.
-      bool firstValue = first.getAttributeCount() == 0;
-      for (std::size_t count = 0; count < layout.secondKept.size(); ++count) appendValue(record, nullValue, firstValue);
-      result.appendNewRecord(record);
-    }
-  }
-  if (!keepsSecond) return;
-  for (std::size_t index = 0; index < paired.size(); ++index) {
-    if (paired[index]) continue;
-    splitValues(second.getRecordTexts()[index], second.getAttributeCount(), values);
-    record.clear();
-    bool firstValue = true;
-    for (const int position : layout.secondForFirst) {
-      appendValue(record, position == 0 ? nullValue : values[indexOf(position)], firstValue);
-    }
-    for (const int position : layout.secondKept) appendValue(record, values[indexOf(position)], firstValue);
-    result.appendNewRecord(record);
-  }
-}
 
 std::vector<int> allPositions(int count) {
   std::vector<int> positions;
@@ -120,10 +59,12 @@ void OuterJoinOperator::print(std::ostream& out) const {
 }
 
 void OuterJoinOperator::evaluate(AlgebraOperator* left, AlgebraOperator* right) {
-  const std::unique_ptr<Relation> first = takeOperand(left);
-  const std::unique_ptr<Relation> second = takeOperand(right);
+  std::shared_ptr<Relation> first = takeOperand(left);
+  std::shared_ptr<Relation> second = takeOperand(right);
   if (!first || !second) return;
-  JoinedLayout layout;
+  OuterLayout layout;
+  layout.keepsFirst = side != OuterSide::right;
+  layout.keepsSecond = side != OuterSide::left;
   layout.secondForFirst.assign(static_cast<std::size_t>(first->getAttributeCount()), 0);
   std::vector<std::uint32_t> members;
   AttributeList attributes;
@@ -151,7 +92,8 @@ void OuterJoinOperator::evaluate(AlgebraOperator* left, AlgebraOperator* right) 
   }
   result = std::make_unique<Relation>(std::move(attributes));
   materialize(*second);
-  appendJoined(*result, *first, *second, members, layout, side);
+  result->setRecordSource(
+      std::make_shared<OuterJoinedRecords>(std::move(first), std::move(second), std::move(members), std::move(layout)));
 }
 
 }  // namespace qerix
