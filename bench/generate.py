@@ -10,7 +10,9 @@ in another order; Dept holds 50 departments, Sales among them. It also
 receives skills.txt (Has and Core) with has.csv and core.csv: Has gives each
 employee id one to four of 20 skills, Core three of them. OUTPUT_DIR/shuffled/
 receives the same skills.txt, has.csv and core.csv with Has's records in a
-random order instead of grouped by id.
+random order instead of grouped by id. OUTPUT_DIR/partial/ receives Emp with a
+Dept that lacks ten of the departments (relations.txt, dept.csv, and emp.csv
+as a link to the one above), for the outer join.
 """
 import os
 import random
@@ -63,6 +65,19 @@ def main():
     for name, relation in (("has", shuffled), ("core", core)):
         with open(os.path.join(shuffled_dir, f"{name}.csv"), "w") as out:
             out.write(rows(relation))
+    # Every employee of the last ten departments goes without a partner.
+    partial = dept[:-10]
+    partial_dir = os.path.join(out_dir, "partial")
+    os.makedirs(partial_dir, exist_ok=True)
+    with open(os.path.join(partial_dir, "relations.txt"), "w") as out:
+        out.write("Emp" + header + rows(emp) + "\n")
+        out.write("Dept(dept string, floor int)\n" + rows(partial))
+    with open(os.path.join(partial_dir, "dept.csv"), "w") as out:
+        out.write(rows(partial))
+    link = os.path.join(partial_dir, "emp.csv")
+    if os.path.lexists(link):
+        os.remove(link)
+    os.symlink(os.path.join("..", "emp.csv"), link)
 
 
 if __name__ == "__main__":

@@ -14,9 +14,10 @@
 #   BASELINE=REF  the git commit to compare with; BASELINE=none skips it
 #   QUERIES="1 3" only these queries
 #   SKIP_DEEP=1   leave out the deep queries (and SKIP_CHECK=1 the grading)
-# Q7 to Q15 use the textbook operators (qerix -x); a baseline without them
+# Q7 to Q16 use the textbook operators (qerix -x); a baseline without them
 # shows "-". Q12 divides a Has whose records are not grouped by id
-# (bench/data/N/shuffled/).
+# (bench/data/N/shuffled/); Q16 joins Emp with a Dept that lacks some
+# departments (bench/data/N/partial/).
 set -euo pipefail
 qerix=$(realpath "$1")
 shift
@@ -44,6 +45,7 @@ queries=(
   "project(select(join(Emp,Dept),GT(floor,3)),name,floor)"
   "γ_{dept, COUNT(*), AVG(salary)}(Emp)"
   "τ_{dept, salary DESC}(Emp)"
+  "Emp ⟕ Dept"
 )
 sql=(
   "SELECT * FROM Emp WHERE age > 30 AND dept = 'Sales';"
@@ -61,11 +63,12 @@ sql=(
   "SELECT DISTINCT floor, name FROM Emp NATURAL JOIN Dept WHERE floor > 3 ORDER BY name, floor;"
   "SELECT dept, COUNT(*), AVG(salary) FROM Emp GROUP BY dept;"
   "SELECT * FROM Emp ORDER BY dept, salary DESC;"
+  "SELECT * FROM Emp NATURAL LEFT JOIN Dept;"
 )
 # The relations each query runs on (the CSV files for SQL lie beside them), and its options.
 inputs=(relations relations relations relations relations relations relations relations relations relations skills
-  shuffled/skills relations relations relations)
-options=("" "" "" "" "" "" -x -x -x -x -x -x -x -x -x)
+  shuffled/skills relations relations relations partial/relations)
+options=("" "" "" "" "" "" -x -x -x -x -x -x -x -x -x -x)
 selected=(${QUERIES:-$(seq "${#queries[@]}")})
 
 # The baseline binary, built once per commit into build/bench-baseline/.
@@ -107,7 +110,8 @@ measure() {
 printf "%-8s %-3s %8s %8s %6s %8s %8s %6s %7s %8s %7s %8s %7s\n" records query "qerix s" "base s" "x base" \
   "peak MB" "base MB" "x base" "floor s" "sqlite s" "x sqlite" "duckdb s" "x duckdb"
 for size in "${sizes[@]}"; do
-  [ -f "$data/$size/relations.txt" ] && [ -f "$data/$size/shuffled/skills.txt" ] ||
+  [ -f "$data/$size/relations.txt" ] && [ -f "$data/$size/shuffled/skills.txt" ] &&
+    [ -f "$data/$size/partial/relations.txt" ] ||
     python3 "$here/generate.py" "$size" "$data/$size"
   for number in "${selected[@]}"; do
     index=$((number - 1))
