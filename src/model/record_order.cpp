@@ -10,10 +10,6 @@
 
 namespace qerix {
 
-namespace {
-
-// Bytes from `offset` on of a text, as a number that orders like them; the
-// bytes past the text count as zeros.
 std::uint64_t bytesKey(std::string_view text, std::size_t offset) {
   std::array<unsigned char, 8> bytes{};
   if (offset < text.size())
@@ -22,6 +18,8 @@ std::uint64_t bytesKey(std::string_view text, std::size_t offset) {
   for (const unsigned char byte : bytes) key = (key << 8) | byte;
   return key;
 }
+
+namespace {
 
 // A quick hash of a short text, eight bytes at a time; hashValues spreads
 // its bits at the end.

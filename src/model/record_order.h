@@ -41,6 +41,9 @@ LeadingKey leadingKey(const AttributeList& types, std::string_view values);
 std::uint32_t numberKey(std::string_view value);
 LeadingKey decimalKey(std::string_view value);
 LeadingKey textKey(std::string_view value);
+// Eight bytes of a text from `offset` on, as a number that orders like them;
+// the bytes past the text count as zeros.
+std::uint64_t bytesKey(std::string_view text, std::size_t offset);
 
 // Consistent with compareValues: texts that compare equal hash equal. Sixty-
 // four bits on every platform, since hash tables pick slots by the upper half.
