@@ -8,6 +8,7 @@
 #include "model/null_value.h"
 #include "model/record.h"
 #include "model/record_order.h"
+#include "model/record_values.h"
 
 namespace qerix {
 
@@ -61,7 +62,14 @@ void ComparisonOperator::evaluate(const LogicalOperator* /*left*/, const Logical
   const std::string_view rightValue = position2 > 0 ? record.getValue(position2) : std::string_view(operand2);
   // Only a field can be null: a literal is compared as written.
   unknown = (position1 > 0 && isNull(leftValue)) || (position2 > 0 && isNull(rightValue));
-  result = !unknown && holds(compareValue(leftValue, rightValue, kind));
+  if (unknown) {
+    result = false;
+  } else if (kind == ValueKind::number) {
+    // compareValue would take a literal line break for a null.
+    result = holds(toInt32(leftValue) <=> toInt32(rightValue));
+  } else {
+    result = holds(compareValue(leftValue, rightValue, kind));
+  }
 }
 
 }  // namespace qerix

@@ -124,10 +124,11 @@ TEST(CompiledCondition, UnknownIsNeitherTrueNorFalse) {
 // written, by both evaluations.
 TEST(CompiledCondition, ALiteralIsNeverNull) {
   auto relation = makeRelation("R(a int, b string)", {});
-  relation->appendNewRecord("1,x");
-  relation->appendNewRecord("\n,\n");
-  EXPECT_EQ(conditionValues("GT(a,\n)", *relation), "TF");
-  EXPECT_EQ(conditionValues("NEQ(b,\n)", *relation), "TF");
+  for (const char* record : {"1,x", "\n,\n", "-5,y", "0,z"}) relation->appendNewRecord(record);
+  // An "int" literal reads as a number, and a line break as 0.
+  EXPECT_EQ(conditionValues("GT(a,\n)", *relation), "TFFF");
+  EXPECT_EQ(conditionValues("EQ(a,\n)", *relation), "FFFT");
+  EXPECT_EQ(conditionValues("NEQ(b,\n)", *relation), "TFTT");
 }
 
 TEST(CompiledCondition, ReadsFieldsAnywhereInTheRecord) {
