@@ -36,6 +36,13 @@ class RecordSource {
   // The same records as `count` sources of about equal parts, in order, to
   // be read at once; none where that is not worth it.
   virtual std::vector<std::shared_ptr<const RecordSource>> split(std::size_t /*count*/) const { return {}; }
+  // Records that are in memory already, in the source's order: appends
+  // their texts, which stay valid while `owner` lives, so that bringing the
+  // source into memory copies nothing. False where they must be read.
+  virtual bool appendTextsInMemory(std::vector<std::string_view>& /*texts*/,
+                                   std::shared_ptr<const void>& /*owner*/) const {
+    return false;
+  }
 };
 
 }  // namespace qerix

@@ -27,6 +27,14 @@ void copyRecords(const Relation& records, TextArena& arena, std::vector<std::str
 
 void materialize(Relation& relation) {
   if (relation.isInMemory()) return;
+  std::vector<std::string_view> inMemory;
+  std::shared_ptr<const void> owner;
+  if (relation.getRecordSource()->appendTextsInMemory(inMemory, owner)) {
+    relation.forgetRecordSource();
+    relation.changeRecordTexts() = std::move(inMemory);
+    relation.keepTextAlive(std::move(owner));
+    return;
+  }
   const std::size_t count = relation.getRecordCount();
   const std::vector<std::unique_ptr<Relation>> pieces = piecesOf(relation);
   const Relation unread(relation);  // keeps the records' source while they are read

@@ -1,6 +1,8 @@
 #include "exec/sort/key_sort.h"
 
 #include <algorithm>
+#include <cassert>
+#include <cstdint>
 #include <utility>
 
 #include "exec/pieces/scheduler.h"
@@ -158,6 +160,7 @@ class KeySort {
 
 std::vector<std::uint32_t> sortedByKeys(std::span<const std::string_view> records,
                                         std::span<const SortField> keys) {
+  assert(records.size() < UINT32_MAX && "record numbers fit 32 bits");
   if (keys.empty() || records.size() < 2) {
     std::vector<std::uint32_t> order(records.size());
     for (std::uint32_t position = 0; position < order.size(); ++position) order[position] = position;

@@ -40,4 +40,13 @@ std::unique_ptr<RecordStream> OrderedRecords::open() const {
   return std::make_unique<OrderedStream>(base->getRecordTexts(), order);
 }
 
+bool OrderedRecords::appendTextsInMemory(std::vector<std::string_view>& texts,
+                                         std::shared_ptr<const void>& owner) const {
+  const std::vector<std::string_view>& baseTexts = base->getRecordTexts();
+  texts.reserve(texts.size() + order.size());
+  for (const std::uint32_t position : order) texts.push_back(baseTexts[position]);
+  owner = base;
+  return true;
+}
+
 }  // namespace qerix

@@ -20,6 +20,7 @@ class OrderedRecords : public RecordSource {
 
   std::size_t getRecordCount() const override { return order.size(); }
   std::unique_ptr<RecordStream> open() const override;
+  bool appendTextsInMemory(std::vector<std::string_view>& texts, std::shared_ptr<const void>& owner) const override;
 
  private:
   std::shared_ptr<const Relation> base;

@@ -11,6 +11,7 @@
 #include "model/null_value.h"
 #include "model/record_order.h"
 #include "model/record_values.h"
+#include "model/tuning.h"
 
 namespace qerix {
 namespace {
@@ -65,11 +66,14 @@ TEST(KeySort, OrdersAsTheWholeComparisonsDo) {
   }
 }
 
-// Enough records for the two pieces at once, with long runs of equal keys.
+// Enough records for the two pieces at once (more than
+// tuning::parallelFrom), with long runs of equal keys.
 TEST(KeySort, ManyRecordsKeepTheirOrderWhereEqual) {
   std::mt19937 random(7);
   std::vector<std::string> lines;
-  for (int index = 0; index < 50000; ++index) {
+  constexpr int count = 140000;
+  static_assert(count > tuning::parallelFrom);
+  for (int index = 0; index < count; ++index) {
     lines.push_back("dept" + std::to_string(random() % 5) + "," + std::to_string(random() % 100));
   }
   const std::vector<std::string_view> records(lines.begin(), lines.end());
