@@ -405,6 +405,7 @@ std::string textOf(Text id, std::initializer_list<std::string_view> parameters) 
       }
       // {1|record|records}: the count, then the word that agrees with it.
       const std::size_t end = pattern.find('}', index);
+      assert(end != std::string_view::npos && "a count's words end with }");
       const std::string_view forms = pattern.substr(index + 3, end - index - 3);
       const std::size_t bar = forms.find('|');
       result += ' ';

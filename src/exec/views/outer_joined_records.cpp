@@ -51,9 +51,9 @@ class OuterJoinedRecords::Stream : public RecordStream {
         standing = true;
         hadPartner = false;
       }
-      if (!endsGroup(members, position)) {
+      if (!endsGroup(members, member)) {
         hadPartner = true;
-        const Record partner = joined.second->getRecord(members[position++]);
+        const Record partner = joined.second->getRecord(members[member++]);
         if (joined.layout.keepsAllOfSecond) {
           PairedRecords::joinValues(firstRecords.getCurrent(), partner, record);
         } else {
@@ -61,7 +61,7 @@ class OuterJoinedRecords::Stream : public RecordStream {
         }
         return true;
       }
-      ++position;  // past the group's end
+      ++member;  // past the group's end
       standing = false;
       if (!hadPartner && joined.layout.keepsFirst) {
         firstAlone(firstRecords.getCurrent());
@@ -92,7 +92,7 @@ class OuterJoinedRecords::Stream : public RecordStream {
   bool readsFirst = true;
   bool standing = false;    // whether firstRecords stands at a record whose pairs are being read
   bool hadPartner = false;  // whether that record has had a pair
-  std::size_t position = 0;     // in members
+  std::size_t member = 0;       // the next place in members
   std::size_t secondIndex = 0;  // the next of the second's records to consider
   std::vector<std::string_view> secondValues;
   std::string record;
