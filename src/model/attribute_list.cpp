@@ -47,10 +47,6 @@ void AttributeList::readDecimalTypes() {
   }
 }
 
-bool AttributeList::hasDecimals() const {
-  return std::find(kinds.begin(), kinds.end(), ValueKind::decimal) != kinds.end();
-}
-
 void AttributeList::addAttributes(const AttributeList& list) {
   // Copy first: the list may be this one.
   const std::vector<Attribute> copies = list.attributes;
