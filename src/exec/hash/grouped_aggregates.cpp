@@ -136,7 +136,7 @@ class GroupedAggregates::Piece {
     std::string best;        // the least or greatest value
   };
 
-  bool readsDecimals(std::size_t column) const { return owner.valueTypes[column].isDecimal(1); }
+  bool readsDecimals(std::size_t column) const { return owner.valueKinds[column] == ValueKind::decimal; }
 
   // The sum or average of a group that saw values; notes the first column
   // whose sum leaves its type's range.
@@ -185,7 +185,7 @@ class GroupedAggregates::Piece {
     } else if (slot.count == 0) {
       slot.best.assign(value);
     } else {
-      const auto order = compareValues(owner.valueTypes[column], 1, value, slot.best);
+      const auto order = compareValue(value, slot.best, owner.valueKinds[column]);
       if (aggregate.kind == AggregateKind::minimum ? order < 0 : order > 0) slot.best.assign(value);
     }
     ++slot.count;
@@ -214,7 +214,7 @@ GroupedAggregates::GroupedAggregates(const AttributeList& inputTypes, std::vecto
     fieldCount = std::max(fieldCount, column.position);
     AttributeList pair = keyTypes;
     pair.addAttributes(valueType);
-    valueTypes.push_back(std::move(valueType));
+    valueKinds.push_back(valueType.getKind(1));
     pairTypes.push_back(std::move(pair));
   }
 }

@@ -58,7 +58,7 @@ class GroupedAggregates {
   AttributeList keyTypes;
   std::vector<int> keyPositions;
   std::vector<AggregateColumn> columns;
-  std::vector<AttributeList> valueTypes;  // per column: the type of the field it reads
+  std::vector<ValueKind> valueKinds;      // per column: that of the field it reads
   std::vector<AttributeList> pairTypes;   // per column: the key fields' types and that type
   int fieldCount = 0;                     // the fields a record is split into
 };
