@@ -25,30 +25,55 @@ bool equalsIgnoringCase(std::string_view text, std::string_view word) {
          });
 }
 
-// The order of the records' keys; positions break no ties, stable sorting does.
+// A number or decimal key's value as a key that compares at once: a null
+// below every value, the others as their numbers.
+LeadingKey numericKey(std::string_view value, ValueKind kind) {
+  if (isNull(value)) return {};
+  if (kind == ValueKind::decimal) return decimalKey(value);
+  return {std::uint64_t{numberKey(value)} + 1, 0};
+}
+
+// The order of the records' keys; positions break no ties, stable sorting
+// does. Number and decimal keys are read once per record, not per comparison.
 class KeyOrder {
  public:
   KeyOrder(const Relation& records, const std::vector<int>& positions, const std::vector<bool>& descending)
-      : width(positions.size()), directions(descending) {
-    for (const int position : positions) kinds.push_back(records.getAttributes().getKind(position));
+      : directions(descending) {
+    for (const int position : positions) {
+      const ValueKind kind = records.getAttributes().getKind(position);
+      kinds.push_back(kind);
+      places.push_back(kind == ValueKind::text ? textWidth++ : numericWidth++);
+    }
     const auto& texts = records.getRecordTexts();
-    values.reserve(texts.size() * width);
+    textValues.reserve(texts.size() * textWidth);
+    numericValues.reserve(texts.size() * numericWidth);
     std::vector<std::string_view> fields;
     for (const std::string_view text : texts) {
       splitValues(text, records.getAttributeCount(), fields);
-      for (const int position : positions) values.push_back(fields[indexOf(position)]);
+      for (std::size_t key = 0; key < positions.size(); ++key) {
+        const std::string_view value = fields[indexOf(positions[key])];
+        if (kinds[key] == ValueKind::text) {
+          textValues.push_back(value);
+        } else {
+          numericValues.push_back(numericKey(value, kinds[key]));
+        }
+      }
     }
   }
 
   bool operator()(std::uint32_t left, std::uint32_t right) const {
-    for (std::size_t key = 0; key < width; ++key) {
-      const std::string_view leftValue = values[left * width + key];
-      const std::string_view rightValue = values[right * width + key];
+    for (std::size_t key = 0; key < kinds.size(); ++key) {
       std::weak_ordering order = std::weak_ordering::equivalent;
-      if (isNull(leftValue) || isNull(rightValue)) {
-        order = !isNull(leftValue) <=> !isNull(rightValue);
+      if (kinds[key] == ValueKind::text) {
+        const std::string_view leftValue = textValues[left * textWidth + places[key]];
+        const std::string_view rightValue = textValues[right * textWidth + places[key]];
+        if (isNull(leftValue) || isNull(rightValue)) {
+          order = !isNull(leftValue) <=> !isNull(rightValue);
+        } else {
+          order = compareValue(leftValue, rightValue, ValueKind::text);
+        }
       } else {
-        order = compareValue(leftValue, rightValue, kinds[key]);
+        order = numericValues[left * numericWidth + places[key]] <=> numericValues[right * numericWidth + places[key]];
       }
       if (order != 0) return directions[key] ? order > 0 : order < 0;
     }
@@ -56,10 +81,13 @@ class KeyOrder {
   }
 
  private:
-  std::size_t width;
   std::vector<bool> directions;
   std::vector<ValueKind> kinds;
-  std::vector<std::string_view> values;  // width values per record, in the records' order
+  std::vector<std::size_t> places;  // per key: its index among the record's text or numeric keys
+  std::size_t textWidth = 0;
+  std::size_t numericWidth = 0;
+  std::vector<std::string_view> textValues;  // textWidth per record, in the records' order
+  std::vector<LeadingKey> numericValues;     // numericWidth per record, in the records' order
 };
 
 // The record numbers in sorted order: in two pieces at once when there are
