@@ -50,6 +50,9 @@ class GroupedAggregates {
   };
   Outcome aggregate(const Relation& input) const;
 
+  // Whether the column reads decimal values (its overflow is a decimal's).
+  bool readsDecimals(std::size_t column) const { return valueKinds[column] == ValueKind::decimal; }
+
  private:
   class Piece;
 
