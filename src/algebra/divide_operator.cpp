@@ -12,11 +12,6 @@
 
 namespace qerix {
 
-namespace {
-
-
-}  // namespace
-
 DivideOperator::Layout DivideOperator::Layout::of(const AttributeList& dividend, const AttributeList& divisor) {
   Layout layout;
   for (int position = 1; position <= divisor.getAttributeCount(); ++position) {

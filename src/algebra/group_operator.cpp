@@ -53,7 +53,6 @@ void GroupOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/) 
     claimName(attributes.getAttributeName(position));
   }
   std::vector<AggregateColumn> columns;
-  std::vector<int> valuePositions;
   for (const AggregateCall& aggregate : list.aggregates) {
     AggregateColumn column{aggregate.kind, 0};
     std::string type = "int";
@@ -74,13 +73,12 @@ void GroupOperator::evaluate(AlgebraOperator* left, AlgebraOperator* /*right*/) 
     claimName(aggregate.resultName);
     resultAttributes.addAttribute(type, aggregate.resultName);
     columns.push_back(column);
-    valuePositions.push_back(column.position);
   }
   const GroupedAggregates grouping(attributes, std::move(keyPositions), std::move(columns));
   GroupedAggregates::Outcome outcome = grouping.aggregate(*input);
   if (outcome.overflowingColumn) {
     const std::size_t column = *outcome.overflowingColumn;
-    const bool decimals = attributes.isDecimal(valuePositions[column]);
+    const bool decimals = grouping.readsDecimals(column);
     fatal(textOf(decimals ? Text::groupingDecimalOverflowMessage : Text::groupingOverflowMessage),
           list.aggregates[column].callText());
   }

@@ -6,11 +6,6 @@
 
 namespace qerix {
 
-namespace {
-
-
-}  // namespace
-
 SharedAttributes SharedAttributes::of(const AttributeList& first, const AttributeList& second) {
   SharedAttributes shared;
   for (int position = 1; position <= second.getAttributeCount(); ++position) {

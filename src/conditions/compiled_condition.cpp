@@ -164,7 +164,7 @@ char CompiledCondition::compare(const Step& step) const {
     const std::string_view left = step.first.position > 0 ? field(step.first) : std::string_view(step.first.literal);
     const std::string_view right =
         step.second.position > 0 ? field(step.second) : std::string_view(step.second.literal);
-    order = compareValue(left, right, false);
+    order = compareValue(left, right, ValueKind::text);
   }
   return static_cast<char>((step.acceptedOrders & orderBit(order)) != 0);
 }

@@ -7,8 +7,8 @@ void AndOperator::print(std::ostream& out) const { printNamed(out, "AND"); }
 void AndOperator::evaluate(const LogicalOperator* left, const LogicalOperator* right, const Record& /*record*/) {
   // Three-valued: false wins over unknown, unknown over true.
   result = left->getResult() && right->getResult();
-  unknown = !result && (left->isUnknown() || right->isUnknown()) && (left->getResult() || left->isUnknown()) &&
-            (right->getResult() || right->isUnknown());
+  // Neither false and not both true: one is unknown.
+  unknown = !result && (left->getResult() || left->isUnknown()) && (right->getResult() || right->isUnknown());
 }
 
 void OrOperator::print(std::ostream& out) const { printNamed(out, "OR"); }

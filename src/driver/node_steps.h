@@ -57,7 +57,7 @@ class NodeSteps {
 
 // A result in the result format: the header line, and the record lines of
 // up to `rows` records (each without its line end).
-NodeStep describeResult(const Relation& result, std::size_t rows, bool extended = false);
+NodeStep describeResult(const Relation& result, std::size_t rows, bool extended);
 
 }  // namespace qerix
 

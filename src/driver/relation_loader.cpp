@@ -1,6 +1,7 @@
 #include "driver/relation_loader.h"
 
 #include <algorithm>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -30,14 +31,27 @@ struct FoundRecords {
   std::vector<std::uint64_t> cuts;  // the offset after every cutSpacing records
 };
 
-// Ends the run at a value of a decimal attribute that is neither a decimal nor a null.
-void requireDecimals(const AttributeList& attributes, std::string_view values) {
-  ValueCursor cursor(values);
+// The positions of the decimal attributes, ascending.
+std::vector<int> decimalPositionsOf(const AttributeList& attributes) {
+  std::vector<int> positions;
   for (int position = 1; position <= attributes.getAttributeCount(); ++position) {
-    const std::string_view value = cursor.next();
-    if (attributes.isDecimal(position) && !isNull(value) && !parseDecimal(value)) {
-      fatal(textOf(Text::malformedDecimalMessage), value);
+    if (attributes.isDecimal(position)) positions.push_back(position);
+  }
+  return positions;
+}
+
+// Ends the run at a value of a decimal attribute (at `decimalPositions`)
+// that is neither a decimal nor a null.
+void requireDecimals(std::span<const int> decimalPositions, std::string_view values) {
+  ValueCursor cursor(values);
+  int fieldno = 0;
+  for (const int position : decimalPositions) {
+    std::string_view value;
+    while (fieldno < position) {
+      value = cursor.next();
+      ++fieldno;
     }
+    if (!isNull(value) && !parseDecimal(value)) fatal(textOf(Text::malformedDecimalMessage), value);
   }
 }
 
@@ -96,7 +110,7 @@ RelationList loadRelations(LineReader& reader, const InputFile& input, std::span
       Relation* const relation = relations.emplace_back(std::make_unique<Relation>()).get();
       readHeader(line, *relation);
       if (extended) relation->readDecimalTypes();
-      const bool checksDecimals = relation->getAttributes().hasDecimals();
+      const std::vector<int> decimalPositions = decimalPositionsOf(relation->getAttributes());
       bool inMemory = !leaveInFile;
       watching.clear();
       for (const WatchedRelation& watched : watchers) {
@@ -117,7 +131,7 @@ RelationList loadRelations(LineReader& reader, const InputFile& input, std::span
           readWrittenValues(*text, unescaped);
           text = unescaped;
         }
-        if (checksDecimals) requireDecimals(relation->getAttributes(), *text);
+        if (!decimalPositions.empty()) requireDecimals(decimalPositions, *text);
         if (inMemory) relation->appendNewRecord(*text);
         for (RecordWatcher* watcher : watching) {
           if (const auto prepared = watcher->prepare(*text)) watcher->offer(*prepared);

@@ -47,10 +47,6 @@ void AttributeList::readDecimalTypes() {
   }
 }
 
-bool AttributeList::hasDecimals() const {
-  return std::find(kinds.begin(), kinds.end(), ValueKind::decimal) != kinds.end();
-}
-
 void AttributeList::addAttributes(const AttributeList& list) {
   // Copy first: the list may be this one.
   const std::vector<Attribute> copies = list.attributes;
@@ -60,9 +56,9 @@ void AttributeList::addAttributes(const AttributeList& list) {
 AttributeList AttributeList::leading(int count) const {
   AttributeList first;
   for (int position = 1; position <= count && holds(position); ++position) {
-    first.addAttribute(getAttributeType(position), getAttributeName(position));
-    first.attributes.back().setKind(getKind(position));
-    first.kinds.back() = getKind(position);
+    Attribute attribute{std::string(getAttributeType(position)), std::string(getAttributeName(position))};
+    attribute.setKind(getKind(position));
+    first.push(attribute);
   }
   return first;
 }

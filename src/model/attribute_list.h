@@ -64,7 +64,6 @@ class AttributeList {
   ValueKind getKind(int position) const { return holds(position) ? kinds[indexOf(position)] : ValueKind::text; }
   // With -x: every attribute whose type is "decimal" holds decimal numbers.
   void readDecimalTypes();
-  bool hasDecimals() const;
   int getAttributeIndex(std::string_view name) const;  // 0 when no attribute has it
   int countAttributesNamed(std::string_view name) const;
   std::vector<std::string_view> getAttributeNames() const;  // in order; valid while the list is

@@ -17,9 +17,6 @@ namespace qerix {
 // number, and among texts it is the byte it is held as.
 
 std::weak_ordering compareValue(std::string_view left, std::string_view right, ValueKind kind);
-inline std::weak_ordering compareValue(std::string_view left, std::string_view right, bool numeric) {
-  return compareValue(left, right, numeric ? ValueKind::number : ValueKind::text);
-}
 
 // The first fieldCount fields of two record texts that both hold at least
 // that many values, under the given types.

@@ -166,9 +166,13 @@ class NotationPrinter {
 
   void writeParameter(const Node& node, const OperatorEntry& entry) {
     switch (entry.form) {
-      case OperatorForm::withAttributeList:
-        writeNames(static_cast<const ProjectOperator&>(*node.payload).getAttributeNames(), true);
+      case OperatorForm::withAttributeList: {
+        const auto& names = static_cast<const ProjectOperator&>(*node.payload).getAttributeNames();
+        // The textbook notation reads no empty list back.
+        if (names.empty() && notation == Notation::textbook) fatal(textOf(Text::cannotWriteMessage), "");
+        writeNames(names, true);
         return;
+      }
       case OperatorForm::withRenameList: {
         const auto& rename = static_cast<const RenameOperator&>(*node.payload);
         out += name(rename.getNewName());

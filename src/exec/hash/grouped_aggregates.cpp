@@ -136,12 +136,10 @@ class GroupedAggregates::Piece {
     std::string best;        // the least or greatest value
   };
 
-  bool readsDecimals(std::size_t column) const { return owner.valueTypes[column].isDecimal(1); }
-
   // The sum or average of a group that saw values; notes the first column
   // whose sum leaves its type's range.
   std::string sumText(const Slot& slot, std::size_t column, Outcome& outcome) const {
-    const bool decimals = readsDecimals(column);
+    const bool decimals = owner.readsDecimals(column);
     const bool average = owner.columns[column].kind == AggregateKind::average;
     const bool fits = decimals ? !slot.overflowed : average || fitsInt32(slot.sum);
     if (!fits) {
@@ -177,7 +175,7 @@ class GroupedAggregates::Piece {
   void noteValue(Slot& slot, std::size_t column, std::string_view value) {
     const AggregateColumn& aggregate = owner.columns[column];
     if (aggregate.kind == AggregateKind::sum || aggregate.kind == AggregateKind::average) {
-      if (!readsDecimals(column)) {
+      if (!owner.readsDecimals(column)) {
         slot.sum += toInt32(value);
       } else if (!slot.exact.add(decimalOf(value))) {
         slot.overflowed = true;
@@ -185,7 +183,7 @@ class GroupedAggregates::Piece {
     } else if (slot.count == 0) {
       slot.best.assign(value);
     } else {
-      const auto order = compareValues(owner.valueTypes[column], 1, value, slot.best);
+      const auto order = compareValue(value, slot.best, owner.valueKinds[column]);
       if (aggregate.kind == AggregateKind::minimum ? order < 0 : order > 0) slot.best.assign(value);
     }
     ++slot.count;
@@ -214,7 +212,7 @@ GroupedAggregates::GroupedAggregates(const AttributeList& inputTypes, std::vecto
     fieldCount = std::max(fieldCount, column.position);
     AttributeList pair = keyTypes;
     pair.addAttributes(valueType);
-    valueTypes.push_back(std::move(valueType));
+    valueKinds.push_back(valueType.getKind(1));
     pairTypes.push_back(std::move(pair));
   }
 }

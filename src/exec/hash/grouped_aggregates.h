@@ -50,6 +50,9 @@ class GroupedAggregates {
   };
   Outcome aggregate(const Relation& input) const;
 
+  // Whether the column reads decimal values (its overflow is a decimal's).
+  bool readsDecimals(std::size_t column) const { return valueKinds[column] == ValueKind::decimal; }
+
  private:
   class Piece;
 
@@ -58,7 +61,7 @@ class GroupedAggregates {
   AttributeList keyTypes;
   std::vector<int> keyPositions;
   std::vector<AggregateColumn> columns;
-  std::vector<AttributeList> valueTypes;  // per column: the type of the field it reads
+  std::vector<ValueKind> valueKinds;      // per column: that of the field it reads
   std::vector<AttributeList> pairTypes;   // per column: the key fields' types and that type
   int fieldCount = 0;                     // the fields a record is split into
 };

@@ -90,14 +90,7 @@ void DistinctProjections::moveTo(Relation& result) {
 std::vector<std::string> DistinctProjections::takeRuns() {
   finish();
   if (!gathering && !sorted.empty()) {
-    std::size_t bytes = 0;
-    for (const std::string_view text : sorted) bytes += text.size() + 1;
-    std::string& run = runs.emplace_back();
-    run.reserve(bytes);
-    for (const std::string_view text : sorted) {
-      run += text;
-      run += '\n';
-    }
+    appendRun(sorted);
     sorted = {};
   }
   return std::exchange(runs, {});
@@ -134,20 +127,29 @@ void DistinctProjections::closeRun() {
   if (gathered.empty()) return;
   const int fieldCount = projectedTypes.getAttributeCount();
   stableSortRecords(gathered, projectedTypes, fieldCount);
-  std::size_t bytes = 0;
-  for (const std::string_view text : gathered) bytes += text.size() + 1;
-  std::string& run = runs.emplace_back();
-  run.reserve(bytes);
+  // Of equal ones, the last (the latest gathered, the sort being stable) stays.
+  std::size_t lastCount = 0;
   for (std::size_t index = 0; index < gathered.size(); ++index) {
     const bool laterEqual = index + 1 < gathered.size() &&
                             compareValues(projectedTypes, fieldCount, gathered[index], gathered[index + 1]) == 0;
-    if (laterEqual) continue;
-    run += gathered[index];
-    run += '\n';
+    if (!laterEqual) gathered[lastCount++] = gathered[index];
   }
+  gathered.resize(lastCount);
+  appendRun(gathered);
   gathered.clear();
   gatheredText.clear();
   gatheredEnds.clear();
+}
+
+void DistinctProjections::appendRun(std::span<const std::string_view> texts) {
+  std::size_t bytes = 0;
+  for (const std::string_view text : texts) bytes += text.size() + 1;
+  std::string& run = runs.emplace_back();
+  run.reserve(bytes);
+  for (const std::string_view text : texts) {
+    run += text;
+    run += '\n';
+  }
 }
 
 }  // namespace qerix

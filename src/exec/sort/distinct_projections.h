@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,6 +55,7 @@ class DistinctProjections {
  private:
   void addBatch();
   void closeRun();  // sorts the gathered projections into a run of their own
+  void appendRun(std::span<const std::string_view> texts);  // as a new run, each followed by a line feed
 
   const AttributeList& projectedTypes;
   const std::vector<int> kept;

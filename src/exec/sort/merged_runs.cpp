@@ -50,7 +50,7 @@ class MergedRuns::Stream : public RecordStream {
   };
 
   std::weak_ordering compare(std::string_view left, std::string_view right) const {
-    return bytesOrder ? compareValue(left, right, false)
+    return bytesOrder ? compareValue(left, right, ValueKind::text)
                       : compareValues(merged.types, merged.types.getAttributeCount(), left, right);
   }
 

@@ -53,6 +53,48 @@ void keep(std::vector<TextEntry>&& entries) {
 }
 void keep(std::vector<std::uint64_t>&& /*entries*/) {}
 
+// How many keys have each value of each of their low `digitCount` bytes.
+template <std::size_t digitCount>
+using DigitCounts = std::array<std::array<std::size_t, 256>, digitCount>;
+
+template <std::size_t digitCount>
+void countDigits(DigitCounts<digitCount>& counts, std::uint64_t key) {
+  for (std::size_t digit = 0; digit < digitCount; ++digit) ++counts[digit][(key >> (8 * digit)) & 0xFF];
+}
+
+// Sorts the entries by the low bytes of keyOf(entry), those `counts` holds,
+// keeping entries with equal keys in their order. A byte with one value for
+// every entry is skipped; `spare` is the scatter's room.
+template <class Entry, std::size_t digitCount, class KeyOf>
+void radixSortByKey(std::vector<Entry>& entries, std::vector<Entry>& spare, DigitCounts<digitCount>& counts,
+                    KeyOf keyOf) {
+  const std::size_t count = entries.size();
+  for (std::size_t digit = 0; digit < digitCount; ++digit) {
+    std::array<std::size_t, 256>& starts = counts[digit];
+    if (std::find(starts.begin(), starts.end(), count) != starts.end()) continue;  // one value of this digit
+    std::size_t start = 0;
+    for (std::size_t& bucket : starts) start += std::exchange(bucket, start);
+    spare.resize(count);
+    for (const Entry& entry : entries) spare[starts[(keyOf(entry) >> (8 * digit)) & 0xFF]++] = entry;
+    entries.swap(spare);
+  }
+}
+
+// Sorts each run of entries with equal keyOf(entry) by `comesFirst`.
+template <class Entry, class KeyOf, class ComesFirst>
+void sortEqualKeyRuns(std::vector<Entry>& entries, KeyOf keyOf, ComesFirst comesFirst) {
+  const std::size_t count = entries.size();
+  for (std::size_t begin = 0; begin < count;) {
+    std::size_t end = begin + 1;
+    while (end < count && keyOf(entries[end]) == keyOf(entries[begin])) ++end;
+    if (end - begin > 1) {
+      std::sort(entries.begin() + static_cast<std::ptrdiff_t>(begin),
+                entries.begin() + static_cast<std::ptrdiff_t>(end), comesFirst);
+    }
+    begin = end;
+  }
+}
+
 // The records' text entries in record order: by key, records with equal keys
 // by the full comparison, the position breaking ties. A radix sort of the
 // key's first eight bytes keeps equal ones in the order of their positions;
@@ -64,37 +106,21 @@ std::vector<TextEntry> sortedTextEntries(std::span<const std::string_view> recor
   std::vector<TextEntry> entries = reused ? std::exchange(keptEntries(), {}) : std::vector<TextEntry>{};
   entries.clear();
   entries.reserve(count);
-  constexpr int digitCount = 8;  // of eight bits each
-  std::array<std::array<std::size_t, 256>, digitCount> counts{};
+  constexpr std::size_t digitCount = 8;  // of eight bits each
+  DigitCounts<digitCount> counts{};
   for (std::uint32_t position = 0; position < count; ++position) {
     const LeadingKey key = leadingKey(types, records[position]);
     entries.push_back({key, position});
-    for (int digit = 0; digit < digitCount; ++digit) ++counts[digit][(key.high >> (8 * digit)) & 0xFF];
+    countDigits(counts, key.high);
   }
   std::vector<TextEntry> ownSpare;
   std::vector<TextEntry>& spare = reused ? keptSpare() : ownSpare;
-  for (int digit = 0; digit < digitCount; ++digit) {
-    std::array<std::size_t, 256>& starts = counts[digit];
-    if (std::find(starts.begin(), starts.end(), count) != starts.end()) continue;  // one value of this digit
-    std::size_t start = 0;
-    for (std::size_t& bucket : starts) start += std::exchange(bucket, start);
-    spare.resize(count);
-    for (const TextEntry& entry : entries) spare[starts[(entry.key.high >> (8 * digit)) & 0xFF]++] = entry;
-    entries.swap(spare);
-  }
-
-  for (std::size_t begin = 0; begin < count;) {
-    std::size_t end = begin + 1;
-    while (end < count && entries[end].key.high == entries[begin].key.high) ++end;
-    if (end - begin > 1) {
-      std::sort(entries.begin() + static_cast<std::ptrdiff_t>(begin),
-                entries.begin() + static_cast<std::ptrdiff_t>(end), [&](const TextEntry& left, const TextEntry& right) {
-                  if (left.key.low != right.key.low) return left.key.low < right.key.low;
-                  return comesBefore(records, types, fieldCount, left.position, right.position);
-                });
-    }
-    begin = end;
-  }
+  const auto highKey = [](const TextEntry& entry) { return entry.key.high; };
+  radixSortByKey(entries, spare, counts, highKey);
+  sortEqualKeyRuns(entries, highKey, [&](const TextEntry& left, const TextEntry& right) {
+    if (left.key.low != right.key.low) return left.key.low < right.key.low;
+    return comesBefore(records, types, fieldCount, left.position, right.position);
+  });
   return entries;
 }
 
@@ -106,36 +132,21 @@ std::vector<std::uint64_t> sortedNumberEntries(std::span<const std::string_view>
                                                int fieldCount) {
   const std::size_t count = records.size();
   std::vector<std::uint64_t> entries(count);
-  constexpr int digitCount = 4;  // of eight bits each
-  std::array<std::array<std::size_t, 256>, digitCount> counts{};
+  constexpr std::size_t digitCount = 4;  // of eight bits each
+  DigitCounts<digitCount> counts{};
   for (std::uint32_t position = 0; position < count; ++position) {
     const std::uint32_t number = numberKey(ValueCursor(records[position]).next());
     entries[position] = (std::uint64_t{number} << 32) | position;
-    for (int digit = 0; digit < digitCount; ++digit) ++counts[digit][(number >> (8 * digit)) & 0xFF];
+    countDigits(counts, number);
   }
-  std::vector<std::uint64_t> spare(count);
-  for (int digit = 0; digit < digitCount; ++digit) {
-    std::array<std::size_t, 256>& starts = counts[digit];
-    if (std::find(starts.begin(), starts.end(), count) != starts.end()) continue;  // one value of this digit
-    std::size_t start = 0;
-    for (std::size_t& bucket : starts) start += std::exchange(bucket, start);
-    for (const std::uint64_t entry : entries) spare[starts[(entry >> (32 + 8 * digit)) & 0xFF]++] = entry;
-    entries.swap(spare);
+  const auto numberOf = [](std::uint64_t entry) { return entry >> 32; };
+  {  // the spare goes before the runs are sorted
+    std::vector<std::uint64_t> spare;
+    radixSortByKey(entries, spare, counts, numberOf);
   }
-  spare = {};
-
-  for (std::size_t begin = 0; begin < count;) {
-    std::size_t end = begin + 1;
-    while (end < count && (entries[end] >> 32) == (entries[begin] >> 32)) ++end;
-    if (end - begin > 1) {
-      std::sort(entries.begin() + static_cast<std::ptrdiff_t>(begin),
-                entries.begin() + static_cast<std::ptrdiff_t>(end), [&](std::uint64_t left, std::uint64_t right) {
-                  return comesBefore(records, types, fieldCount, static_cast<std::uint32_t>(left),
-                                     static_cast<std::uint32_t>(right));
-                });
-    }
-    begin = end;
-  }
+  sortEqualKeyRuns(entries, numberOf, [&](std::uint64_t left, std::uint64_t right) {
+    return comesBefore(records, types, fieldCount, static_cast<std::uint32_t>(left), static_cast<std::uint32_t>(right));
+  });
   return entries;
 }
 

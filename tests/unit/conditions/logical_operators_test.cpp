@@ -40,6 +40,42 @@ TEST(LogicalOperators, DeepNestingEvaluatesEveryLevel) {
   EXPECT_EQ(conditionValues(condition, *relation), "FTFT");
 }
 
+// An operand fixed at true ('T'), false ('F') or unknown ('U').
+class Fixed : public LogicalOperator {
+ public:
+  explicit Fixed(char value) {
+    result = value == 'T';
+    unknown = value == 'U';
+  }
+  void evaluate(const LogicalOperator*, const LogicalOperator*, const Record&) override {}
+  ConditionKind getKind() const override { return ConditionKind::other; }
+};
+
+// The node's value over each pair of TFU operands, left first.
+template <class Node>
+std::string threeValued() {
+  const auto relation = allPairs();
+  const Record record = relation->getRecord(0);
+  std::string values;
+  for (const char left : std::string_view("TFU")) {
+    for (const char right : std::string_view("TFU")) {
+      const Fixed first(left);
+      const Fixed second(right);
+      Node node;
+      node.evaluate(&first, &second, record);
+      values += node.isUnknown() ? 'U' : (node.getResult() ? 'T' : 'F');
+      if (node.isUnknown() && node.getResult()) values += '!';
+    }
+  }
+  return values;
+}
+
+TEST(LogicalOperators, FalseBeatsUnknownInAndTrueInOr) {
+  EXPECT_EQ(threeValued<AndOperator>(), "TFUFFFUFU");
+  EXPECT_EQ(threeValued<OrOperator>(), "TTTTFUTUU");
+  EXPECT_EQ(threeValued<NotOperator>(), "FFFTTTUUU");
+}
+
 TEST(LogicalOperators, FreshNodesAreFalse) {
   EXPECT_FALSE(AndOperator().getResult());
   EXPECT_FALSE(OrOperator().getResult());

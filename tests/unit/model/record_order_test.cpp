@@ -27,23 +27,23 @@ AttributeList typesOf(std::initializer_list<std::string_view> types) {
 }
 
 TEST(ValueOrder, TextComparesUnsignedBytesAndPrefixIsSmaller) {
-  EXPECT_EQ(compareValue("ab", "abc", false), less);
-  EXPECT_EQ(compareValue("", "a", false), less);
-  EXPECT_EQ(compareValue("Z", "a", false), less);
-  EXPECT_EQ(compareValue("z", "\x80", false), less);
-  EXPECT_EQ(compareValue("\xFF", "\x7F", false), greater);
-  EXPECT_EQ(compareValue("a", "a\0"s, false), less);
-  EXPECT_EQ(compareValue("9", "10", false), greater);
-  EXPECT_EQ(compareValue("007", "7", false), less);
+  EXPECT_EQ(compareValue("ab", "abc", ValueKind::text), less);
+  EXPECT_EQ(compareValue("", "a", ValueKind::text), less);
+  EXPECT_EQ(compareValue("Z", "a", ValueKind::text), less);
+  EXPECT_EQ(compareValue("z", "\x80", ValueKind::text), less);
+  EXPECT_EQ(compareValue("\xFF", "\x7F", ValueKind::text), greater);
+  EXPECT_EQ(compareValue("a", "a\0"s, ValueKind::text), less);
+  EXPECT_EQ(compareValue("9", "10", ValueKind::text), greater);
+  EXPECT_EQ(compareValue("007", "7", ValueKind::text), less);
 }
 
 TEST(ValueOrder, IntComparesConvertedNumbers) {
-  EXPECT_EQ(compareValue("007", "7", true), equal);
-  EXPECT_EQ(compareValue(" +7x", "7", true), equal);
-  EXPECT_EQ(compareValue("abc", "", true), equal);
-  EXPECT_EQ(compareValue("9", "10", true), less);
-  EXPECT_EQ(compareValue("-5", "3", true), less);
-  EXPECT_EQ(compareValue("2147483648", "0", true), less);  // wraps to the smallest int
+  EXPECT_EQ(compareValue("007", "7", ValueKind::number), equal);
+  EXPECT_EQ(compareValue(" +7x", "7", ValueKind::number), equal);
+  EXPECT_EQ(compareValue("abc", "", ValueKind::number), equal);
+  EXPECT_EQ(compareValue("9", "10", ValueKind::number), less);
+  EXPECT_EQ(compareValue("-5", "3", ValueKind::number), less);
+  EXPECT_EQ(compareValue("2147483648", "0", ValueKind::number), less);  // wraps to the smallest int
 }
 
 TEST(RecordOrder, FieldsDecideFromTheFirstAndTypesComeFromTheList) {
@@ -244,7 +244,7 @@ TEST(RecordSort, StableForMillionsOfRecords) {
   bool ordered = true;
   for (std::size_t index = 1; index < count; ++index) {
     const auto order = compareValues(types, 1, records[index - 1], records[index]);
-    const auto positions = compareValue(valueAt(records[index - 1], 2), valueAt(records[index], 2), true);
+    const auto positions = compareValue(valueAt(records[index - 1], 2), valueAt(records[index], 2), ValueKind::number);
     ordered = ordered && (order < 0 || (order == 0 && positions < 0));
   }
   EXPECT_TRUE(ordered);

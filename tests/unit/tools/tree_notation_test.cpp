@@ -203,6 +203,9 @@ TEST(NotationPrinter, RefusesWhatTheTextbookNotationCannotHold) {
             "A lekerdezes nem irhato le a tankonyvi jelolessel, nem nev: \"sigma\"");
   EXPECT_EQ(converted("project(R,my attribute)", Notation::textbook),
             "A lekerdezes nem irhato le a tankonyvi jelolessel, nem nev: \"my attribute\"");
+  EXPECT_EQ(converted("project(R,)", Notation::textbook),
+            "A lekerdezes nem irhato le a tankonyvi jelolessel, nem nev: \"\"");
+  EXPECT_EQ(converted("project(R,)", Notation::prefix), "project(R,)");
   EXPECT_EQ(converted("project(R,my attribute)", Notation::latex), "\\pi_{my\\ attribute}(R)");
   EXPECT_EQ(converted("select(R,EQ(b,50% & more_))", Notation::latex),
             "\\sigma_{b = \\text{'50\\% \\& more\\_'}}(R)");
