@@ -14,6 +14,7 @@
 #include "model/message_catalogue.h"
 #include "query/program_text.h"
 #include "query/textbook_parser.h"
+#include "text/text_helpers.h"
 
 namespace qerix {
 
@@ -43,7 +44,8 @@ std::string namesText(const AttributeList& attributes) {
   return text;
 }
 
-// The "(" left open, or the ")" that closes none, in a prefix query.
+// The "(" left open, or the ")" that closes none, in a prefix query; counted
+// in characters, as the reader sees them, not bytes.
 std::string unbalancedParenthesis(std::string_view query) {
   std::vector<std::size_t> open;
   for (std::size_t index = 0; index < query.size(); ++index) {
@@ -51,8 +53,9 @@ std::string unbalancedParenthesis(std::string_view query) {
       open.push_back(index);
     } else if (query[index] == ')') {
       if (open.empty()) {
+        const std::string_view upToIt = query.substr(0, index + 1);
         return textOf(Text::surplusParenthesisExplanation,
-                      {std::to_string(index + 1), quotedText(query.substr(0, index + 1))});
+                      {std::to_string(characterCount(upToIt)), quotedText(upToIt)});
       }
       open.pop_back();
     }
@@ -62,7 +65,8 @@ std::string unbalancedParenthesis(std::string_view query) {
   const std::size_t at = open.back();
   std::size_t start = at;
   while (start > 0 && query[start - 1] != '(' && query[start - 1] != ',' && query[start - 1] != ' ') --start;
-  return textOf(Text::openParenthesisExplanation, {std::to_string(at + 1), quotedText(query.substr(start))});
+  return textOf(Text::openParenthesisExplanation,
+                {std::to_string(characterCount(query.substr(0, at + 1))), quotedText(query.substr(start))});
 }
 
 std::string_view setOperationName(std::string_view keyword) {

@@ -81,6 +81,8 @@ TEST(FailureExplanations, OnlyTheFaultsTheyKnowAndWhereTheTextSaysIt) {
   // The parentheses: the "(" that stays open counts from 1, the surplus ")" likewise.
   EXPECT_NE(explainFailure(inputOf("union(R,project(S,a)"), "x").find("a 6. karakternel nyitott"), std::string::npos);
   EXPECT_NE(explainFailure(inputOf("project(R,a))"), "x").find("a 13. karakternel allo \")\""), std::string::npos);
+  // Counted in characters: "é" is two bytes but one character.
+  EXPECT_NE(explainFailure(inputOf("project(R,é))"), "x").find("a 13. karakternel allo \")\""), std::string::npos);
   // A program's statements are not one form each: the message names no form, but still the attribute.
   const std::string program = explainFailure(inputOf("T <- project(R,c);\nT"), getValue);
   EXPECT_EQ(program.find("muveletben"), std::string::npos) << program;
