@@ -8,6 +8,7 @@
 #include "exec/pieces/record_pieces.h"
 #include "exec/pieces/scheduler.h"
 #include "model/fatal_error.h"
+#include "model/letter_case.h"
 #include "model/message_catalogue.h"
 #include "model/null_value.h"
 #include "model/record_order.h"
@@ -18,12 +19,6 @@
 namespace qerix {
 
 namespace {
-
-bool equalsIgnoringCase(std::string_view text, std::string_view word) {
-  return text.size() == word.size() && std::equal(text.begin(), text.end(), word.begin(), [](char left, char right) {
-           return (left >= 'a' && left <= 'z' ? left - 'a' + 'A' : left) == right;
-         });
-}
 
 // The order of the records' keys; positions break no ties, stable sorting does.
 class KeyOrder {

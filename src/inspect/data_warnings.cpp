@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <set>
 #include <tuple>
 
@@ -11,6 +10,7 @@
 #include "conditions/comparison_operator.h"
 #include "model/edit_distance.h"
 #include "model/fatal_error.h"
+#include "model/letter_case.h"
 #include "model/message_catalogue.h"
 #include "model/record_values.h"
 #include "query/language_table.h"
@@ -26,11 +26,10 @@ constexpr std::array numberTypes = {
     std::string_view("smallint"), std::string_view("bigint"),  std::string_view("decimal"), std::string_view("float"),
     std::string_view("double"),   std::string_view("real")};
 
-std::string lowered(std::string_view text) {
-  std::string result;
-  for (const char character : text) {
-    if (character != ' ') result += static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
-  }
+// "Big Int" reads as "bigint": a type or a name compared without blanks or case.
+std::string loweredWithoutBlanks(std::string_view text) {
+  std::string result = lowered(text);
+  std::erase(result, ' ');
   return result;
 }
 
@@ -59,12 +58,6 @@ void collectTables(const TreeNode<AlgebraOperator>& node, const RelationList& re
   }
   if (node.left) collectTables(*node.left, relations, tables);
   if (node.right) collectTables(*node.right, relations, tables);
-}
-
-std::string loweredKeepingBlanks(std::string_view text) {
-  std::string result(text);
-  for (char& character : result) character = static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
-  return result;
 }
 
 }  // namespace
@@ -98,7 +91,7 @@ void DataWarnings::checkFile() {
     for (int position = 1; position <= relation->getAttributeCount(); ++position) {
       const std::string_view type = relation->getAttributeType(position);
       // With -x a decimal compares by value.
-      if (type == "int" || relation->getAttributes().isDecimal(position) || std::find(numberTypes.begin(), numberTypes.end(), lowered(type)) == numberTypes.end()) {
+      if (type == "int" || relation->getAttributes().isDecimal(position) || std::find(numberTypes.begin(), numberTypes.end(), loweredWithoutBlanks(type)) == numberTypes.end()) {
         continue;
       }
       out.push_back(
@@ -185,11 +178,11 @@ void DataWarnings::checkCondition(ConditionTree& condition, const AttributeList&
         // Within two edits, and fewer than the operand has letters.
         std::string closest;
         std::size_t best = std::min<std::size_t>(3, operand.size());
-        const std::string lowerOperand = lowered(operand);
+        const std::string lowerOperand = loweredWithoutBlanks(operand);
         for (int candidate = 1; candidate <= attributes.getAttributeCount() && budget.spend(1); ++candidate) {
           const std::string_view name = attributes.getAttributeName(candidate);
           const std::size_t distance =
-              lowered(name) == lowerOperand ? 1 : editDistanceBelow(name, operand, best, budget);
+              loweredWithoutBlanks(name) == lowerOperand ? 1 : editDistanceBelow(name, operand, best, budget);
           if (distance < best) {
             best = distance;
             closest = name;
@@ -251,12 +244,12 @@ const std::optional<std::string>& DataWarnings::valueInOtherCase(const Relation&
                                                                  const std::string& literal) {
   const auto [answer, unread] = otherCaseValues.try_emplace({&table, field, literal});
   if (unread) {
-    const std::string wanted = loweredKeepingBlanks(literal);
+    const std::string wanted = lowered(literal);
     std::optional<std::string> sameLetters;
     for (RecordScanner scanner(table); scanner.next();) {
       const std::string_view value = valueAt(scanner.getCurrent().getValues(), field);
       if (value == literal) return answer->second;  // found as written: nothing to say
-      if (!sameLetters && value.size() == literal.size() && loweredKeepingBlanks(value) == wanted) {
+      if (!sameLetters && value.size() == literal.size() && lowered(value) == wanted) {
         sameLetters = std::string(value);
       }
     }

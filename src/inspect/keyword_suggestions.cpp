@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "model/edit_distance.h"
+#include "model/letter_case.h"
 #include "query/language_table.h"
 
 namespace qerix {
@@ -29,12 +30,6 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 34> borrowed
     {"division", "divide"},       {"div", "divide"},            {"unite", "union"},
     {"unionall", "union"},
 }};
-
-std::string lowered(std::string_view text) {
-  std::string result(text);
-  for (char& character : result) character = static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
-  return result;
-}
 
 // Whether a spelling list of the table ("minus -", "\\bowtie \\Join") holds `word`, a LaTeX command without its "\".
 bool spells(std::string_view list, std::string_view word) {

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 
 #include "model/edit_distance.h"
 #include "inspect/keyword_suggestions.h"
 #include "model/fatal_error.h"
+#include "model/letter_case.h"
 #include "model/message_catalogue.h"
 #include "query/language_table.h"
 #include "query/program_text.h"
@@ -33,18 +33,6 @@ bool isExtendedKeyword(std::string_view word) {
 bool isOperatorKeyword(std::string_view word) { return findOperatorKeyword(word, true) != nullptr; }
 
 bool isConditionKeyword(std::string_view word) { return findConditionKeyword(word) != nullptr; }
-
-std::string lowered(std::string_view text) {
-  std::string result(text);
-  for (char& character : result) character = static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
-  return result;
-}
-
-std::string raised(std::string_view text) {
-  std::string result(text);
-  for (char& character : result) character = static_cast<char>(std::toupper(static_cast<unsigned char>(character)));
-  return result;
-}
 
 // A line as other tools begin their comments: no query starts so.
 bool looksLikeComment(std::string_view line) {

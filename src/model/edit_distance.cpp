@@ -1,10 +1,10 @@
 #include "model/edit_distance.h"
 
 #include <algorithm>
-#include <cctype>
 #include <vector>
 
 #include "model/fatal_error.h"
+#include "model/letter_case.h"
 #include "model/message_catalogue.h"
 
 namespace qerix {
@@ -43,11 +43,6 @@ std::size_t editDistanceBelow(std::string_view from, std::string_view to, std::s
 }
 
 std::string closestName(std::string_view word, const std::vector<std::string_view>& candidates) {
-  const auto lowered = [](std::string_view text) {
-    std::string lower(text);
-    for (char& character : lower) character = static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
-    return lower;
-  };
   const std::string lowerWord = lowered(word);
   // Reported once, as a run ends: enough for any file, bounded for a hostile one.
   EditBudget budget(inspectionEditBudget);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/fatal_error.h"
+#include "model/letter_case.h"
 #include "model/message_catalogue.h"
 #include "query/language_table.h"
 #include "query/textbook_lexer.h"
@@ -232,11 +233,9 @@ class TextbookParser {
     return true;
   }
 
+  // In any case, as the sort operator reads it.
   static bool isDirection(std::string_view word) {
-    for (const std::string_view direction : {"ASC", "asc", "DESC", "desc"}) {
-      if (word == direction) return true;
-    }
-    return false;
+    return equalsIgnoringCase(word, "ASC") || equalsIgnoringCase(word, "DESC");
   }
 
   // The note of the name that begins at the next token.
