@@ -5,7 +5,6 @@
 #include <set>
 #include <tuple>
 
-#include "algebra/dummy_operator.h"
 #include "algebra/table_operator.h"
 #include "conditions/comparison_operator.h"
 #include "model/edit_distance.h"
@@ -14,7 +13,6 @@
 #include "model/message_catalogue.h"
 #include "model/record_values.h"
 #include "query/language_table.h"
-#include "query/query_parser.h"
 
 namespace qerix {
 
@@ -62,9 +60,9 @@ void collectTables(const TreeNode<AlgebraOperator>& node, const RelationList& re
 
 }  // namespace
 
-DataWarnings::DataWarnings(std::string_view queryText, const RelationList& loaded, QueryLanguage queryLanguage,
-                           EditBudget& editBudget, std::vector<std::string>& warnings)
-    : query(queryText), relations(loaded), language(queryLanguage), budget(editBudget), out(warnings) {}
+DataWarnings::DataWarnings(std::string_view queryText, const RelationList& loaded, EditBudget& editBudget,
+                           std::vector<std::string>& warnings)
+    : query(queryText), relations(loaded), budget(editBudget), out(warnings) {}
 
 void DataWarnings::checkFile() {
   if (query.starts_with(byteOrderMark)) {
@@ -113,42 +111,14 @@ void DataWarnings::checkFile() {
   }
 }
 
-void DataWarnings::checkConditions() {
-  // Copies without records: every node finds its attributes, and nothing
-  // that needs a record can end the evaluation.
-  RelationList empty;
-  for (const auto& relation : relations) {
-    empty.push_back(std::make_unique<Relation>(relation->getAttributes()));
-    empty.back()->setName(relation->getName());
-  }
-  AlgebraTree tree(std::make_unique<DummyOperator>());
-  try {
-    parseQuery(tree, query, empty, language);
-  } catch (const FatalError&) {
-    return;
-  }
-  auto visit = [&](auto& self, TreeNode<AlgebraOperator>& node) -> bool {
-    if (node.left && !self(self, *node.left)) return false;
-    if (node.right && !self(self, *node.right)) return false;
-    if (ConditionTree* condition = node.payload->getCondition()) {
-      const Relation* left = node.left ? node.left->payload->getResult() : nullptr;
-      const Relation* right = node.right ? node.right->payload->getResult() : nullptr;
-      if (left && (right || !node.right)) {
-        AttributeList attributes = left->getAttributes();
-        if (right) attributes.addAttributes(right->getAttributes());
-        std::vector<const Relation*> tables;
-        collectTables(node, relations, tables);
-        checkCondition(*condition, attributes, tables);
-      }
-    }
-    try {
-      node.payload->evaluate(node.leftPayload(), node.rightPayload());
-    } catch (const FatalError&) {
-      return false;  // what is above it has no attributes to find
-    }
-    return true;
-  };
-  visit(visit, tree.getRoot());
+void DataWarnings::checkNode(const TreeNode<AlgebraOperator>& node, const Relation* left, const Relation* right) {
+  ConditionTree* condition = node.payload->getCondition();
+  if (!condition || !left || (node.right && !right)) return;
+  AttributeList attributes = left->getAttributes();
+  if (right) attributes.addAttributes(right->getAttributes());
+  std::vector<const Relation*> tables;
+  collectTables(node, relations, tables);
+  checkCondition(*condition, attributes, tables);
 }
 
 void DataWarnings::checkCondition(ConditionTree& condition, const AttributeList& attributes,

@@ -2,13 +2,11 @@
 
 #include <optional>
 #include <span>
-#include <unordered_map>
 #include <vector>
 
 #include "algebra/project_operator.h"
 #include "conditions/comparison_operator.h"
 #include "inspect/attribute_walk.h"
-#include "inspect/form_texts.h"
 #include "model/edit_distance.h"
 #include "model/fatal_error.h"
 #include "model/message_catalogue.h"
@@ -78,12 +76,11 @@ std::string_view setOperationName(std::string_view keyword) {
 
 class Explainer {
  public:
-  Explainer(std::string_view message, std::vector<std::string_view> forms) : fixed(message), texts(std::move(forms)) {}
+  explicit Explainer(std::string_view message) : fixed(message) {}
 
-  void look(TreeNode<AlgebraOperator>& node, const Relation* left, const Relation* right, std::size_t textIndex) {
+  void look(TreeNode<AlgebraOperator>& node, const Relation* left, const Relation* right, std::string_view formText) {
     if (found) return;
-    const std::string form =
-        textIndex < texts.size() ? textOf(Text::inOperation, {quotedText(texts[textIndex])}) : std::string();
+    const std::string form = formText.empty() ? std::string() : textOf(Text::inOperation, {quotedText(formText)});
     if (const auto* project = dynamic_cast<const ProjectOperator*>(node.payload.get()); project && left) {
       if (!isFieldNumberMessage(fixed)) return;
       for (const std::string& name : project->getAttributeNames()) {
@@ -139,7 +136,6 @@ class Explainer {
   }
 
   std::string_view fixed;
-  std::vector<std::string_view> texts;
   std::optional<std::string> found;
 };
 
@@ -153,22 +149,10 @@ std::string explainFailure(const LoadedInput& input, const std::string& message)
     std::string unbalanced = unbalancedParenthesis(query);
     if (!unbalanced.empty()) return unbalanced;
   }
-  std::string prefix = query;
-  if (textbook) {
-    if (failureOf([&] { prefix = translateTextbook(query); }, "")) prefix.clear();
-  }
   AttributeWalk walk(query, input.relations, QueryLanguage::extended);
-  const std::vector<std::string_view> forms = program ? std::vector<std::string_view>() : formTexts(prefix, QueryLanguage::extended);
-  // Forms stand in the text in pre-order; the walk meets nodes in post-order.
-  std::vector<TreeNode<AlgebraOperator>*> nodes = walk.nodesInTextOrder();
-  const bool formsFit = forms.size() == nodes.size();
-  Explainer explainer(message, formsFit ? forms : std::vector<std::string_view>());
-  std::unordered_map<const TreeNode<AlgebraOperator>*, std::size_t> textIndex;
-  for (std::size_t index = 0; index < nodes.size(); ++index) textIndex.emplace(nodes[index], index);
-  walk.walk([&](TreeNode<AlgebraOperator>& node, const Relation* left, const Relation* right) {
-    const auto index = textIndex.find(&node);
-    explainer.look(node, left, right, index == textIndex.end() ? nodes.size() : index->second);
-  });
+  Explainer explainer(message);
+  walk.walk([&](TreeNode<AlgebraOperator>& node, const Relation* left, const Relation* right, std::string_view form,
+                std::size_t /*formIndex*/) { explainer.look(node, left, right, form); });
   return explainer.explanation().value_or("");
 }
 

@@ -1,21 +1,15 @@
 #include "inspect/shape_warnings.h"
 
 #include <algorithm>
-#include <unordered_map>
 
 #include "algebra/rename_operator.h"
 #include "algebra/shared_attributes.h"
-#include "inspect/attribute_walk.h"
-#include "inspect/form_texts.h"
 #include "model/fatal_error.h"
 #include "model/message_catalogue.h"
-#include "query/program_text.h"
-#include "query/textbook_parser.h"
 
 namespace qerix {
 
 namespace {
-
 
 std::string listText(const std::vector<std::string_view>& names) {
   std::string text;
@@ -52,50 +46,12 @@ std::vector<std::string_view> sharedNames(const Relation& left, const Relation& 
   return names;
 }
 
-// The walk with the text of each node's form, where the forms fit the nodes.
-class ShapeWalk {
- public:
-  ShapeWalk(std::string_view query, const RelationList& relations, QueryLanguage language)
-      : walk(query, relations, language) {
-    std::string prefixText(query);
-    const bool program = language == QueryLanguage::extended && startsProgram(query);
-    if (!program && language == QueryLanguage::extended && isTextbookQuery(query) &&
-        failureOf([&] { prefixText = translateTextbook(query); }, "")) {
-      prefixText.clear();
-    }
-    nodes = walk.nodesInTextOrder();
-    if (!program) {
-      ownTexts = std::move(prefixText);  // the forms are views into it
-      texts = formTexts(ownTexts, language);
-    }
-    if (texts.size() != nodes.size()) texts.clear();
-    for (std::size_t index = 0; index < nodes.size(); ++index) order.emplace(nodes[index], index);
-  }
+}  // namespace
 
-  template <class Visit>
-  void run(Visit visit) {
-    walk.walk([&](TreeNode<AlgebraOperator>& node, const Relation* left, const Relation* right) {
-      const auto found = order.find(&node);
-      const std::size_t index = found == order.end() ? nodes.size() : found->second;
-      const std::string form =
-          quotedText(index < texts.size() ? texts[index] : node.payload->getKeyword());
-      visit(node, left, right, form, index);
-    });
-  }
-
-  std::size_t nodeCount() const { return nodes.size(); }
-
- private:
-  AttributeWalk walk;
-  std::string ownTexts;
-  std::vector<TreeNode<AlgebraOperator>*> nodes;
-  std::vector<std::string_view> texts;
-  std::unordered_map<const TreeNode<AlgebraOperator>*, std::size_t> order;
-};
-
-void checkNode(AlgebraOperator& node, const Relation* left, const Relation* right, const std::string& form,
-               std::vector<std::string>& out) {
+void checkShape(AlgebraOperator& node, const Relation* left, const Relation* right, std::string_view formText,
+                std::vector<std::string>& out) {
   const std::string_view keyword = node.getKeyword();
+  const std::string form = quotedText(formText.empty() ? keyword : formText);
   if (matchesByName(node) && left && right) {
     const std::vector<std::string_view> shared = sharedNames(*left, *right);
     // Matching on all of one side's attributes is what a join with a part of the same data means.
@@ -145,26 +101,10 @@ void checkNode(AlgebraOperator& node, const Relation* left, const Relation* righ
   }
 }
 
-}  // namespace
-
-void findShapeWarnings(std::string_view query, const RelationList& relations, QueryLanguage language,
-                       std::vector<std::string>& warnings) {
-  ShapeWalk walk(query, relations, language);
-  walk.run([&](TreeNode<AlgebraOperator>& node, const Relation* left, const Relation* right, const std::string& form,
-               std::size_t /*index*/) { checkNode(*node.payload, left, right, form, warnings); });
-}
-
-std::vector<std::string> findNodeNotes(std::string_view query, const RelationList& relations, QueryLanguage language) {
-  ShapeWalk walk(query, relations, language);
-  std::vector<std::string> notes(walk.nodeCount());
-  walk.run([&](TreeNode<AlgebraOperator>& node, const Relation* left, const Relation* right,
-               const std::string& /*form*/, std::size_t index) {
-    if (index < notes.size() && matchesByName(*node.payload) && left && right) {
-      const std::vector<std::string_view> shared = sharedNames(*left, *right);
-      notes[index] = shared.empty() ? std::string(textOf(Text::noSharedAttribute)) : listText(shared);
-    }
-  });
-  return notes;
+std::string joinNote(AlgebraOperator& node, const Relation* left, const Relation* right) {
+  if (!matchesByName(node) || !left || !right) return "";
+  const std::vector<std::string_view> shared = sharedNames(*left, *right);
+  return shared.empty() ? std::string(textOf(Text::noSharedAttribute)) : listText(shared);
 }
 
 }  // namespace qerix

@@ -202,7 +202,7 @@ bool check(const CheckRequest& request, std::ostream& console) {
     }
     // Only where the answer is wrong: a right answer needs no hint.
     if (!row.matches()) {
-      row.warnings = findQueryWarnings(*query, sets[0].input.relations, request.language, true, false);
+      row.warnings = findQueryWarnings(*query, sets[0].input.relations, request.language, false);
     }
   }
   if (request.tsv) {

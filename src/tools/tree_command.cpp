@@ -113,8 +113,8 @@ std::string writeTree(const TreeRequest& request, std::ostream& console, bool& j
   }
   const std::string failure = request.steps ? query.evaluateSteps() : "";
   const NodeSteps* steps = request.steps ? &query.getSteps() : nullptr;
-  const std::vector<std::string> warnings = query.findWarnings();
-  const NodeNotes notes = query.findNodeNotes();
+  NodeNotes notes;
+  const std::vector<std::string> warnings = query.findWarnings(&notes);
   switch (request.format) {
     case TreeRequest::Format::json:
       writeTreeJson({query.getInput().query, request.language == QueryLanguage::extended, &query.getTree(), steps,

@@ -37,16 +37,16 @@ TEST(KeywordSuggestions, NamesAndFarWordsGetNone) {
 
 TEST(KeywordSuggestions, AWordInOperatorPositionIsNotOfferedARelation) {
   const RelationList relations = relationList(makeRelation("SP(sno int, pno int)", {}), makeRelation("S(sno int)", {}));
-  const auto warnings = findQueryWarnings("difference(SP,SP)", relations, QueryLanguage::basic, true);
+  const auto warnings = findQueryWarnings("difference(SP,SP)", relations, QueryLanguage::basic);
   ASSERT_EQ(warnings.size(), 1u);
   EXPECT_EQ(warnings[0],
             "Figyelmeztetes: a \"difference\" nem kulcsszo, ezert relacionevnek olvasta: \"difference(SP,SP)\"; erre "
             "gondolt: \"minus\"?");
-  const auto joins = findQueryWarnings("natjoin(SP,S)", relations, QueryLanguage::basic, true);
+  const auto joins = findQueryWarnings("natjoin(SP,S)", relations, QueryLanguage::basic);
   ASSERT_EQ(joins.size(), 1u);
   EXPECT_NE(joins[0].find("erre gondolt: \"join\" (a -x kapcsoloval)?"), std::string::npos) << joins[0];
   // A name far from every relation gets no "did you mean".
-  const auto far = findQueryWarnings("Suppliers", relations, QueryLanguage::basic, true);
+  const auto far = findQueryWarnings("Suppliers", relations, QueryLanguage::basic);
   ASSERT_EQ(far.size(), 1u);
   EXPECT_EQ(far[0].find("erre gondolt"), std::string::npos) << far[0];
 }
@@ -55,7 +55,7 @@ TEST(CommentLines, AQueryLineLikeACommentGetsOneWarning) {
   const RelationList relations = relationList(makeRelation("R(a int)", {}));
   for (const std::string_view line : {"-- all of R", "# R", "// R", "% R"}) {
     for (const QueryLanguage language : {QueryLanguage::basic, QueryLanguage::extended}) {
-      const auto warnings = findQueryWarnings(line, relations, language, false);
+      const auto warnings = findQueryWarnings(line, relations, language);
       ASSERT_EQ(warnings.size(), 1u) << line;
       EXPECT_NE(warnings[0].find("megjegyzesnek latszik"), std::string::npos) << warnings[0];
     }
