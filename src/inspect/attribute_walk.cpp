@@ -22,11 +22,7 @@ AttributeWalk::AttributeWalk(std::string_view query, const RelationList& relatio
   nodes = nodesInTextOrder(tree);
   // A program's statements are no one prefix query: its nodes go without forms.
   if (language == QueryLanguage::extended && startsProgram(query)) return;
-  prefixQuery = query;
-  if (language == QueryLanguage::extended && isTextbookQuery(query) &&
-      failureOf([&] { prefixQuery = translateTextbook(query); }, "")) {
-    prefixQuery.clear();
-  }
+  prefixQuery = prefixTextOf(query, language);
   forms = formTexts(prefixQuery, language);
   if (forms.size() != nodes.size()) forms.clear();
 }

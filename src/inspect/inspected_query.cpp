@@ -5,8 +5,6 @@
 #include "inspect/query_warnings.h"
 #include "model/fatal_error.h"
 #include "model/message_catalogue.h"
-#include "query/program_text.h"
-#include "query/textbook_parser.h"
 
 namespace qerix {
 
@@ -29,17 +27,6 @@ InspectedQuery::~InspectedQuery() = default;
 void InspectedQuery::load() {
   InputFile file(inputPath);
   pipeline.load(file);
-}
-
-std::string InspectedQuery::prefixText() const {
-  const std::string& query = getInput().query;
-  if (language != QueryLanguage::extended || !isTextbookQuery(query)) return query;
-  // The texts of the nodes are those of the prefix query it stands for.
-  try {
-    return translateTextbook(query);
-  } catch (const FatalError&) {
-    return "";
-  }
 }
 
 std::vector<std::string> InspectedQuery::findWarnings(NodeNotes* notes) {

@@ -42,8 +42,6 @@ class InspectedQuery {
   // receives what each node did, for the views: the attributes a natural
   // join matched on. Only nodes with something to say are keys.
   std::vector<std::string> findWarnings(NodeNotes* notes = nullptr);
-  // The query in the prefix notation (a textbook query translated), "" when it does not translate.
-  std::string prefixText() const;
 
   // Evaluates the query node by node, each node's plain evaluation on one
   // thread. The message of the node that ended the run, or "".

@@ -437,6 +437,15 @@ std::string translateTextbook(std::string_view text, std::size_t begin, std::vec
   return prefix;
 }
 
+std::string prefixTextOf(std::string_view query, QueryLanguage language) {
+  if (language != QueryLanguage::extended || !isTextbookQuery(query)) return std::string(query);
+  try {
+    return translateTextbook(query);
+  } catch (const FatalError&) {
+    return "";
+  }
+}
+
 bool isTextbookQuery(std::string_view text) {
   TextbookLexer lexer(text, true);
   const Token first = lexer.peek();
