@@ -7,6 +7,7 @@
 
 #include "algebra/table_operator.h"
 #include "conditions/comparison_operator.h"
+#include "inspect/warning_text.h"
 #include "model/edit_distance.h"
 #include "model/fatal_error.h"
 #include "model/letter_case.h"
@@ -66,12 +67,12 @@ DataWarnings::DataWarnings(std::string_view queryText, const RelationList& loade
 
 void DataWarnings::checkFile() {
   if (query.starts_with(byteOrderMark)) {
-    out.push_back(std::string(textOf(Text::warningPrefix)) + std::string(textOf(Text::byteOrderMark)));
+    out.push_back(warningText(Text::byteOrderMark));
   }
   for (const auto& relation : relations) {
     if (findOperatorKeyword(relation->getName(), true)) {
       // "project(Emp,name)" read as a header: a second query, as if the file could hold several.
-      out.push_back(std::string(textOf(Text::warningPrefix)) + textOf(Text::secondQueryWarning, {quotedText(relation->getName())}));
+      out.push_back(warningText(Text::secondQueryWarning, {quotedText(relation->getName())}));
       continue;
     }
     std::vector<std::string_view> untyped;
@@ -83,8 +84,7 @@ void DataWarnings::checkFile() {
     if (!untyped.empty()) {
       std::string names;
       for (const std::string_view name : untyped) names += (names.empty() ? "" : ", ") + std::string(name);
-      out.push_back(std::string(textOf(Text::warningPrefix)) +
-                    textOf(Text::headerWithoutTypesWarning, {quotedText(relation->getName()), names}));
+      out.push_back(warningText(Text::headerWithoutTypesWarning, {quotedText(relation->getName()), names}));
     }
     for (int position = 1; position <= relation->getAttributeCount(); ++position) {
       const std::string_view type = relation->getAttributeType(position);
@@ -92,10 +92,9 @@ void DataWarnings::checkFile() {
       if (type == "int" || relation->getAttributes().isDecimal(position) || std::find(numberTypes.begin(), numberTypes.end(), loweredWithoutBlanks(type)) == numberTypes.end()) {
         continue;
       }
-      out.push_back(
-          std::string(textOf(Text::warningPrefix)) +
-          textOf(Text::numberTypeNotInt, {quotedText(relation->getName()),
-                                          quotedText(relation->getAttributeName(position)), quotedText(type)}));
+      out.push_back(warningText(
+          Text::numberTypeNotInt,
+          {quotedText(relation->getName()), quotedText(relation->getAttributeName(position)), quotedText(type)}));
     }
     for (RecordScanner scanner(*relation); scanner.next();) {
       std::string_view line = scanner.getCurrent().getValues();
@@ -105,8 +104,7 @@ void DataWarnings::checkFile() {
           line.substr(0, open).find(',') != std::string_view::npos) {
         continue;
       }
-      out.push_back(std::string(textOf(Text::warningPrefix)) +
-                    textOf(Text::headerReadAsRecord, {quotedText(line), quotedText(relation->getName())}));
+      out.push_back(warningText(Text::headerReadAsRecord, {quotedText(line), quotedText(relation->getName())}));
     }
   }
 }
@@ -159,8 +157,7 @@ void DataWarnings::checkCondition(ConditionTree& condition, const AttributeList&
           }
         }
         if (!closest.empty() && !budget.isSpent()) {
-          out.push_back(std::string(textOf(Text::warningPrefix)) +
-                        textOf(Text::operandNotAttribute, {quotedText(operand)}) +
+          out.push_back(warningText(Text::operandNotAttribute, {quotedText(operand)}) +
                         textOf(Text::didYouMean, {quotedText(closest)}));
         }
       }
@@ -169,10 +166,9 @@ void DataWarnings::checkCondition(ConditionTree& condition, const AttributeList&
         const int attribute = position1 > 0 ? position1 : position2;
         const std::string& literal = position1 > 0 ? operand2 : operand1;
         if (attributes.isNumeric(attribute) && !isNumberText(literal)) {
-          out.push_back(
-              std::string(textOf(Text::warningPrefix)) +
-              textOf(Text::intAgainstText, {quotedText(compared), quotedText(attributes.getAttributeName(attribute)),
-                                            quotedText(literal), std::to_string(toInt32(literal))}));
+          out.push_back(warningText(Text::intAgainstText,
+                                    {quotedText(compared), quotedText(attributes.getAttributeName(attribute)),
+                                     quotedText(literal), std::to_string(toInt32(literal))}));
         }
         // Text values with a blank in front, as "a, b" writes them, against a literal without one.
         const std::string_view name = attributes.getAttributeName(attribute);
@@ -185,9 +181,8 @@ void DataWarnings::checkCondition(ConditionTree& condition, const AttributeList&
           const std::optional<std::string>& value = firstValueWithBlank(*table, field);
           if (!value) continue;
           blankValuesShown.insert(table->getName() + "." + std::string(name));
-          out.push_back(std::string(textOf(Text::warningPrefix)) +
-                        textOf(Text::valueWithLeadingBlank, {quotedText(table->getName()), quotedText(name),
-                                                             quotedText(*value), quotedText(compared)}));
+          out.push_back(warningText(Text::valueWithLeadingBlank, {quotedText(table->getName()), quotedText(name),
+                                                                  quotedText(*value), quotedText(compared)}));
         }
         // A literal that matches a value only in another case: "red" against "Red".
         for (const Relation* table : attributes.isNumeric(attribute) ? std::vector<const Relation*>() : tables) {
@@ -196,10 +191,9 @@ void DataWarnings::checkCondition(ConditionTree& condition, const AttributeList&
           if (field == 0 || isNumberText(literal) || (kind != "EQ" && kind != "NEQ")) continue;
           const std::optional<std::string>& other = valueInOtherCase(*table, field, literal);
           if (!other) continue;
-          out.push_back(std::string(textOf(Text::warningPrefix)) + textOf(Text::literalOtherCaseWarning,
-                                                     {quotedText(compared), quotedText(literal),
-                                                      quotedText(table->getName()), quotedText(name),
-                                                      quotedText(*other)}));
+          out.push_back(warningText(Text::literalOtherCaseWarning,
+                                    {quotedText(compared), quotedText(literal), quotedText(table->getName()),
+                                     quotedText(name), quotedText(*other)}));
           break;
         }
       }

@@ -4,6 +4,7 @@
 
 #include "algebra/rename_operator.h"
 #include "algebra/shared_attributes.h"
+#include "inspect/warning_text.h"
 #include "model/fatal_error.h"
 #include "model/message_catalogue.h"
 
@@ -58,16 +59,14 @@ void checkShape(AlgebraOperator& node, const Relation* left, const Relation* rig
     const bool wholeSide = static_cast<int>(shared.size()) == left->getAttributeCount() ||
                            static_cast<int>(shared.size()) == right->getAttributeCount();
     if (shared.size() >= 2 && !wholeSide) {
-      out.push_back(std::string(textOf(Text::warningPrefix)) +
-                    textOf(Text::naturalJoinWarning, {form, std::to_string(shared.size()), listText(shared)}));
+      out.push_back(warningText(Text::naturalJoinWarning, {form, std::to_string(shared.size()), listText(shared)}));
     }
   } else if (isSetOperation(keyword) && left && right) {
     const AttributeList& first = left->getAttributes();
     const AttributeList& second = right->getAttributes();
     if (first.getAttributeCount() > second.getAttributeCount()) {
-      out.push_back(std::string(textOf(Text::warningPrefix)) +
-                    textOf(keyword == "union" ? Text::unionPadsWarning : Text::setComparesPartlyWarning,
-                           {form, headerText(first), headerText(second)}));
+      out.push_back(warningText(keyword == "union" ? Text::unionPadsWarning : Text::setComparesPartlyWarning,
+                                {form, headerText(first), headerText(second)}));
       return;
     }
     for (int position = 1; position <= std::min(first.getAttributeCount(), second.getAttributeCount()); ++position) {
@@ -76,9 +75,8 @@ void checkShape(AlgebraOperator& node, const Relation* left, const Relation* rig
           std::string(first.getAttributeName(position)) + " " + std::string(first.getAttributeType(position));
       const std::string secondText =
           std::string(second.getAttributeName(position)) + " " + std::string(second.getAttributeType(position));
-      out.push_back(std::string(textOf(Text::warningPrefix)) + textOf(Text::setMixesTypesWarning, {form, std::to_string(position),
-                                                                               quotedText(firstText),
-                                                                               quotedText(secondText)}));
+      out.push_back(warningText(Text::setMixesTypesWarning,
+                                {form, std::to_string(position), quotedText(firstText), quotedText(secondText)}));
       return;
     }
   } else if (keyword == "divide" && left && right) {
@@ -87,16 +85,15 @@ void checkShape(AlgebraOperator& node, const Relation* left, const Relation* rig
       if (right->getAttributes().getAttributeIndex(name) == 0) quotient.push_back(name);
     }
     if (quotient.size() >= 2) {
-      out.push_back(std::string(textOf(Text::warningPrefix)) + textOf(Text::divideLeavesWarning, {form, listText(quotient)}));
+      out.push_back(warningText(Text::divideLeavesWarning, {form, listText(quotient)}));
     }
   } else if (const auto* rename = dynamic_cast<const RenameOperator*>(&node); rename && left) {
     const AttributeList& attributes = left->getAttributes();
     if (rename->getNewName().empty() && rename->getNewAttributeNames().size() == 1 && attributes.getAttributeCount() > 1) {
       const std::string& newName = rename->getNewAttributeNames().front();
-      out.push_back(std::string(textOf(Text::warningPrefix)) +
-                    textOf(Text::renameOneAttributeWarning, {form, quotedText(attributes.getAttributeName(1)),
-                                                             quotedText(newName), newName,
-                                                             listText(attributes.getAttributeNames())}));
+      out.push_back(warningText(Text::renameOneAttributeWarning,
+                                {form, quotedText(attributes.getAttributeName(1)), quotedText(newName), newName,
+                                 listText(attributes.getAttributeNames())}));
     }
   }
 }
