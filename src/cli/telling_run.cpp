@@ -15,8 +15,6 @@ namespace {
 
 constexpr std::string_view noWarningsOption = "--no-warnings";
 
-bool isExtendedOption(std::string_view argument) { return argument == "-x" || argument == "--extended"; }
-
 class TellingListener : public RunListener {
  public:
   explicit TellingListener(bool warningsWanted) : warnings(warningsWanted) {}
