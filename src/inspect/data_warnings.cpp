@@ -143,9 +143,9 @@ void DataWarnings::checkCondition(ConditionTree& condition, const AttributeList&
       for (const auto& [operand, position, meantAsAttribute] :
            {std::tuple(operand1, position1, true), std::tuple(operand2, position2, position1 == 0)}) {
         if (position != 0 || !meantAsAttribute || operand.empty() || isNumberText(operand)) continue;
-        // Within two edits, and fewer than the operand has letters.
         std::string closest;
-        std::size_t best = std::min<std::size_t>(3, operand.size());
+        // A blank or a letter's case counts as one edit here, weighed in order against the other slips.
+        std::size_t best = slipBound(operand);
         const std::string lowerOperand = loweredWithoutBlanks(operand);
         for (int candidate = 1; candidate <= attributes.getAttributeCount() && budget.spend(1); ++candidate) {
           const std::string_view name = attributes.getAttributeName(candidate);
@@ -158,7 +158,7 @@ void DataWarnings::checkCondition(ConditionTree& condition, const AttributeList&
         }
         if (!closest.empty() && !budget.isSpent()) {
           out.push_back(warningText(Text::operandNotAttribute, {quotedText(operand)}) +
-                        textOf(Text::didYouMean, {quotedText(closest)}));
+                        didYouMeanName(closest));
         }
       }
       // An "int" attribute against a literal that is no number.

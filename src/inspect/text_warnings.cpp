@@ -50,6 +50,7 @@ TextWarnings::TextWarnings(const RelationList& loaded, QueryLanguage queryLangua
     : relations(loaded), language(queryLanguage), budget(editBudget), out(warnings) {
   for (const auto& relation : relations) {
     loadedNames.insert(relation->getName());
+    relationNames.push_back(relation->getName());
     loweredNames.emplace(lowered(relation->getName()), relation->getName());  // the first of equals stays
   }
 }
@@ -139,7 +140,7 @@ void TextWarnings::checkExpression(std::string_view text, int depth) {
       if (!loadedNames.contains(text)) {
         const std::string closest = closestRelation(text);
         out.push_back(warningText(Text::noSuchRelation, {quotedText(text)}) +
-                      (closest.empty() ? "." : textOf(Text::didYouMean, {quotedText(closest)})));
+                      (closest.empty() ? "." : didYouMeanName(closest)));
       }
     }
     return;
@@ -243,20 +244,7 @@ std::string TextWarnings::closestRelation(std::string_view name) {
   if (sameLetters != loweredNames.end()) {
     found = sameLetters->second;
   } else {
-    // Within two edits, and fewer than the name has letters: a farther name is no slip of this one.
-    std::size_t best = std::min<std::size_t>(3, name.size());
-    for (const auto& relation : relations) {
-      const std::string& candidate = relation->getName();
-      const std::size_t distance = budget.spend(1) ? editDistanceBelow(candidate, name, best, budget) : best;
-      if (budget.isSpent()) {
-        found.clear();
-        break;
-      }
-      if (distance < best) {
-        best = distance;
-        found = candidate;
-      }
-    }
+    found = closestName(name, relationNames, budget);
   }
   suggestions.emplace(name, found);
   return found;

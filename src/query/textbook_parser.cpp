@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "model/edit_distance.h"
 #include "model/fatal_error.h"
 #include "model/letter_case.h"
 #include "model/message_catalogue.h"
@@ -411,7 +412,7 @@ class TextbookParser {
           suggests && (at.kind == Token::Kind::word || at.kind == Token::Kind::command)
               ? closestOperatorWord(at.text, operatorMayStand)
               : std::string_view();
-      if (!meant.empty()) message += textOf(Text::didYouMean, {quotedText(meant)});
+      if (!meant.empty()) message += didYouMeanName(meant);
     }
     fatal(message);
   }
