@@ -40,10 +40,11 @@ bool matchesByName(AlgebraOperator& node) {
 // The names both operands have, in the second's order, or none when a name repeats (the join refuses that).
 std::vector<std::string_view> sharedNames(const Relation& left, const Relation& right) {
   std::vector<std::string_view> names;
-  if (failureOf([&] { SharedAttributes::of(left.getAttributes(), right.getAttributes()); }, "")) return names;
-  for (const std::string_view name : right.getAttributes().getAttributeNames()) {
-    if (left.getAttributes().getAttributeIndex(name) > 0) names.push_back(name);
+  SharedAttributes shared;
+  if (failureOf([&] { shared = SharedAttributes::of(left.getAttributes(), right.getAttributes()); }, "")) {
+    return names;
   }
+  for (const int position : shared.secondPositions) names.push_back(right.getAttributes().getAttributeName(position));
   return names;
 }
 
