@@ -157,8 +157,7 @@ void DataWarnings::checkCondition(ConditionTree& condition, const AttributeList&
           }
         }
         if (!closest.empty() && !budget.isSpent()) {
-          out.push_back(warningText(Text::operandNotAttribute, {quotedText(operand)}) +
-                        didYouMeanName(closest));
+          out.push_back(warningText(Text::operandNotAttribute, {quotedText(operand)}) + didYouMeanName(closest));
         }
       }
       // An "int" attribute against a literal that is no number.
@@ -184,11 +183,13 @@ void DataWarnings::checkCondition(ConditionTree& condition, const AttributeList&
           out.push_back(warningText(Text::valueWithLeadingBlank, {quotedText(table->getName()), quotedText(name),
                                                                   quotedText(*value), quotedText(compared)}));
         }
-        // A literal that matches a value only in another case: "red" against "Red".
-        for (const Relation* table : attributes.isNumeric(attribute) ? std::vector<const Relation*>() : tables) {
+        // A literal that matches a value only in another case: "red" against "Red", where equality is asked.
+        const std::string_view kind = comparison.getName();
+        const bool equalityWithText = (kind == "EQ" || kind == "NEQ") && !isNumberText(literal);
+        for (const Relation* table :
+             attributes.isNumeric(attribute) || !equalityWithText ? std::vector<const Relation*>() : tables) {
           const int field = table->getAttributeIndex(name);
-          const std::string_view kind = comparison.getName();
-          if (field == 0 || isNumberText(literal) || (kind != "EQ" && kind != "NEQ")) continue;
+          if (field == 0) continue;
           const std::optional<std::string>& other = valueInOtherCase(*table, field, literal);
           if (!other) continue;
           out.push_back(warningText(Text::literalOtherCaseWarning,
