@@ -7,6 +7,7 @@
 
 #include "algebra/table_operator.h"
 #include "conditions/comparison_operator.h"
+#include "inspect/attribute_texts.h"
 #include "inspect/warning_text.h"
 #include "model/edit_distance.h"
 #include "model/fatal_error.h"
@@ -82,9 +83,7 @@ void DataWarnings::checkFile() {
       }
     }
     if (!untyped.empty()) {
-      std::string names;
-      for (const std::string_view name : untyped) names += (names.empty() ? "" : ", ") + std::string(name);
-      out.push_back(warningText(Text::headerWithoutTypesWarning, {quotedText(relation->getName()), names}));
+      out.push_back(warningText(Text::headerWithoutTypesWarning, {quotedText(relation->getName()), listText(untyped)}));
     }
     for (int position = 1; position <= relation->getAttributeCount(); ++position) {
       const std::string_view type = relation->getAttributeType(position);

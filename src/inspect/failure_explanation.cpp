@@ -6,6 +6,7 @@
 
 #include "algebra/project_operator.h"
 #include "conditions/comparison_operator.h"
+#include "inspect/attribute_texts.h"
 #include "inspect/attribute_walk.h"
 #include "model/edit_distance.h"
 #include "model/fatal_error.h"
@@ -25,22 +26,6 @@ bool isFieldNumberMessage(std::string_view message) {
 }
 
 bool isTypeMismatchMessage(std::string_view message) { return message == textOf(Text::typeMismatchMessage); }
-
-// "(a int, b string)", as a header writes the attributes.
-std::string attributeListText(const AttributeList& attributes) {
-  std::string text = "(";
-  for (int position = 1; position <= attributes.getAttributeCount(); ++position) {
-    if (position > 1) text += ", ";
-    text += std::string(attributes.getAttributeName(position)) + " " + std::string(attributes.getAttributeType(position));
-  }
-  return text + ")";
-}
-
-std::string namesText(const AttributeList& attributes) {
-  std::string text;
-  for (const std::string_view name : attributes.getAttributeNames()) text += (text.empty() ? "" : ", ") + std::string(name);
-  return text;
-}
 
 // The "(" left open, or the ")" that closes none, in a prefix query; counted
 // in characters, as the reader sees them, not bytes.
@@ -85,7 +70,8 @@ class Explainer {
       if (!isFieldNumberMessage(fixed)) return;
       for (const std::string& name : project->getAttributeNames()) {
         if (left->getAttributes().countAttributesFound(name, project->getNameLookup()) > 0) continue;
-        found = textOf(Text::projectExplanation, {form, quotedText(name), namesText(left->getAttributes())}) +
+        found = textOf(Text::projectExplanation,
+                       {form, quotedText(name), listText(left->getAttributes().getAttributeNames())}) +
                 didYouMean(name, left->getAttributes().getAttributeNames());
         return;
       }
@@ -99,8 +85,7 @@ class Explainer {
         matching = first.getAttributeType(position) == second.getAttributeType(position);
       }
       if (!matching) {
-        found = textOf(Text::setOperationExplanation,
-                       {setName, form, attributeListText(first), attributeListText(second)});
+        found = textOf(Text::setOperationExplanation, {setName, form, headerText(first), headerText(second)});
       }
       return;
     }

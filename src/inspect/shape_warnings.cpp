@@ -4,6 +4,7 @@
 
 #include "algebra/rename_operator.h"
 #include "algebra/shared_attributes.h"
+#include "inspect/attribute_texts.h"
 #include "inspect/warning_text.h"
 #include "model/fatal_error.h"
 #include "model/message_catalogue.h"
@@ -11,21 +12,6 @@
 namespace qerix {
 
 namespace {
-
-std::string listText(const std::vector<std::string_view>& names) {
-  std::string text;
-  for (const std::string_view name : names) text += (text.empty() ? "" : ", ") + std::string(name);
-  return text;
-}
-
-std::string headerText(const AttributeList& attributes) {
-  std::string text = "(";
-  for (int position = 1; position <= attributes.getAttributeCount(); ++position) {
-    if (position > 1) text += ", ";
-    text += std::string(attributes.getAttributeName(position)) + " " + std::string(attributes.getAttributeType(position));
-  }
-  return text + ")";
-}
 
 bool isSetOperation(std::string_view keyword) {
   return keyword == "union" || keyword == "minus" || keyword == "intersect";
