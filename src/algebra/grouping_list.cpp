@@ -4,6 +4,7 @@
 #include <array>
 
 #include "model/fatal_error.h"
+#include "model/letter_case.h"
 #include "model/message_catalogue.h"
 #include "text/text_helpers.h"
 
@@ -23,12 +24,6 @@ constexpr std::array functions = {
     FunctionName{"AVG", AggregateKind::average},   FunctionName{"MIN", AggregateKind::minimum},
     FunctionName{"MAX", AggregateKind::maximum},
 };
-
-bool equalsIgnoringCase(std::string_view text, std::string_view upper) {
-  return text.size() == upper.size() && std::equal(text.begin(), text.end(), upper.begin(), [](char a, char b) {
-           return (a >= 'a' && a <= 'z' ? static_cast<char>(a - 'a' + 'A') : a) == b;
-         });
-}
 
 // A name of the list: not empty, without blanks, parentheses or arrows.
 std::string_view checkedName(std::string_view name, std::string_view item) {

@@ -7,20 +7,11 @@
 #include "exec/sort/key_sort.h"
 #include "exec/views/ordered_records.h"
 #include "model/fatal_error.h"
+#include "model/letter_case.h"
 #include "model/message_catalogue.h"
 #include "text/text_helpers.h"
 
 namespace qerix {
-
-namespace {
-
-bool equalsIgnoringCase(std::string_view text, std::string_view word) {
-  return text.size() == word.size() && std::equal(text.begin(), text.end(), word.begin(), [](char left, char right) {
-           return (left >= 'a' && left <= 'z' ? left - 'a' + 'A' : left) == right;
-         });
-}
-
-}  // namespace
 
 void SortOperator::setSortList(std::string_view text) {
   keys.clear();

@@ -15,8 +15,6 @@ namespace {
 
 constexpr std::string_view noWarningsOption = "--no-warnings";
 
-bool isExtendedOption(std::string_view argument) { return argument == "-x" || argument == "--extended"; }
-
 class TellingListener : public RunListener {
  public:
   explicit TellingListener(bool warningsWanted) : warnings(warningsWanted) {}
@@ -26,7 +24,7 @@ class TellingListener : public RunListener {
     const LoadedInput& input = pipeline.getInput();
     std::vector<std::string> found;
     // A warning that cannot be found (memory) is no reason to fail a run that completed.
-    failureOf([&] { found = findQueryWarnings(input.query, input.relations, QueryLanguage::extended, true); }, "");
+    failureOf([&] { found = findQueryWarnings(input.query, input.relations, QueryLanguage::extended); }, "");
     for (const std::string& warning : found) errors << warning << '\n';
   }
 

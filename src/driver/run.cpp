@@ -56,11 +56,9 @@ struct Invocation {
   QueryLanguage language = QueryLanguage::basic;
 };
 
-bool isExtendedOption(std::string_view argument) { return argument == "-x" || argument == "--extended"; }
-
 Invocation readArguments(std::span<const std::string_view> arguments) {
   // Each run starts in the programs' own language, whatever ran before it.
-  setLanguage(Language::hungarian);
+  applyLanguageOption(arguments);
   Invocation invocation;
   bool languageGiven = false;
   std::size_t index = 0;
@@ -72,9 +70,7 @@ Invocation readArguments(std::span<const std::string_view> arguments) {
       invocation.language = QueryLanguage::extended;
       ++index;
     } else if (option == "--lang" && !languageGiven) {
-      const auto language = index + 1 < arguments.size() ? languageNamed(arguments[index + 1]) : std::nullopt;
-      if (!language) fatal(textOf(Text::qerixUsageMessage));
-      setLanguage(*language);
+      if (index + 1 == arguments.size() || !languageNamed(arguments[index + 1])) fatal(textOf(Text::qerixUsageMessage));
       languageGiven = true;
       index += 2;
     } else {
@@ -153,5 +149,7 @@ int run(std::span<const std::string_view> arguments, std::ostream& console, std:
   errors << (listener ? listener->explain(state.pipeline.get(), *failure) : *failure) << '\n' << std::flush;
   return 1;
 }
+
+bool isExtendedOption(std::string_view argument) { return argument == "-x" || argument == "--extended"; }
 
 }  // namespace qerix

@@ -30,6 +30,9 @@ class RunListener {
 int run(std::span<const std::string_view> arguments, std::ostream& console, std::ostream& errors,
         const RunSettings& settings = {}, RunListener* listener = nullptr);
 
+// "-x" or "--extended": the textbook operators, for every program that reads queries.
+bool isExtendedOption(std::string_view argument);
+
 }  // namespace qerix
 
 #endif  // QERIX_DRIVER_RUN_H

@@ -2,19 +2,19 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <set>
 #include <tuple>
 
-#include "algebra/dummy_operator.h"
 #include "algebra/table_operator.h"
 #include "conditions/comparison_operator.h"
+#include "inspect/attribute_texts.h"
+#include "inspect/warning_text.h"
 #include "model/edit_distance.h"
 #include "model/fatal_error.h"
+#include "model/letter_case.h"
 #include "model/message_catalogue.h"
 #include "model/record_values.h"
 #include "query/language_table.h"
-#include "query/query_parser.h"
 
 namespace qerix {
 
@@ -26,11 +26,10 @@ constexpr std::array numberTypes = {
     std::string_view("smallint"), std::string_view("bigint"),  std::string_view("decimal"), std::string_view("float"),
     std::string_view("double"),   std::string_view("real")};
 
-std::string lowered(std::string_view text) {
-  std::string result;
-  for (const char character : text) {
-    if (character != ' ') result += static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
-  }
+// "Big Int" reads as "bigint": a type or a name compared without blanks or case.
+std::string loweredWithoutBlanks(std::string_view text) {
+  std::string result = lowered(text);
+  std::erase(result, ' ');
   return result;
 }
 
@@ -61,26 +60,20 @@ void collectTables(const TreeNode<AlgebraOperator>& node, const RelationList& re
   if (node.right) collectTables(*node.right, relations, tables);
 }
 
-std::string loweredKeepingBlanks(std::string_view text) {
-  std::string result(text);
-  for (char& character : result) character = static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
-  return result;
-}
-
 }  // namespace
 
-DataWarnings::DataWarnings(std::string_view queryText, const RelationList& loaded, QueryLanguage queryLanguage,
-                           EditBudget& editBudget, std::vector<std::string>& warnings)
-    : query(queryText), relations(loaded), language(queryLanguage), budget(editBudget), out(warnings) {}
+DataWarnings::DataWarnings(std::string_view queryText, const RelationList& loaded, EditBudget& editBudget,
+                           std::vector<std::string>& warnings)
+    : query(queryText), relations(loaded), budget(editBudget), out(warnings) {}
 
 void DataWarnings::checkFile() {
   if (query.starts_with(byteOrderMark)) {
-    out.push_back(std::string(textOf(Text::warningPrefix)) + std::string(textOf(Text::byteOrderMark)));
+    out.push_back(warningText(Text::byteOrderMark));
   }
   for (const auto& relation : relations) {
     if (findOperatorKeyword(relation->getName(), true)) {
       // "project(Emp,name)" read as a header: a second query, as if the file could hold several.
-      out.push_back(std::string(textOf(Text::warningPrefix)) + textOf(Text::secondQueryWarning, {quotedText(relation->getName())}));
+      out.push_back(warningText(Text::secondQueryWarning, {quotedText(relation->getName())}));
       continue;
     }
     std::vector<std::string_view> untyped;
@@ -90,21 +83,17 @@ void DataWarnings::checkFile() {
       }
     }
     if (!untyped.empty()) {
-      std::string names;
-      for (const std::string_view name : untyped) names += (names.empty() ? "" : ", ") + std::string(name);
-      out.push_back(std::string(textOf(Text::warningPrefix)) +
-                    textOf(Text::headerWithoutTypesWarning, {quotedText(relation->getName()), names}));
+      out.push_back(warningText(Text::headerWithoutTypesWarning, {quotedText(relation->getName()), listText(untyped)}));
     }
     for (int position = 1; position <= relation->getAttributeCount(); ++position) {
       const std::string_view type = relation->getAttributeType(position);
       // With -x a decimal compares by value.
-      if (type == "int" || relation->getAttributes().isDecimal(position) || std::find(numberTypes.begin(), numberTypes.end(), lowered(type)) == numberTypes.end()) {
+      if (type == "int" || relation->getAttributes().isDecimal(position) || std::find(numberTypes.begin(), numberTypes.end(), loweredWithoutBlanks(type)) == numberTypes.end()) {
         continue;
       }
-      out.push_back(
-          std::string(textOf(Text::warningPrefix)) +
-          textOf(Text::numberTypeNotInt, {quotedText(relation->getName()),
-                                          quotedText(relation->getAttributeName(position)), quotedText(type)}));
+      out.push_back(warningText(
+          Text::numberTypeNotInt,
+          {quotedText(relation->getName()), quotedText(relation->getAttributeName(position)), quotedText(type)}));
     }
     for (RecordScanner scanner(*relation); scanner.next();) {
       std::string_view line = scanner.getCurrent().getValues();
@@ -114,48 +103,19 @@ void DataWarnings::checkFile() {
           line.substr(0, open).find(',') != std::string_view::npos) {
         continue;
       }
-      out.push_back(std::string(textOf(Text::warningPrefix)) +
-                    textOf(Text::headerReadAsRecord, {quotedText(line), quotedText(relation->getName())}));
+      out.push_back(warningText(Text::headerReadAsRecord, {quotedText(line), quotedText(relation->getName())}));
     }
   }
 }
 
-void DataWarnings::checkConditions() {
-  // Copies without records: every node finds its attributes, and nothing
-  // that needs a record can end the evaluation.
-  RelationList empty;
-  for (const auto& relation : relations) {
-    empty.push_back(std::make_unique<Relation>(relation->getAttributes()));
-    empty.back()->setName(relation->getName());
-  }
-  AlgebraTree tree(std::make_unique<DummyOperator>());
-  try {
-    parseQuery(tree, query, empty, language);
-  } catch (const FatalError&) {
-    return;
-  }
-  auto visit = [&](auto& self, TreeNode<AlgebraOperator>& node) -> bool {
-    if (node.left && !self(self, *node.left)) return false;
-    if (node.right && !self(self, *node.right)) return false;
-    if (ConditionTree* condition = node.payload->getCondition()) {
-      const Relation* left = node.left ? node.left->payload->getResult() : nullptr;
-      const Relation* right = node.right ? node.right->payload->getResult() : nullptr;
-      if (left && (right || !node.right)) {
-        AttributeList attributes = left->getAttributes();
-        if (right) attributes.addAttributes(right->getAttributes());
-        std::vector<const Relation*> tables;
-        collectTables(node, relations, tables);
-        checkCondition(*condition, attributes, tables);
-      }
-    }
-    try {
-      node.payload->evaluate(node.leftPayload(), node.rightPayload());
-    } catch (const FatalError&) {
-      return false;  // what is above it has no attributes to find
-    }
-    return true;
-  };
-  visit(visit, tree.getRoot());
+void DataWarnings::checkNode(const TreeNode<AlgebraOperator>& node, const Relation* left, const Relation* right) {
+  ConditionTree* condition = node.payload->getCondition();
+  if (!condition || !left || (node.right && !right)) return;
+  AttributeList attributes = left->getAttributes();
+  if (right) attributes.addAttributes(right->getAttributes());
+  std::vector<const Relation*> tables;
+  collectTables(node, relations, tables);
+  checkCondition(*condition, attributes, tables);
 }
 
 void DataWarnings::checkCondition(ConditionTree& condition, const AttributeList& attributes,
@@ -182,23 +142,21 @@ void DataWarnings::checkCondition(ConditionTree& condition, const AttributeList&
       for (const auto& [operand, position, meantAsAttribute] :
            {std::tuple(operand1, position1, true), std::tuple(operand2, position2, position1 == 0)}) {
         if (position != 0 || !meantAsAttribute || operand.empty() || isNumberText(operand)) continue;
-        // Within two edits, and fewer than the operand has letters.
         std::string closest;
-        std::size_t best = std::min<std::size_t>(3, operand.size());
-        const std::string lowerOperand = lowered(operand);
+        // A blank or a letter's case counts as one edit here, weighed in order against the other slips.
+        std::size_t best = slipBound(operand);
+        const std::string lowerOperand = loweredWithoutBlanks(operand);
         for (int candidate = 1; candidate <= attributes.getAttributeCount() && budget.spend(1); ++candidate) {
           const std::string_view name = attributes.getAttributeName(candidate);
           const std::size_t distance =
-              lowered(name) == lowerOperand ? 1 : editDistanceBelow(name, operand, best, budget);
+              loweredWithoutBlanks(name) == lowerOperand ? 1 : editDistanceBelow(name, operand, best, budget);
           if (distance < best) {
             best = distance;
             closest = name;
           }
         }
         if (!closest.empty() && !budget.isSpent()) {
-          out.push_back(std::string(textOf(Text::warningPrefix)) +
-                        textOf(Text::operandNotAttribute, {quotedText(operand)}) +
-                        textOf(Text::didYouMean, {quotedText(closest)}));
+          out.push_back(warningText(Text::operandNotAttribute, {quotedText(operand)}) + didYouMeanName(closest));
         }
       }
       // An "int" attribute against a literal that is no number.
@@ -206,10 +164,9 @@ void DataWarnings::checkCondition(ConditionTree& condition, const AttributeList&
         const int attribute = position1 > 0 ? position1 : position2;
         const std::string& literal = position1 > 0 ? operand2 : operand1;
         if (attributes.isNumeric(attribute) && !isNumberText(literal)) {
-          out.push_back(
-              std::string(textOf(Text::warningPrefix)) +
-              textOf(Text::intAgainstText, {quotedText(compared), quotedText(attributes.getAttributeName(attribute)),
-                                            quotedText(literal), std::to_string(toInt32(literal))}));
+          out.push_back(warningText(Text::intAgainstText,
+                                    {quotedText(compared), quotedText(attributes.getAttributeName(attribute)),
+                                     quotedText(literal), std::to_string(toInt32(literal))}));
         }
         // Text values with a blank in front, as "a, b" writes them, against a literal without one.
         const std::string_view name = attributes.getAttributeName(attribute);
@@ -222,21 +179,21 @@ void DataWarnings::checkCondition(ConditionTree& condition, const AttributeList&
           const std::optional<std::string>& value = firstValueWithBlank(*table, field);
           if (!value) continue;
           blankValuesShown.insert(table->getName() + "." + std::string(name));
-          out.push_back(std::string(textOf(Text::warningPrefix)) +
-                        textOf(Text::valueWithLeadingBlank, {quotedText(table->getName()), quotedText(name),
-                                                             quotedText(*value), quotedText(compared)}));
+          out.push_back(warningText(Text::valueWithLeadingBlank, {quotedText(table->getName()), quotedText(name),
+                                                                  quotedText(*value), quotedText(compared)}));
         }
-        // A literal that matches a value only in another case: "red" against "Red".
-        for (const Relation* table : attributes.isNumeric(attribute) ? std::vector<const Relation*>() : tables) {
+        // A literal that matches a value only in another case: "red" against "Red", where equality is asked.
+        const std::string_view kind = comparison.getName();
+        const bool equalityWithText = (kind == "EQ" || kind == "NEQ") && !isNumberText(literal);
+        for (const Relation* table :
+             attributes.isNumeric(attribute) || !equalityWithText ? std::vector<const Relation*>() : tables) {
           const int field = table->getAttributeIndex(name);
-          const std::string_view kind = comparison.getName();
-          if (field == 0 || isNumberText(literal) || (kind != "EQ" && kind != "NEQ")) continue;
+          if (field == 0) continue;
           const std::optional<std::string>& other = valueInOtherCase(*table, field, literal);
           if (!other) continue;
-          out.push_back(std::string(textOf(Text::warningPrefix)) + textOf(Text::literalOtherCaseWarning,
-                                                     {quotedText(compared), quotedText(literal),
-                                                      quotedText(table->getName()), quotedText(name),
-                                                      quotedText(*other)}));
+          out.push_back(warningText(Text::literalOtherCaseWarning,
+                                    {quotedText(compared), quotedText(literal), quotedText(table->getName()),
+                                     quotedText(name), quotedText(*other)}));
           break;
         }
       }
@@ -251,12 +208,12 @@ const std::optional<std::string>& DataWarnings::valueInOtherCase(const Relation&
                                                                  const std::string& literal) {
   const auto [answer, unread] = otherCaseValues.try_emplace({&table, field, literal});
   if (unread) {
-    const std::string wanted = loweredKeepingBlanks(literal);
+    const std::string wanted = lowered(literal);
     std::optional<std::string> sameLetters;
     for (RecordScanner scanner(table); scanner.next();) {
       const std::string_view value = valueAt(scanner.getCurrent().getValues(), field);
       if (value == literal) return answer->second;  // found as written: nothing to say
-      if (!sameLetters && value.size() == literal.size() && loweredKeepingBlanks(value) == wanted) {
+      if (!sameLetters && value.size() == literal.size() && lowered(value) == wanted) {
         sameLetters = std::string(value);
       }
     }

@@ -9,9 +9,9 @@
 #include <tuple>
 #include <vector>
 
+#include "algebra/algebra_operator.h"
 #include "driver/relation_loader.h"
 #include "model/edit_distance.h"
-#include "query/expression_parser.h"
 
 namespace qerix {
 
@@ -24,15 +24,16 @@ namespace qerix {
 // (written after a comma) where a condition compares them.
 //
 // The conditions are bound to the attributes their inputs have, which the
-// query's nodes find over records-free copies of the loaded relations.
+// query's nodes find over records-free copies of the loaded relations (AttributeWalk).
 class DataWarnings {
  public:
   // Suggestions of attribute names draw on `budget`.
-  DataWarnings(std::string_view query, const RelationList& relations, QueryLanguage language, EditBudget& budget,
+  DataWarnings(std::string_view query, const RelationList& relations, EditBudget& budget,
                std::vector<std::string>& warnings);
 
   void checkFile();
-  void checkConditions();
+  // The condition of a node of the query's AttributeWalk, given its operands' results there.
+  void checkNode(const TreeNode<AlgebraOperator>& node, const Relation* left, const Relation* right);
 
  private:
   void checkCondition(ConditionTree& condition, const AttributeList& attributes,
@@ -48,7 +49,6 @@ class DataWarnings {
 
   std::string_view query;
   const RelationList& relations;
-  QueryLanguage language;
   EditBudget& budget;
   std::vector<std::string>& out;
   std::map<std::pair<const Relation*, int>, std::optional<std::string>> blankValues;

@@ -2,18 +2,18 @@
 
 #include <optional>
 #include <span>
-#include <unordered_map>
 #include <vector>
 
 #include "algebra/project_operator.h"
 #include "conditions/comparison_operator.h"
+#include "inspect/attribute_texts.h"
 #include "inspect/attribute_walk.h"
-#include "inspect/form_texts.h"
 #include "model/edit_distance.h"
 #include "model/fatal_error.h"
 #include "model/message_catalogue.h"
 #include "query/program_text.h"
 #include "query/textbook_parser.h"
+#include "text/text_helpers.h"
 
 namespace qerix {
 
@@ -27,23 +27,8 @@ bool isFieldNumberMessage(std::string_view message) {
 
 bool isTypeMismatchMessage(std::string_view message) { return message == textOf(Text::typeMismatchMessage); }
 
-// "(a int, b string)", as a header writes the attributes.
-std::string attributeListText(const AttributeList& attributes) {
-  std::string text = "(";
-  for (int position = 1; position <= attributes.getAttributeCount(); ++position) {
-    if (position > 1) text += ", ";
-    text += std::string(attributes.getAttributeName(position)) + " " + std::string(attributes.getAttributeType(position));
-  }
-  return text + ")";
-}
-
-std::string namesText(const AttributeList& attributes) {
-  std::string text;
-  for (const std::string_view name : attributes.getAttributeNames()) text += (text.empty() ? "" : ", ") + std::string(name);
-  return text;
-}
-
-// The "(" left open, or the ")" that closes none, in a prefix query.
+// The "(" left open, or the ")" that closes none, in a prefix query; counted
+// in characters, as the reader sees them, not bytes.
 std::string unbalancedParenthesis(std::string_view query) {
   std::vector<std::size_t> open;
   for (std::size_t index = 0; index < query.size(); ++index) {
@@ -51,8 +36,9 @@ std::string unbalancedParenthesis(std::string_view query) {
       open.push_back(index);
     } else if (query[index] == ')') {
       if (open.empty()) {
+        const std::string_view upToIt = query.substr(0, index + 1);
         return textOf(Text::surplusParenthesisExplanation,
-                      {std::to_string(index + 1), quotedText(query.substr(0, index + 1))});
+                      {std::to_string(characterCount(upToIt)), quotedText(upToIt)});
       }
       open.pop_back();
     }
@@ -62,7 +48,8 @@ std::string unbalancedParenthesis(std::string_view query) {
   const std::size_t at = open.back();
   std::size_t start = at;
   while (start > 0 && query[start - 1] != '(' && query[start - 1] != ',' && query[start - 1] != ' ') --start;
-  return textOf(Text::openParenthesisExplanation, {std::to_string(at + 1), quotedText(query.substr(start))});
+  return textOf(Text::openParenthesisExplanation,
+                {std::to_string(characterCount(query.substr(0, at + 1))), quotedText(query.substr(start))});
 }
 
 std::string_view setOperationName(std::string_view keyword) {
@@ -74,17 +61,17 @@ std::string_view setOperationName(std::string_view keyword) {
 
 class Explainer {
  public:
-  Explainer(std::string_view message, std::vector<std::string_view> forms) : fixed(message), texts(std::move(forms)) {}
+  explicit Explainer(std::string_view message) : fixed(message) {}
 
-  void look(TreeNode<AlgebraOperator>& node, const Relation* left, const Relation* right, std::size_t textIndex) {
+  void look(TreeNode<AlgebraOperator>& node, const Relation* left, const Relation* right, std::string_view formText) {
     if (found) return;
-    const std::string form =
-        textIndex < texts.size() ? textOf(Text::inOperation, {quotedText(texts[textIndex])}) : std::string();
+    const std::string form = formText.empty() ? std::string() : textOf(Text::inOperation, {quotedText(formText)});
     if (const auto* project = dynamic_cast<const ProjectOperator*>(node.payload.get()); project && left) {
       if (!isFieldNumberMessage(fixed)) return;
       for (const std::string& name : project->getAttributeNames()) {
         if (left->getAttributes().countAttributesFound(name, project->getNameLookup()) > 0) continue;
-        found = textOf(Text::projectExplanation, {form, quotedText(name), namesText(left->getAttributes())}) +
+        found = textOf(Text::projectExplanation,
+                       {form, quotedText(name), listText(left->getAttributes().getAttributeNames())}) +
                 didYouMean(name, left->getAttributes().getAttributeNames());
         return;
       }
@@ -98,8 +85,7 @@ class Explainer {
         matching = first.getAttributeType(position) == second.getAttributeType(position);
       }
       if (!matching) {
-        found = textOf(Text::setOperationExplanation,
-                       {setName, form, attributeListText(first), attributeListText(second)});
+        found = textOf(Text::setOperationExplanation, {setName, form, headerText(first), headerText(second)});
       }
       return;
     }
@@ -135,7 +121,6 @@ class Explainer {
   }
 
   std::string_view fixed;
-  std::vector<std::string_view> texts;
   std::optional<std::string> found;
 };
 
@@ -149,22 +134,10 @@ std::string explainFailure(const LoadedInput& input, const std::string& message)
     std::string unbalanced = unbalancedParenthesis(query);
     if (!unbalanced.empty()) return unbalanced;
   }
-  std::string prefix = query;
-  if (textbook) {
-    if (failureOf([&] { prefix = translateTextbook(query); }, "")) prefix.clear();
-  }
   AttributeWalk walk(query, input.relations, QueryLanguage::extended);
-  const std::vector<std::string_view> forms = program ? std::vector<std::string_view>() : formTexts(prefix, QueryLanguage::extended);
-  // Forms stand in the text in pre-order; the walk meets nodes in post-order.
-  std::vector<TreeNode<AlgebraOperator>*> nodes = walk.nodesInTextOrder();
-  const bool formsFit = forms.size() == nodes.size();
-  Explainer explainer(message, formsFit ? forms : std::vector<std::string_view>());
-  std::unordered_map<const TreeNode<AlgebraOperator>*, std::size_t> textIndex;
-  for (std::size_t index = 0; index < nodes.size(); ++index) textIndex.emplace(nodes[index], index);
-  walk.walk([&](TreeNode<AlgebraOperator>& node, const Relation* left, const Relation* right) {
-    const auto index = textIndex.find(&node);
-    explainer.look(node, left, right, index == textIndex.end() ? nodes.size() : index->second);
-  });
+  Explainer explainer(message);
+  walk.walk([&](TreeNode<AlgebraOperator>& node, const Relation* left, const Relation* right, std::string_view form,
+                std::size_t /*formIndex*/) { explainer.look(node, left, right, form); });
   return explainer.explanation().value_or("");
 }
 

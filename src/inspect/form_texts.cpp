@@ -19,6 +19,8 @@ bool collectForms(std::string_view text, int depth, const NestingIndex& commas, 
   const OperatorEntry* keyword = findOperatorKeyword(form.head, language == QueryLanguage::extended);
   if (!keyword) return true;
   if (!form.hasParenthesis || depth > maxNestingDepth) return false;
+  // distinct(E): its one operand is the whole argument, without a comma.
+  if (keyword->form == OperatorForm::unary) return collectForms(form.inner, depth + 1, commas, language, forms);
   const std::size_t comma = findTopLevelComma(commas, form.inner);
   if (comma == std::string_view::npos) return false;
   const std::string_view first = form.inner.substr(0, comma);

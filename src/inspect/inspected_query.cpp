@@ -1,12 +1,10 @@
 #include "inspect/inspected_query.h"
 
 #include "driver/input_file.h"
+#include "inspect/attribute_walk.h"
 #include "inspect/query_warnings.h"
-#include "inspect/shape_warnings.h"
 #include "model/fatal_error.h"
 #include "model/message_catalogue.h"
-#include "query/program_text.h"
-#include "query/textbook_parser.h"
 
 namespace qerix {
 
@@ -31,38 +29,18 @@ void InspectedQuery::load() {
   pipeline.load(file);
 }
 
-std::string InspectedQuery::prefixText() const {
-  const std::string& query = getInput().query;
-  if (language != QueryLanguage::extended || !isTextbookQuery(query)) return query;
-  // The texts of the nodes are those of the prefix query it stands for.
-  try {
-    return translateTextbook(query);
-  } catch (const FatalError&) {
-    return "";
-  }
-}
-
-std::vector<std::string> InspectedQuery::findWarnings() const {
-  return findQueryWarnings(getInput().query, getInput().relations, language, pipeline.isParsed());
-}
-
-NodeNotes InspectedQuery::findNodeNotes() {
-  NodeNotes notes;
-  if (!pipeline.isParsed()) return notes;
-  const std::vector<std::string> texts = qerix::findNodeNotes(getInput().query, getInput().relations, language);
+std::vector<std::string> InspectedQuery::findWarnings(NodeNotes* notes) {
+  std::vector<std::string> texts;
+  std::vector<std::string> warnings =
+      findQueryWarnings(getInput().query, getInput().relations, language, true, notes ? &texts : nullptr);
+  if (!notes || !pipeline.isParsed()) return warnings;
   // The walk's tree and this one were parsed from one text, unplanned: their pre-orders match.
-  std::vector<const TreeNode<AlgebraOperator>*> nodes;
-  auto collect = [&](auto& self, const TreeNode<AlgebraOperator>& node) -> void {
-    nodes.push_back(&node);
-    if (node.left) self(self, *node.left);
-    if (node.right) self(self, *node.right);
-  };
-  if (const TreeNode<AlgebraOperator>* top = getTree().getRoot().left.get()) collect(collect, *top);
-  if (nodes.size() != texts.size()) return notes;
+  const std::vector<TreeNode<AlgebraOperator>*> nodes = nodesInTextOrder(getTree());
+  if (nodes.size() != texts.size()) return warnings;
   for (std::size_t index = 0; index < nodes.size(); ++index) {
-    if (!texts[index].empty()) notes.emplace(nodes[index], texts[index]);
+    if (!texts[index].empty()) notes->emplace(nodes[index], texts[index]);
   }
-  return notes;
+  return warnings;
 }
 
 std::string InspectedQuery::evaluateSteps() {

@@ -38,13 +38,10 @@ class InspectedQuery {
   const LoadedInput& getInput() const { return pipeline.getInput(); }
 
   // The suspicious texts of the query and the input file, one line each;
-  // where the query was refused, those of the texts.
-  std::vector<std::string> findWarnings() const;
-  // What each node did, for the views: the attributes a natural join
-  // matched on. Only nodes with something to say are keys.
-  NodeNotes findNodeNotes();
-  // The query in the prefix notation (a textbook query translated), "" when it does not translate.
-  std::string prefixText() const;
+  // where the query was refused, those of the texts. `notes`, when given,
+  // receives what each node did, for the views: the attributes a natural
+  // join matched on. Only nodes with something to say are keys.
+  std::vector<std::string> findWarnings(NodeNotes* notes = nullptr);
 
   // Evaluates the query node by node, each node's plain evaluation on one
   // thread. The message of the node that ended the run, or "".

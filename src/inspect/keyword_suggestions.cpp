@@ -6,7 +6,9 @@
 #include <utility>
 
 #include "model/edit_distance.h"
+#include "model/letter_case.h"
 #include "query/language_table.h"
+#include "text/spelling_list.h"
 
 namespace qerix {
 
@@ -30,22 +32,19 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 34> borrowed
     {"unionall", "union"},
 }};
 
-std::string lowered(std::string_view text) {
-  std::string result(text);
-  for (char& character : result) character = static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
-  return result;
-}
-
 // Whether a spelling list of the table ("minus -", "\\bowtie \\Join") holds `word`, a LaTeX command without its "\".
 bool spells(std::string_view list, std::string_view word) {
-  while (!list.empty()) {
-    const std::size_t blank = list.find(' ');
-    std::string_view spelling = list.substr(0, blank);
+  bool found = false;
+  forEachSpelling(list, [&](std::string_view spelling) {
     if (spelling.starts_with('\\')) spelling.remove_prefix(1);
-    if (lowered(spelling) == word) return true;
-    list = blank == std::string_view::npos ? std::string_view() : list.substr(blank + 1);
-  }
-  return false;
+    found = found || lowered(spelling) == word;
+  });
+  return found;
+}
+
+// The other rename forms are spelt as rename: a slip is offered that one.
+bool isSuggested(const OperatorEntry& entry) {
+  return !entry.keyword.starts_with("rename") || entry.keyword == "rename";
 }
 
 bool isWord(std::string_view text) {
@@ -70,14 +69,14 @@ KeywordSuggestion suggestKeyword(std::string_view word) {
     if (lower == borrowed) return suggestionOf(keyword);
   }
   for (const OperatorEntry& entry : operatorEntries()) {
-    if (entry.keyword.starts_with("rename") && entry.keyword != "rename") continue;  // spelt as rename
+    if (!isSuggested(entry)) continue;
     if (spells(entry.words, lower) || spells(entry.latex, lower)) return {entry.keyword, entry.needsExtended};
   }
   // One edit from a keyword, in a word long enough that one edit is a slip, not another word.
   if (lower.size() < 5) return {};
   EditBudget budget(1'000'000);
   for (const OperatorEntry& entry : operatorEntries()) {
-    if (entry.keyword.starts_with("rename") && entry.keyword != "rename") continue;
+    if (!isSuggested(entry)) continue;
     if (editDistanceBelow(entry.keyword, lower, 2, budget) < 2) return {entry.keyword, entry.needsExtended};
   }
   return {};

@@ -1,36 +1,17 @@
 #include "inspect/shape_warnings.h"
 
 #include <algorithm>
-#include <unordered_map>
 
 #include "algebra/rename_operator.h"
 #include "algebra/shared_attributes.h"
-#include "inspect/attribute_walk.h"
-#include "inspect/form_texts.h"
+#include "inspect/attribute_texts.h"
+#include "inspect/warning_text.h"
 #include "model/fatal_error.h"
 #include "model/message_catalogue.h"
-#include "query/program_text.h"
-#include "query/textbook_parser.h"
 
 namespace qerix {
 
 namespace {
-
-
-std::string listText(const std::vector<std::string_view>& names) {
-  std::string text;
-  for (const std::string_view name : names) text += (text.empty() ? "" : ", ") + std::string(name);
-  return text;
-}
-
-std::string headerText(const AttributeList& attributes) {
-  std::string text = "(";
-  for (int position = 1; position <= attributes.getAttributeCount(); ++position) {
-    if (position > 1) text += ", ";
-    text += std::string(attributes.getAttributeName(position)) + " " + std::string(attributes.getAttributeType(position));
-  }
-  return text + ")";
-}
 
 bool isSetOperation(std::string_view keyword) {
   return keyword == "union" || keyword == "minus" || keyword == "intersect";
@@ -45,73 +26,34 @@ bool matchesByName(AlgebraOperator& node) {
 // The names both operands have, in the second's order, or none when a name repeats (the join refuses that).
 std::vector<std::string_view> sharedNames(const Relation& left, const Relation& right) {
   std::vector<std::string_view> names;
-  if (failureOf([&] { SharedAttributes::of(left.getAttributes(), right.getAttributes()); }, "")) return names;
-  for (const std::string_view name : right.getAttributes().getAttributeNames()) {
-    if (left.getAttributes().getAttributeIndex(name) > 0) names.push_back(name);
+  SharedAttributes shared;
+  if (failureOf([&] { shared = SharedAttributes::of(left.getAttributes(), right.getAttributes()); }, "")) {
+    return names;
   }
+  for (const int position : shared.secondPositions) names.push_back(right.getAttributes().getAttributeName(position));
   return names;
 }
 
-// The walk with the text of each node's form, where the forms fit the nodes.
-class ShapeWalk {
- public:
-  ShapeWalk(std::string_view query, const RelationList& relations, QueryLanguage language)
-      : walk(query, relations, language) {
-    std::string prefixText(query);
-    const bool program = language == QueryLanguage::extended && startsProgram(query);
-    if (!program && language == QueryLanguage::extended && isTextbookQuery(query) &&
-        failureOf([&] { prefixText = translateTextbook(query); }, "")) {
-      prefixText.clear();
-    }
-    nodes = walk.nodesInTextOrder();
-    if (!program) {
-      ownTexts = std::move(prefixText);  // the forms are views into it
-      texts = formTexts(ownTexts, language);
-    }
-    if (texts.size() != nodes.size()) texts.clear();
-    for (std::size_t index = 0; index < nodes.size(); ++index) order.emplace(nodes[index], index);
-  }
+}  // namespace
 
-  template <class Visit>
-  void run(Visit visit) {
-    walk.walk([&](TreeNode<AlgebraOperator>& node, const Relation* left, const Relation* right) {
-      const auto found = order.find(&node);
-      const std::size_t index = found == order.end() ? nodes.size() : found->second;
-      const std::string form =
-          quotedText(index < texts.size() ? texts[index] : node.payload->getKeyword());
-      visit(node, left, right, form, index);
-    });
-  }
-
-  std::size_t nodeCount() const { return nodes.size(); }
-
- private:
-  AttributeWalk walk;
-  std::string ownTexts;
-  std::vector<TreeNode<AlgebraOperator>*> nodes;
-  std::vector<std::string_view> texts;
-  std::unordered_map<const TreeNode<AlgebraOperator>*, std::size_t> order;
-};
-
-void checkNode(AlgebraOperator& node, const Relation* left, const Relation* right, const std::string& form,
-               std::vector<std::string>& out) {
+void checkShape(AlgebraOperator& node, const Relation* left, const Relation* right, std::string_view formText,
+                std::vector<std::string>& out) {
   const std::string_view keyword = node.getKeyword();
+  const std::string form = quotedText(formText.empty() ? keyword : formText);
   if (matchesByName(node) && left && right) {
     const std::vector<std::string_view> shared = sharedNames(*left, *right);
     // Matching on all of one side's attributes is what a join with a part of the same data means.
     const bool wholeSide = static_cast<int>(shared.size()) == left->getAttributeCount() ||
                            static_cast<int>(shared.size()) == right->getAttributeCount();
     if (shared.size() >= 2 && !wholeSide) {
-      out.push_back(std::string(textOf(Text::warningPrefix)) +
-                    textOf(Text::naturalJoinWarning, {form, std::to_string(shared.size()), listText(shared)}));
+      out.push_back(warningText(Text::naturalJoinWarning, {form, std::to_string(shared.size()), listText(shared)}));
     }
   } else if (isSetOperation(keyword) && left && right) {
     const AttributeList& first = left->getAttributes();
     const AttributeList& second = right->getAttributes();
     if (first.getAttributeCount() > second.getAttributeCount()) {
-      out.push_back(std::string(textOf(Text::warningPrefix)) +
-                    textOf(keyword == "union" ? Text::unionPadsWarning : Text::setComparesPartlyWarning,
-                           {form, headerText(first), headerText(second)}));
+      out.push_back(warningText(keyword == "union" ? Text::unionPadsWarning : Text::setComparesPartlyWarning,
+                                {form, headerText(first), headerText(second)}));
       return;
     }
     for (int position = 1; position <= std::min(first.getAttributeCount(), second.getAttributeCount()); ++position) {
@@ -120,9 +62,8 @@ void checkNode(AlgebraOperator& node, const Relation* left, const Relation* righ
           std::string(first.getAttributeName(position)) + " " + std::string(first.getAttributeType(position));
       const std::string secondText =
           std::string(second.getAttributeName(position)) + " " + std::string(second.getAttributeType(position));
-      out.push_back(std::string(textOf(Text::warningPrefix)) + textOf(Text::setMixesTypesWarning, {form, std::to_string(position),
-                                                                               quotedText(firstText),
-                                                                               quotedText(secondText)}));
+      out.push_back(warningText(Text::setMixesTypesWarning,
+                                {form, std::to_string(position), quotedText(firstText), quotedText(secondText)}));
       return;
     }
   } else if (keyword == "divide" && left && right) {
@@ -131,40 +72,23 @@ void checkNode(AlgebraOperator& node, const Relation* left, const Relation* righ
       if (right->getAttributes().getAttributeIndex(name) == 0) quotient.push_back(name);
     }
     if (quotient.size() >= 2) {
-      out.push_back(std::string(textOf(Text::warningPrefix)) + textOf(Text::divideLeavesWarning, {form, listText(quotient)}));
+      out.push_back(warningText(Text::divideLeavesWarning, {form, listText(quotient)}));
     }
   } else if (const auto* rename = dynamic_cast<const RenameOperator*>(&node); rename && left) {
     const AttributeList& attributes = left->getAttributes();
     if (rename->getNewName().empty() && rename->getNewAttributeNames().size() == 1 && attributes.getAttributeCount() > 1) {
       const std::string& newName = rename->getNewAttributeNames().front();
-      out.push_back(std::string(textOf(Text::warningPrefix)) +
-                    textOf(Text::renameOneAttributeWarning, {form, quotedText(attributes.getAttributeName(1)),
-                                                             quotedText(newName), newName,
-                                                             listText(attributes.getAttributeNames())}));
+      out.push_back(warningText(Text::renameOneAttributeWarning,
+                                {form, quotedText(attributes.getAttributeName(1)), quotedText(newName), newName,
+                                 listText(attributes.getAttributeNames())}));
     }
   }
 }
 
-}  // namespace
-
-void findShapeWarnings(std::string_view query, const RelationList& relations, QueryLanguage language,
-                       std::vector<std::string>& warnings) {
-  ShapeWalk walk(query, relations, language);
-  walk.run([&](TreeNode<AlgebraOperator>& node, const Relation* left, const Relation* right, const std::string& form,
-               std::size_t /*index*/) { checkNode(*node.payload, left, right, form, warnings); });
-}
-
-std::vector<std::string> findNodeNotes(std::string_view query, const RelationList& relations, QueryLanguage language) {
-  ShapeWalk walk(query, relations, language);
-  std::vector<std::string> notes(walk.nodeCount());
-  walk.run([&](TreeNode<AlgebraOperator>& node, const Relation* left, const Relation* right,
-               const std::string& /*form*/, std::size_t index) {
-    if (index < notes.size() && matchesByName(*node.payload) && left && right) {
-      const std::vector<std::string_view> shared = sharedNames(*left, *right);
-      notes[index] = shared.empty() ? std::string(textOf(Text::noSharedAttribute)) : listText(shared);
-    }
-  });
-  return notes;
+std::string joinNote(AlgebraOperator& node, const Relation* left, const Relation* right) {
+  if (!matchesByName(node) || !left || !right) return "";
+  const std::vector<std::string_view> shared = sharedNames(*left, *right);
+  return shared.empty() ? std::string(textOf(Text::noSharedAttribute)) : listText(shared);
 }
 
 }  // namespace qerix

@@ -5,26 +5,25 @@
 #include <string_view>
 #include <vector>
 
+#include "algebra/algebra_operator.h"
 #include "model/relation.h"
-#include "query/expression_parser.h"
 
 namespace qerix {
 
-// What the query's nodes do with their operands' attributes that qerix
-// defines but that was most likely meant otherwise: a natural join that
-// matches on several attributes, a union, minus or intersect of operands
-// whose attributes differ in number (the shorter records padded) or type, a
-// division that leaves more than one attribute, and a rename whose list
-// names one attribute where the relation's name was meant.
-void findShapeWarnings(std::string_view query, const RelationList& relations, QueryLanguage language,
-                       std::vector<std::string>& warnings);
+// What a node does with its operands' attributes (their results over the
+// walk's records-free copies, null where one has none) that qerix defines
+// but that was most likely meant otherwise: a natural join that matches on
+// several attributes, a union, minus or intersect of operands whose
+// attributes differ in number (the shorter records padded) or type, a
+// division that leaves more than one attribute, and a rename whose list names
+// one attribute where the relation's name was meant. `form` is the node's
+// text in the query, "" for its keyword.
+void checkShape(AlgebraOperator& node, const Relation* left, const Relation* right, std::string_view form,
+                std::vector<std::string>& warnings);
 
-// What each node did, where a view of the tree should say it: the
-// attributes a natural join (also semijoin and antijoin) matched on, ""
-// for the other nodes. One text per node, in the order the query's forms
-// stand in its text (the tree's pre-order, its root left out).
-std::vector<std::string> findNodeNotes(std::string_view query, const RelationList& relations,
-                                       QueryLanguage language);
+// What a node did, where a view of the tree should say it: the attributes a
+// natural join (also semijoin and antijoin) matched on, "" for the other nodes.
+std::string joinNote(AlgebraOperator& node, const Relation* left, const Relation* right);
 
 }  // namespace qerix
 

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 
-#include "model/edit_distance.h"
 #include "inspect/keyword_suggestions.h"
+#include "inspect/warning_text.h"
+#include "model/edit_distance.h"
 #include "model/fatal_error.h"
+#include "model/letter_case.h"
 #include "model/message_catalogue.h"
 #include "query/language_table.h"
 #include "query/program_text.h"
@@ -34,18 +35,6 @@ bool isOperatorKeyword(std::string_view word) { return findOperatorKeyword(word,
 
 bool isConditionKeyword(std::string_view word) { return findConditionKeyword(word) != nullptr; }
 
-std::string lowered(std::string_view text) {
-  std::string result(text);
-  for (char& character : result) character = static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
-  return result;
-}
-
-std::string raised(std::string_view text) {
-  std::string result(text);
-  for (char& character : result) character = static_cast<char>(std::toupper(static_cast<unsigned char>(character)));
-  return result;
-}
-
 // A line as other tools begin their comments: no query starts so.
 bool looksLikeComment(std::string_view line) {
   for (const std::string_view start : {"--", "//", "/*", "#", "%", ";"}) {
@@ -61,6 +50,7 @@ TextWarnings::TextWarnings(const RelationList& loaded, QueryLanguage queryLangua
     : relations(loaded), language(queryLanguage), budget(editBudget), out(warnings) {
   for (const auto& relation : relations) {
     loadedNames.insert(relation->getName());
+    relationNames.push_back(relation->getName());
     loweredNames.emplace(lowered(relation->getName()), relation->getName());  // the first of equals stays
   }
 }
@@ -78,7 +68,7 @@ void TextWarnings::checkQuery(std::string_view query) {
 bool TextWarnings::checkCommentLine(std::string_view query) {
   trim(query);
   if (!looksLikeComment(query)) return false;
-  out.push_back(std::string(textOf(Text::warningPrefix)) + textOf(Text::commentLineWarning, {quotedText(query)}));
+  out.push_back(warningText(Text::commentLineWarning, {quotedText(query)}));
   return true;
 }
 
@@ -101,8 +91,7 @@ void TextWarnings::checkProgram(std::string_view program) {
     }
     if (statement.name.empty()) continue;
     if (loaded.contains(statement.name) && !named.contains(statement.name)) {
-      out.push_back(std::string(textOf(Text::warningPrefix)) +
-                    textOf(Text::resultHidesRelation, {quotedText(statement.name)}));
+      out.push_back(warningText(Text::resultHidesRelation, {quotedText(statement.name)}));
     }
     // Views into the program, which outlives this object's use.
     named.insert(statement.name);
@@ -115,12 +104,11 @@ void TextWarnings::checkEnding(std::string_view form) {
   const std::size_t close = findClosingParenthesis(*closings, form, open);
   if (close == std::string_view::npos) {
     if (form.back() != ')') {
-      out.push_back(std::string(textOf(Text::warningPrefix)) +
-                    textOf(Text::lastCharacterDropped, {quotedText(form), quotedText(form.substr(form.size() - 1))}));
+      out.push_back(
+          warningText(Text::lastCharacterDropped, {quotedText(form), quotedText(form.substr(form.size() - 1))}));
     }
   } else if (close + 1 < form.size()) {
-    out.push_back(std::string(textOf(Text::warningPrefix)) +
-                  textOf(Text::textAfterClosing, {quotedText(form), quotedText(form.substr(close + 1))}));
+    out.push_back(warningText(Text::textAfterClosing, {quotedText(form), quotedText(form.substr(close + 1))}));
   }
 }
 
@@ -134,27 +122,25 @@ void TextWarnings::checkExpression(std::string_view text, int depth) {
     std::string_view head = form.head;
     trim(head);
     if (form.hasParenthesis && textbook) {
-      out.push_back(std::string(textOf(Text::warningPrefix)) +
-                    textOf(Text::operatorOnlyWithX, {quotedText(form.head), quotedText(text)}));
+      out.push_back(warningText(Text::operatorOnlyWithX, {quotedText(form.head), quotedText(text)}));
     } else if (form.hasParenthesis && head != form.head && isOperatorKeyword(head)) {
-      out.push_back(std::string(textOf(Text::warningPrefix)) +
-                    textOf(Text::blankBeforeOperatorParenthesis, {quotedText(head), quotedText(text)}));
+      out.push_back(warningText(Text::blankBeforeOperatorParenthesis, {quotedText(head), quotedText(text)}));
     } else if (form.hasParenthesis && isOperatorKeyword(lowered(head))) {
-      out.push_back(std::string(textOf(Text::warningPrefix)) +
-                    textOf(Text::operatorInLowerCase, {quotedText(head), quotedText(lowered(head)), quotedText(text)}));
+      out.push_back(
+          warningText(Text::operatorInLowerCase, {quotedText(head), quotedText(lowered(head)), quotedText(text)}));
     } else if (const KeywordSuggestion suggestion = form.hasParenthesis && !keyword ? suggestKeyword(head)
                                                                                      : KeywordSuggestion{};
                !suggestion.keyword.empty()) {
       const bool needsOption = suggestion.needsExtended && language != QueryLanguage::extended;
       const std::string meant =
           quotedText(suggestion.keyword) + std::string(needsOption ? textOf(Text::withExtendedOption) : "");
-      out.push_back(std::string(textOf(Text::warningPrefix)) + textOf(Text::borrowedKeywordWarning, {quotedText(head), quotedText(text)}) +
+      out.push_back(warningText(Text::borrowedKeywordWarning, {quotedText(head), quotedText(text)}) +
                     textOf(Text::didYouMean, {meant}));
     } else if (!keyword) {
       if (!loadedNames.contains(text)) {
         const std::string closest = closestRelation(text);
-        out.push_back(std::string(textOf(Text::warningPrefix)) + textOf(Text::noSuchRelation, {quotedText(text)}) +
-                      (closest.empty() ? "." : textOf(Text::didYouMean, {quotedText(closest)})));
+        out.push_back(warningText(Text::noSuchRelation, {quotedText(text)}) +
+                      (closest.empty() ? "." : didYouMeanName(closest)));
       }
     }
     return;
@@ -174,14 +160,13 @@ void TextWarnings::checkExpression(std::string_view text, int depth) {
   const OperatorForm operatorForm = findOperatorKeyword(form.head, true)->form;
   if (operatorForm == OperatorForm::withCondition) {
     if (topLevelComma(rest) != std::string_view::npos) {
-      out.push_back(
-          std::string(textOf(Text::warningPrefix)) +
-          textOf(Text::selectTakesOneCondition, {quotedText(rest.substr(topLevelComma(rest) + 1)), quotedText(text)}));
+      out.push_back(warningText(Text::selectTakesOneCondition,
+                                {quotedText(rest.substr(topLevelComma(rest) + 1)), quotedText(text)}));
     }
     checkCondition(firstArgument(rest), 1);
   } else if (operatorForm == OperatorForm::withAttributeList) {
     if (rest.find('(') != std::string_view::npos) {
-      out.push_back(std::string(textOf(Text::warningPrefix)) + textOf(Text::projectTakesNames, {quotedText(rest)}));
+      out.push_back(warningText(Text::projectTakesNames, {quotedText(rest)}));
     }
   } else if (operatorForm == OperatorForm::withSortList || operatorForm == OperatorForm::withRenameList ||
              operatorForm == OperatorForm::withRelationName || operatorForm == OperatorForm::withRenamePairs ||
@@ -217,11 +202,9 @@ void TextWarnings::checkCondition(std::string_view text, int depth) {
   const std::string_view second = form.inner.substr(comma + 1);
   const std::size_t extra = topLevelComma(second);
   if (conditionForm == ConditionForm::negation) {
-    out.push_back(std::string(textOf(Text::warningPrefix)) +
-                  textOf(Text::notUsesOneCondition, {quotedText(second), quotedText(text)}));
+    out.push_back(warningText(Text::notUsesOneCondition, {quotedText(second), quotedText(text)}));
   } else if (extra != std::string_view::npos) {
-    out.push_back(std::string(textOf(Text::warningPrefix)) +
-                  textOf(Text::usesTwoArguments, {quotedText(text), quotedText(second)}));
+    out.push_back(warningText(Text::usesTwoArguments, {quotedText(text), quotedText(second)}));
   }
   if (logical) {
     checkCondition(first, depth + 1);
@@ -238,7 +221,7 @@ void TextWarnings::checkOperand(std::string_view operand) {
   const bool quoted =
       operand.front() == '\'' || operand.front() == '"' || operand.back() == '\'' || operand.back() == '"';
   if (quoted) {
-    out.push_back(std::string(textOf(Text::warningPrefix)) + textOf(Text::quotesArePartOfValue, {quotedText(operand)}));
+    out.push_back(warningText(Text::quotesArePartOfValue, {quotedText(operand)}));
     return;
   }
   const std::size_t open = operand.find('(');
@@ -246,12 +229,10 @@ void TextWarnings::checkOperand(std::string_view operand) {
   std::string_view head = operand.substr(0, open);
   trim(head);
   if (head != operand.substr(0, open) && isConditionKeyword(head)) {
-    out.push_back(std::string(textOf(Text::warningPrefix)) +
-                  textOf(Text::blankBeforeConditionParenthesis, {quotedText(head), quotedText(operand)}));
+    out.push_back(warningText(Text::blankBeforeConditionParenthesis, {quotedText(head), quotedText(operand)}));
   } else if (head != raised(head) && isConditionKeyword(raised(head))) {
     out.push_back(
-        std::string(textOf(Text::warningPrefix)) +
-        textOf(Text::conditionInUpperCase, {quotedText(head), quotedText(raised(head)), quotedText(operand)}));
+        warningText(Text::conditionInUpperCase, {quotedText(head), quotedText(raised(head)), quotedText(operand)}));
   }
 }
 
@@ -263,20 +244,7 @@ std::string TextWarnings::closestRelation(std::string_view name) {
   if (sameLetters != loweredNames.end()) {
     found = sameLetters->second;
   } else {
-    // Within two edits, and fewer than the name has letters: a farther name is no slip of this one.
-    std::size_t best = std::min<std::size_t>(3, name.size());
-    for (const auto& relation : relations) {
-      const std::string& candidate = relation->getName();
-      const std::size_t distance = budget.spend(1) ? editDistanceBelow(candidate, name, best, budget) : best;
-      if (budget.isSpent()) {
-        found.clear();
-        break;
-      }
-      if (distance < best) {
-        best = distance;
-        found = candidate;
-      }
-    }
+    found = closestName(name, relationNames, budget);
   }
   suggestions.emplace(name, found);
   return found;

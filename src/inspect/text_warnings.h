@@ -54,6 +54,7 @@ class TextWarnings {
   EditBudget& budget;
   std::vector<std::string>& out;
   std::unordered_set<std::string_view> loadedNames;
+  std::vector<std::string_view> relationNames;  // in the file's order
   // Each loaded name in lower case, with the first name that spells it so.
   std::unordered_map<std::string, std::string_view> loweredNames;
   std::optional<NestingIndex> commas;    // of the query being checked

@@ -1,10 +1,10 @@
 #include "model/edit_distance.h"
 
 #include <algorithm>
-#include <cctype>
 #include <vector>
 
 #include "model/fatal_error.h"
+#include "model/letter_case.h"
 #include "model/message_catalogue.h"
 
 namespace qerix {
@@ -42,32 +42,53 @@ std::size_t editDistanceBelow(std::string_view from, std::string_view to, std::s
   return row[to.size()] < limit ? row[to.size()] : bound;
 }
 
-std::string closestName(std::string_view word, const std::vector<std::string_view>& candidates) {
-  const auto lowered = [](std::string_view text) {
-    std::string lower(text);
-    for (char& character : lower) character = static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
-    return lower;
-  };
+namespace {
+
+struct Nearest {
+  std::string_view name;
+  bool budgetSpent = false;
+};
+
+// The nearest candidate within slipBound; `chargeEach` takes one unit of the budget for each candidate.
+Nearest nearestName(std::string_view word, const std::vector<std::string_view>& candidates, EditBudget& budget,
+                    bool chargeEach) {
   const std::string lowerWord = lowered(word);
-  // Reported once, as a run ends: enough for any file, bounded for a hostile one.
-  EditBudget budget(inspectionEditBudget);
-  std::string_view closest;
-  std::size_t best = std::min<std::size_t>(3, word.size());
+  Nearest nearest;
+  std::size_t best = slipBound(word);
   for (const std::string_view candidate : candidates) {
+    if (chargeEach && !budget.spend(1)) return {{}, true};
     const std::size_t distance =
         lowered(candidate) == lowerWord ? 0 : editDistanceBelow(candidate, word, best, budget);
+    if (budget.isSpent()) nearest.budgetSpent = true;
     if (distance < best) {
       best = distance;
-      closest = candidate;
+      nearest.name = candidate;
     }
   }
-  return std::string(closest);
+  return nearest;
+}
+
+}  // namespace
+
+std::size_t slipBound(std::string_view word) { return std::min<std::size_t>(3, word.size()); }
+
+std::string closestName(std::string_view word, const std::vector<std::string_view>& candidates) {
+  // Reported once, as a run ends: enough for any file, bounded for a hostile one.
+  EditBudget budget(inspectionEditBudget);
+  return std::string(nearestName(word, candidates, budget, false).name);
+}
+
+std::string closestName(std::string_view word, const std::vector<std::string_view>& candidates, EditBudget& budget) {
+  const Nearest nearest = nearestName(word, candidates, budget, true);
+  return nearest.budgetSpent ? std::string() : std::string(nearest.name);
 }
 
 std::string didYouMean(std::string_view word, const std::vector<std::string_view>& candidates) {
   const std::string meant = closestName(word, candidates);
-  return meant.empty() ? std::string() : textOf(Text::didYouMean, {quotedText(meant)});
+  return meant.empty() ? std::string() : didYouMeanName(meant);
 }
+
+std::string didYouMeanName(std::string_view name) { return textOf(Text::didYouMean, {quotedText(name)}); }
 
 std::string didYouMeanOneOf(const std::vector<std::string>& names) {
   if (names.empty()) return {};

@@ -45,12 +45,21 @@ constexpr std::uint64_t inspectionEditBudget = 200'000'000;
 // computed.
 std::size_t editDistanceBelow(std::string_view from, std::string_view to, std::size_t bound, EditBudget& budget);
 
+// How far a slip of `word` may lie from what was meant: fewer than this
+// many edits, at most two, and fewer than `word` has characters.
+std::size_t slipBound(std::string_view word);
+
 // The candidate that `word` was most likely meant to be, for a "did you
-// mean": one that differs only in case, or the nearest within two edits and
-// fewer edits than `word` has characters; empty when none is that close.
+// mean": one that differs only in case, or the nearest within slipBound;
+// empty when none is that close.
 std::string closestName(std::string_view word, const std::vector<std::string_view>& candidates);
+// The same, drawing on an inspection's `budget` (one unit for each candidate
+// besides the edits); empty once the budget is spent.
+std::string closestName(std::string_view word, const std::vector<std::string_view>& candidates, EditBudget& budget);
 // What a message adds for it: `; erre gondolt: "name"?`, or "".
 std::string didYouMean(std::string_view word, const std::vector<std::string_view>& candidates);
+// The same for a name already chosen.
+std::string didYouMeanName(std::string_view name);
 // The same for names that each may have been meant:
 // `; erre gondolt: "R.a" vagy "S.a"?`, or "" for none.
 std::string didYouMeanOneOf(const std::vector<std::string>& names);

@@ -380,6 +380,16 @@ std::optional<Language> languageNamed(std::string_view name) {
   return std::nullopt;
 }
 
+void applyLanguageOption(std::span<const std::string_view> arguments) {
+  setLanguage(Language::hungarian);
+  for (std::size_t index = 0; index + 1 < arguments.size(); ++index) {
+    if (const auto language = languageNamed(arguments[index + 1]); arguments[index] == "--lang" && language) {
+      setLanguage(*language);
+      return;
+    }
+  }
+}
+
 std::string_view textOf(Text id) { return textOf(id, current); }
 
 std::string_view textOf(Text id, Language language) {

@@ -3,6 +3,7 @@
 
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -206,6 +207,13 @@ Language currentLanguage();
 
 // "hu" or "en", as --lang takes them; nothing for any other name.
 std::optional<Language> languageNamed(std::string_view name);
+
+// How every program reads its command line's language: a run starts in
+// Hungarian, and the first "--lang" followed by a known name, wherever it
+// stands among `arguments`, sets the language of all the run's messages, the
+// usage message included. Where it stands and whether it is allowed there is
+// for the program's own reading of its options.
+void applyLanguageOption(std::span<const std::string_view> arguments);
 
 // The text in the current language, or in `language`.
 std::string_view textOf(Text id);

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "algebra/grouping_list.h"
+#include "model/edit_distance.h"
 #include "model/fatal_error.h"
+#include "model/letter_case.h"
 #include "model/message_catalogue.h"
 #include "query/language_table.h"
 #include "query/textbook_lexer.h"
@@ -212,7 +214,7 @@ class TextbookParser {
     } else {
       // distinct names an operator too, but here it is COUNT's word.
       const Token first = lexer.peek();
-      if (first.kind == Token::Kind::word && operatorOf(first) && isDistinctWord(first.text)) {
+      if (first.kind == Token::Kind::word && operatorOf(first) && equalsIgnoringCase(first.text, "distinct")) {
         lexer.next();
         call += first.text;
       } else {
@@ -244,11 +246,9 @@ class TextbookParser {
     return true;
   }
 
+  // In any case, as the sort operator reads it.
   static bool isDirection(std::string_view word) {
-    for (const std::string_view direction : {"ASC", "asc", "DESC", "desc"}) {
-      if (word == direction) return true;
-    }
-    return false;
+    return equalsIgnoringCase(word, "ASC") || equalsIgnoringCase(word, "DESC");
   }
 
   // The note of the name that begins at the next token.
@@ -390,12 +390,6 @@ class TextbookParser {
            (token.kind == Token::Kind::command && isSpelledAs(assignmentLatex, token.text));
   }
 
-  static bool isDistinctWord(std::string_view word) {
-    constexpr std::string_view distinct = "distinct";
-    return word.size() == distinct.size() && std::equal(word.begin(), word.end(), distinct.begin(), [](char a, char b) {
-             return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
-           });
-  }
 
   static bool isSign(const Token& token, std::string_view sign) {
     return token.kind == Token::Kind::sign && token.text == sign;
@@ -431,7 +425,7 @@ class TextbookParser {
           suggests && (at.kind == Token::Kind::word || at.kind == Token::Kind::command)
               ? closestOperatorWord(at.text, operatorMayStand)
               : std::string_view();
-      if (!meant.empty()) message += textOf(Text::didYouMean, {quotedText(meant)});
+      if (!meant.empty()) message += didYouMeanName(meant);
     }
     fatal(message);
   }
@@ -455,6 +449,15 @@ std::string translateTextbook(std::string_view text, std::size_t begin, std::vec
   std::string prefix;
   query->writePrefix(prefix, notes);
   return prefix;
+}
+
+std::string prefixTextOf(std::string_view query, QueryLanguage language) {
+  if (language != QueryLanguage::extended || !isTextbookQuery(query)) return std::string(query);
+  try {
+    return translateTextbook(query);
+  } catch (const FatalError&) {
+    return "";
+  }
 }
 
 bool isTextbookQuery(std::string_view text) {

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "query/expression_parser.h"
 #include "query/textbook_syntax.h"
 
 namespace qerix {
@@ -22,6 +23,10 @@ std::string translateTextbook(std::string_view text, std::vector<SourceNote>* no
 // The same for the part of `text` from `begin` on (a statement of a program),
 // with the positions in messages counted from the text's start.
 std::string translateTextbook(std::string_view text, std::size_t begin, std::vector<SourceNote>* notes = nullptr);
+
+// The query in the prefix notation: with -x a textbook query translated ("" when
+// it does not translate), any other as it stands. What the forms' texts are cut from.
+std::string prefixTextOf(std::string_view query, QueryLanguage language);
 
 // With -x: whether a query is written in the textbook notation. A query that
 // begins with a prefix keyword and its "(" is not; any other is when it

@@ -13,6 +13,14 @@ void trim(std::string_view& text) {
 
 bool isBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
 
+std::size_t characterCount(std::string_view text) {
+  std::size_t count = 0;
+  for (const char byte : text) {
+    if ((static_cast<unsigned char>(byte) & 0xC0) != 0x80) ++count;
+  }
+  return count;
+}
+
 std::size_t findByteAtDepth(std::string_view text, std::size_t from, char byte, std::int64_t depth) {
   std::int64_t current = 0;
   for (std::size_t position = from; position < text.size(); ++position) {

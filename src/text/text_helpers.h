@@ -15,6 +15,9 @@ void trim(std::string_view& text);
 
 bool isBlank(std::string_view text);  // empty or blanks only
 
+// How many characters the UTF-8 text holds: its bytes that start one.
+std::size_t characterCount(std::string_view text);
+
 // The position of the first comma outside parentheses, npos if none. A ")"
 // without its "(" lowers the depth below zero, where commas do not count.
 std::size_t findTopLevelComma(std::string_view text);

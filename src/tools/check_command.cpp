@@ -10,6 +10,7 @@
 #include "driver/input_file.h"
 #include "driver/line_reader.h"
 #include "driver/relation_loader.h"
+#include "driver/run.h"
 #include "inspect/query_warnings.h"
 #include "model/fatal_error.h"
 #include "model/message_catalogue.h"
@@ -44,20 +45,18 @@ struct CheckRequest {
 
 CheckRequest readArguments(std::span<const std::string_view> arguments) {
   // Each check starts in the programs' own language, whatever ran before it.
-  setLanguage(Language::hungarian);
+  applyLanguageOption(arguments);
   CheckRequest request;
   std::size_t index = 0;
   bool languageGiven = false;
   for (bool extendedGiven = false; index < arguments.size(); ++index) {
-    if ((arguments[index] == "-x" || arguments[index] == "--extended") && !extendedGiven) {
+    if (isExtendedOption(arguments[index]) && !extendedGiven) {
       extendedGiven = true;
       request.language = QueryLanguage::extended;
     } else if (arguments[index] == "--tsv" && !request.tsv) {
       request.tsv = true;
     } else if (arguments[index] == "--lang" && !languageGiven) {
-      const auto language = index + 1 < arguments.size() ? languageNamed(arguments[index + 1]) : std::nullopt;
-      if (!language) fatal(textOf(Text::checkUsageMessage));
-      setLanguage(*language);
+      if (index + 1 == arguments.size() || !languageNamed(arguments[index + 1])) fatal(textOf(Text::checkUsageMessage));
       languageGiven = true;
       ++index;
     } else {
@@ -202,7 +201,7 @@ bool check(const CheckRequest& request, std::ostream& console) {
     }
     // Only where the answer is wrong: a right answer needs no hint.
     if (!row.matches()) {
-      row.warnings = findQueryWarnings(*query, sets[0].input.relations, request.language, true, false);
+      row.warnings = findQueryWarnings(*query, sets[0].input.relations, request.language, false);
     }
   }
   if (request.tsv) {

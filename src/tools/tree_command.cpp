@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 
+#include "driver/run.h"
 #include "inspect/inspected_query.h"
 #include "model/fatal_error.h"
 #include "model/message_catalogue.h"
@@ -31,15 +32,8 @@ struct TreeRequest {
 // name begins with "-" is written as ./-name, so that a mistyped option is
 // never taken for a file.
 TreeRequest readArguments(std::span<const std::string_view> arguments) {
-  // Each run starts in the programs' own language, whatever ran before it;
-  // a --lang among the options holds for every message, the usage included.
-  setLanguage(Language::hungarian);
-  for (std::size_t index = 0; index + 2 < arguments.size(); ++index) {
-    if (arguments[index] == "--lang" && languageNamed(arguments[index + 1])) {
-      setLanguage(*languageNamed(arguments[index + 1]));
-      break;
-    }
-  }
+  // Each run starts in the programs' own language, whatever ran before it.
+  applyLanguageOption(arguments);
   TreeRequest request;
   if (arguments.empty() || arguments.back().starts_with("-")) fatal(textOf(Text::treeUsageMessage));
   request.inputPath = arguments.back();
@@ -60,7 +54,7 @@ TreeRequest readArguments(std::span<const std::string_view> arguments) {
       request.format = TreeRequest::Format::notation;
       request.language = QueryLanguage::extended;
       ++index;
-    } else if ((option == "-x" || option == "--extended") && !extendedGiven) {
+    } else if (isExtendedOption(option) && !extendedGiven) {
       extendedGiven = true;
       request.language = QueryLanguage::extended;
     } else if (option == "--lang" && !languageGiven && index + 1 < options.size() &&
@@ -113,8 +107,8 @@ std::string writeTree(const TreeRequest& request, std::ostream& console, bool& j
   }
   const std::string failure = request.steps ? query.evaluateSteps() : "";
   const NodeSteps* steps = request.steps ? &query.getSteps() : nullptr;
-  const std::vector<std::string> warnings = query.findWarnings();
-  const NodeNotes notes = query.findNodeNotes();
+  NodeNotes notes;
+  const std::vector<std::string> warnings = query.findWarnings(&notes);
   switch (request.format) {
     case TreeRequest::Format::json:
       writeTreeJson({query.getInput().query, request.language == QueryLanguage::extended, &query.getTree(), steps,

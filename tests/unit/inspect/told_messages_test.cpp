@@ -37,16 +37,16 @@ TEST(KeywordSuggestions, NamesAndFarWordsGetNone) {
 
 TEST(KeywordSuggestions, AWordInOperatorPositionIsNotOfferedARelation) {
   const RelationList relations = relationList(makeRelation("SP(sno int, pno int)", {}), makeRelation("S(sno int)", {}));
-  const auto warnings = findQueryWarnings("difference(SP,SP)", relations, QueryLanguage::basic, true);
+  const auto warnings = findQueryWarnings("difference(SP,SP)", relations, QueryLanguage::basic);
   ASSERT_EQ(warnings.size(), 1u);
   EXPECT_EQ(warnings[0],
             "Figyelmeztetes: a \"difference\" nem kulcsszo, ezert relacionevnek olvasta: \"difference(SP,SP)\"; erre "
             "gondolt: \"minus\"?");
-  const auto joins = findQueryWarnings("natjoin(SP,S)", relations, QueryLanguage::basic, true);
+  const auto joins = findQueryWarnings("natjoin(SP,S)", relations, QueryLanguage::basic);
   ASSERT_EQ(joins.size(), 1u);
   EXPECT_NE(joins[0].find("erre gondolt: \"join\" (a -x kapcsoloval)?"), std::string::npos) << joins[0];
   // A name far from every relation gets no "did you mean".
-  const auto far = findQueryWarnings("Suppliers", relations, QueryLanguage::basic, true);
+  const auto far = findQueryWarnings("Suppliers", relations, QueryLanguage::basic);
   ASSERT_EQ(far.size(), 1u);
   EXPECT_EQ(far[0].find("erre gondolt"), std::string::npos) << far[0];
 }
@@ -55,7 +55,7 @@ TEST(CommentLines, AQueryLineLikeACommentGetsOneWarning) {
   const RelationList relations = relationList(makeRelation("R(a int)", {}));
   for (const std::string_view line : {"-- all of R", "# R", "// R", "% R"}) {
     for (const QueryLanguage language : {QueryLanguage::basic, QueryLanguage::extended}) {
-      const auto warnings = findQueryWarnings(line, relations, language, false);
+      const auto warnings = findQueryWarnings(line, relations, language);
       ASSERT_EQ(warnings.size(), 1u) << line;
       EXPECT_NE(warnings[0].find("megjegyzesnek latszik"), std::string::npos) << warnings[0];
     }
@@ -81,6 +81,8 @@ TEST(FailureExplanations, OnlyTheFaultsTheyKnowAndWhereTheTextSaysIt) {
   // The parentheses: the "(" that stays open counts from 1, the surplus ")" likewise.
   EXPECT_NE(explainFailure(inputOf("union(R,project(S,a)"), "x").find("a 6. karakternel nyitott"), std::string::npos);
   EXPECT_NE(explainFailure(inputOf("project(R,a))"), "x").find("a 13. karakternel allo \")\""), std::string::npos);
+  // Counted in characters: "é" is two bytes but one character.
+  EXPECT_NE(explainFailure(inputOf("project(R,é))"), "x").find("a 13. karakternel allo \")\""), std::string::npos);
   // A program's statements are not one form each: the message names no form, but still the attribute.
   const std::string program = explainFailure(inputOf("T <- project(R,c);\nT"), getValue);
   EXPECT_EQ(program.find("muveletben"), std::string::npos) << program;

@@ -63,6 +63,21 @@ TEST(EditDistanceBelow, ASpentBudgetAnswersTheBoundFromThenOn) {
   EXPECT_EQ(editDistanceBelow("a", "b", 10, budget), 10u);
 }
 
+// The inspection's suggestions keep the rule of the run's own and share its
+// budget: a candidate costs a unit, and a spent budget suggests nothing rather
+// than the nearest of the names it got to.
+TEST(ClosestName, WithABudgetTheSameRuleUntilItIsSpent) {
+  const std::vector<std::string_view> names = {"Emp", "Dept", "Emps"};
+  for (const std::string_view word : {"Empp", "dept", "Dpet", "E", "Projects"}) {
+    EditBudget budget(inspectionEditBudget);
+    EXPECT_EQ(closestName(word, names, budget), closestName(word, names)) << word;
+  }
+  EditBudget small(3);  // the first candidate's unit, and not all of its edits
+  EXPECT_EQ(closestName("Empp", names, small), "");
+  EXPECT_TRUE(small.isSpent());
+  EXPECT_EQ(closestName("Emp", names, small), "");  // not even the same name, once spent
+}
+
 TEST(DidYouMeanOneOf, ListsEveryNameTheLastAfterVagy) {
   EXPECT_EQ(didYouMeanOneOf({}), "");
   EXPECT_EQ(didYouMeanOneOf({"R.a"}), "; erre gondolt: \"R.a\"?");
