@@ -1,6 +1,5 @@
 #include "algebra/sort_operator.h"
 
-#include <algorithm>
 #include <ostream>
 
 #include "exec/pieces/record_pieces.h"

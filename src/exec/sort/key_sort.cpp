@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cstdint>
+#include <numeric>
 #include <utility>
 
 #include "exec/pieces/scheduler.h"
@@ -31,10 +32,11 @@ class KeySort {
  public:
   KeySort(std::span<const std::string_view> sortedRecords, std::span<const SortField> sortKeys)
       : records(sortedRecords), keys(sortKeys), order(records.size()) {
-    for (std::uint32_t position = 0; position < order.size(); ++position) order[position] = position;
+    std::iota(order.begin(), order.end(), 0U);
   }
 
   std::vector<std::uint32_t> sorted() && {
+    if (keys.empty() || order.size() < 2) return std::move(order);
     std::vector<Step> steps;
     orderAll(steps);
     while (!steps.empty()) {
@@ -161,11 +163,6 @@ class KeySort {
 std::vector<std::uint32_t> sortedByKeys(std::span<const std::string_view> records,
                                         std::span<const SortField> keys) {
   assert(records.size() < UINT32_MAX && "record numbers fit 32 bits");
-  if (keys.empty() || records.size() < 2) {
-    std::vector<std::uint32_t> order(records.size());
-    for (std::uint32_t position = 0; position < order.size(); ++position) order[position] = position;
-    return order;
-  }
   return KeySort(records, keys).sorted();
 }
 
