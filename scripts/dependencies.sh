@@ -33,6 +33,7 @@ build g++ g++
 build make make
 test libgtest-dev /usr/include/gtest/gtest.h
 test nlohmann-json3-dev /usr/include/nlohmann/json.hpp
+test libtomlplusplus-dev /usr/include/toml++/toml.h
 test groff groff
 test man-db man
 test dpkg dpkg-deb dpkg
@@ -40,6 +41,8 @@ test graphviz dot
 web emscripten emcc
 web nodejs node
 web npm npm
+web nlohmann-json3-dev /usr/include/nlohmann/json.hpp
+web libtomlplusplus-dev /usr/include/toml++/toml.h
 test chromium /usr/bin/chromium
 test sqlite3 sqlite3
 test python3 python3

@@ -144,28 +144,30 @@ std::string describe(const Verdict& verdict) {
   return "";
 }
 
-std::string_view shortName(Verdict::Kind kind) {
+std::string_view shortName(Verdict::Kind kind) { return shortName(kind, currentLanguage()); }
+
+std::string_view shortName(Verdict::Kind kind, Language language) {
   switch (kind) {
     case Verdict::Kind::same:
-      return textOf(Text::shortSame);
+      return textOf(Text::shortSame, language);
     case Verdict::Kind::otherOrder:
-      return textOf(Text::shortOrder);
+      return textOf(Text::shortOrder, language);
     case Verdict::Kind::otherDuplicates:
-      return textOf(Text::shortDuplicates);
+      return textOf(Text::shortDuplicates, language);
     case Verdict::Kind::otherName:
-      return textOf(Text::shortName);
+      return textOf(Text::shortName, language);
     case Verdict::Kind::otherAttributes:
-      return textOf(Text::shortAttributes);
+      return textOf(Text::shortAttributes, language);
     case Verdict::Kind::otherRecords:
-      return textOf(Text::shortRecords);
+      return textOf(Text::shortRecords, language);
     case Verdict::Kind::answerFailed:
-      return textOf(Text::shortError);
+      return textOf(Text::shortError, language);
     case Verdict::Kind::noResult:
-      return textOf(Text::shortNone);
+      return textOf(Text::shortNone, language);
     case Verdict::Kind::unexpectedResult:
-      return textOf(Text::shortSome);
+      return textOf(Text::shortSome, language);
     case Verdict::Kind::modelFailed:
-      return textOf(Text::shortModelError);
+      return textOf(Text::shortModelError, language);
   }
   return "";
 }

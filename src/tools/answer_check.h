@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/message_catalogue.h"
 #include "model/relation.h"
 #include "query/expression_parser.h"
 
@@ -58,6 +59,7 @@ Verdict judge(const QueryOutcome& model, const QueryOutcome& answer);
 // A verdict in one line, and the short word the summary shows for it.
 std::string describe(const Verdict& verdict);
 std::string_view shortName(Verdict::Kind kind);
+std::string_view shortName(Verdict::Kind kind, Language language);
 
 }  // namespace qerix
 

@@ -1,39 +1,23 @@
 #include "tools/check_command.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "driver/input_file.h"
-#include "driver/line_reader.h"
-#include "driver/relation_loader.h"
 #include "driver/run.h"
 #include "inspect/query_warnings.h"
 #include "model/fatal_error.h"
 #include "model/message_catalogue.h"
 #include "tools/answer_check.h"
+#include "tools/answer_file.h"
+#include "tools/assignment_command.h"
+#include "tools/data_file.h"
+#include "tools/grade_report.h"
 
 namespace qerix {
 
 namespace {
-
-// A file name as one field of one line of the report or the gradebook:
-// control bytes (a tab, a line end) written as \xNN.
-std::string fieldText(std::string_view name) {
-  std::string field;
-  for (const char byte : name) {
-    const auto code = static_cast<unsigned char>(byte);
-    if (code >= 0x20 && code != 0x7F) {
-      field += byte;
-    } else {
-      appendEscapedByte(field, code);
-    }
-  }
-  return field;
-}
 
 struct CheckRequest {
   QueryLanguage language = QueryLanguage::basic;
@@ -79,34 +63,6 @@ CheckRequest readArguments(std::span<const std::string_view> arguments) {
   return request;
 }
 
-// The query and relations of an input file, read without echo; a file that
-// cannot be read is named in the message.
-LoadedInput loadFile(std::string_view path, QueryLanguage language) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(std::filesystem::path(path), error))
-    fatal(textOf(Text::unreadableMessage), path);
-  InputFile file(path);
-  std::ostream discard(nullptr);
-  LineReader reader(file.stream(), discard);
-  return loadInput(reader, file, language == QueryLanguage::extended);
-}
-
-// An answer file's query: its first non-empty line; nothing when it cannot be read.
-std::optional<std::string> readAnswer(std::string_view path, QueryLanguage language) {
-  std::optional<std::string> query;
-  const auto failure = failureOf(
-      [&] {
-        std::error_code error;
-        if (!std::filesystem::is_regular_file(std::filesystem::path(path), error)) return;
-        InputFile file(path);
-        std::ostream discard(nullptr);
-        LineReader reader(file.stream(), discard);
-        query = readQuery(reader, language == QueryLanguage::extended);
-      },
-      textOf(Text::checkOutOfMemoryMessage));
-  return failure ? std::nullopt : query;
-}
-
 struct DataSet {
   std::string name;
   LoadedInput input;
@@ -115,21 +71,35 @@ struct DataSet {
 
 struct AnswerRow {
   std::string path;  // as the report shows it
-  bool readable = true;
+  AnswerText::State state = AnswerText::State::query;
   std::vector<Verdict> verdicts;  // one per data set
   std::vector<std::string> warnings;  // what the answer most likely meant otherwise, over the model's data
 
   bool matches() const {
-    return readable &&
+    return state == AnswerText::State::query &&
            std::all_of(verdicts.begin(), verdicts.end(), [](const Verdict& each) { return each.matches(); });
   }
 };
 
+// A verdict in a word, for the summary and the gradebook.
+std::string_view cellText(const AnswerRow& row, std::size_t set) {
+  switch (row.state) {
+    case AnswerText::State::query:
+      return shortName(row.verdicts[set].kind);
+    case AnswerText::State::empty:
+      return textOf(Text::shortEmptyAnswer);
+    case AnswerText::State::unreadable:
+      break;
+  }
+  return textOf(Text::shortUnreadable);
+}
+
 void writeReport(const std::vector<DataSet>& sets, const std::vector<AnswerRow>& rows, std::ostream& out) {
   for (const AnswerRow& row : rows) {
     out << row.path << '\n';
-    if (!row.readable) {
-      out << "  " << textOf(Text::unreadableAnswer) << '\n';
+    if (row.state != AnswerText::State::query) {
+      out << "  " << textOf(row.state == AnswerText::State::empty ? Text::verdictEmptyAnswer : Text::unreadableAnswer)
+          << '\n';
       continue;
     }
     for (std::size_t set = 0; set < sets.size(); ++set) {
@@ -143,9 +113,7 @@ void writeReport(const std::vector<DataSet>& sets, const std::vector<AnswerRow>&
     for (const std::string& warning : row.warnings) out << "  " << warning << '\n';
   }
   // The summary: a row per answer, a column per data set, each as wide as its widest cell.
-  auto cellOf = [](const AnswerRow& row, std::size_t set) {
-    return row.readable ? shortName(row.verdicts[set].kind) : textOf(Text::shortUnreadable);
-  };
+  auto cellOf = [](const AnswerRow& row, std::size_t set) { return cellText(row, set); };
   std::vector<std::size_t> widths{textOf(Text::answerColumn).size()};
   for (const AnswerRow& row : rows) widths[0] = std::max(widths[0], row.path.size());
   for (std::size_t set = 0; set < sets.size(); ++set) {
@@ -176,7 +144,7 @@ void writeTsv(const std::vector<DataSet>& sets, const std::vector<AnswerRow>& ro
   for (const AnswerRow& row : rows) {
     out << row.path;
     for (std::size_t set = 0; set < sets.size(); ++set) {
-      out << '\t' << (row.readable ? shortName(row.verdicts[set].kind) : textOf(Text::shortUnreadable));
+      out << '\t' << cellText(row, set);
     }
     out << '\t' << textOf(row.matches() ? Text::yes : Text::no) << '\n';
   }
@@ -184,18 +152,19 @@ void writeTsv(const std::vector<DataSet>& sets, const std::vector<AnswerRow>& ro
 
 bool check(const CheckRequest& request, std::ostream& console) {
   std::vector<DataSet> sets;
-  sets.push_back({fieldText(request.model), loadFile(request.model, request.language), {}});
+  sets.push_back({fieldText(request.model), loadDataFile(request.model, request.language), {}});
   const std::string modelQuery = sets[0].input.query;
-  for (const std::string_view path : request.data) sets.push_back({fieldText(path), loadFile(path, request.language), {}});
+  for (const std::string_view path : request.data) sets.push_back({fieldText(path), loadDataFile(path, request.language), {}});
   for (DataSet& set : sets) set.model = evaluateQuery(modelQuery, set.input.relations, request.language);
 
   std::vector<AnswerRow> rows;
   for (const std::string_view path : request.answers) {
     AnswerRow& row = rows.emplace_back();
     row.path = fieldText(path);
-    const std::optional<std::string> query = readAnswer(path, request.language);
-    row.readable = query.has_value();
-    if (!query) continue;
+    const AnswerText answer = readAnswerFile(path, request.language);
+    row.state = answer.state;
+    if (answer.state != AnswerText::State::query) continue;
+    const std::string* const query = &answer.query;
     for (const DataSet& set : sets) {
       row.verdicts.push_back(judge(set.model, evaluateQuery(*query, set.input.relations, request.language)));
     }
@@ -219,7 +188,7 @@ bool check(const CheckRequest& request, std::ostream& console) {
 int runCheck(std::span<const std::string_view> arguments, std::ostream& console, std::ostream& errors) {
   bool allMatch = false;
   const auto failure =
-      failureOf([&] { allMatch = check(readArguments(arguments), console); }, textOf(Text::checkOutOfMemoryMessage));
+      failureOf([&] { allMatch = asksForAssignment(arguments) ? gradeAssignment(arguments, console) == 0 : check(readArguments(arguments), console); }, textOf(Text::checkOutOfMemoryMessage));
   console.flush();
   if (!failure) return allMatch ? 0 : 1;
   errors << *failure << '\n' << std::flush;

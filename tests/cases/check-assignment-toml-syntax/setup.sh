@@ -1,0 +1,3 @@
+# A TOML fault names the file and the line.
+printf "[[data]]\nname = \"d\"\nfile = d.txt\n" > a.toml
+mkdir s
