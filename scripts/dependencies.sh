@@ -9,7 +9,9 @@
 #          test   everything `make test` builds and runs: the companion
 #                 tools, the unit tests, the manual pages, the Debian
 #                 package, the Graphviz trees, the page in Chromium, and
-#                 sqlite3 (with python3) to check answers against SQL
+#                 sqlite3 (with python3) to check answers against SQL,
+#                 and python3-jsonschema to check the grading platforms'
+#                 result files
 #          fuzz   clang and its libFuzzer runtime
 #          bench  sqlite3, and node and npm for DuckDB's npm package
 #   --check  only lists what is missing, one package a line; exits 1 if any
@@ -46,6 +48,7 @@ web libtomlplusplus-dev /usr/include/toml++/toml.h
 test chromium /usr/bin/chromium
 test sqlite3 sqlite3
 test python3 python3
+test python3-jsonschema /usr/lib/python3/dist-packages/jsonschema
 fuzz clang clang++
 fuzz libclang-rt-14-dev /usr/lib/llvm-14/lib/clang/*/lib/linux/libclang_rt.fuzzer-*.a
 bench sqlite3 sqlite3
