@@ -442,6 +442,7 @@ constexpr std::array entries{
     CatalogueEntry{Text::totalPoints, "Osszesen: {1} / {2} pont",
                    "Total: {1} / {2} points"},
     CatalogueEntry{Text::fileWriteFailedMessage, "Nem sikerult kiirni a file-t: ", "Cannot write the file: "},
+    CatalogueEntry{Text::hiddenTest, "Rejtett teszt", "Hidden test"},
 };
 static_assert(entries.size() == static_cast<std::size_t>(Text::count), "one entry per text");
 

@@ -241,6 +241,7 @@ enum class Text {
   pointsColumn,
   totalPoints,
   fileWriteFailedMessage,
+  hiddenTest,
   count  // not a text: the number of texts
 };
 

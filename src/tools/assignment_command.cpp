@@ -13,6 +13,7 @@
 #include "model/message_catalogue.h"
 #include "tools/assignment_grader.h"
 #include "tools/grade_report.h"
+#include "tools/platform_grades.h"
 
 namespace qerix {
 
@@ -122,9 +123,18 @@ int gradeAssignment(std::span<const std::string_view> arguments, std::ostream& c
     if (!book.flush()) fatal(textOf(Text::fileWriteFailedMessage), *request.gradebook);
   }
   if (request.counterexamples) writeCounterexamples(assignment, grades, *request.counterexamples);
-  writeGradeReport(assignment, grades, request.audience, console);
+  if (request.format) {
+    const PlatformSubmission submission = platformSubmissionOf(assignment, grades.front());
+    if (*request.format == "gradescope") writeGradescopeResults(submission, console);
+    if (*request.format == "prairielearn") writePrairieLearnResults(submission, console);
+    if (*request.format == "coderunner") writeCodeRunnerResults(submission, console);
+  } else {
+    writeGradeReport(assignment, grades, request.audience, console);
+  }
   console.flush();
   if (!console) fatal(textOf(Text::checkWriteFailedMessage));
+  // The platform reads the verdict from the file; a failing grader would be its fault.
+  if (request.format) return 0;
   return std::all_of(grades.begin(), grades.end(),
                      [](const SubmissionGrade& grade) { return grade.points + 1e-9 >= grade.maxPoints; })
              ? 0

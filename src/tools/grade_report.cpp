@@ -51,6 +51,8 @@ void writeCounterexample(const DataSetGrade& set, std::ostream& out) {
   writeOutcome(set.counterexampleModel, prefix, out);
 }
 
+}  // namespace
+
 std::string stateLine(const QuestionGrade& grade) {
   switch (grade.state) {
     case QuestionGrade::State::noFile:
@@ -66,6 +68,8 @@ std::string stateLine(const QuestionGrade& grade) {
   }
   return "";
 }
+
+namespace {
 
 void writeQuestion(const Assignment& assignment, const QuestionGrade& grade, Audience audience, std::ostream& out) {
   const Question& question = *grade.question;

@@ -37,6 +37,10 @@ std::string dataSetLabel(const Assignment& assignment, std::size_t set, Audience
 // What one data set's verdict says to `audience`, in one line.
 std::string verdictLine(const Assignment& assignment, const DataSetGrade& set, Audience audience);
 
+// What stands in place of the verdicts of an answer that was not graded:
+// no file, an unreadable file, no query, or the syntax error's message.
+std::string stateLine(const QuestionGrade& grade);
+
 // A question's verdict in a word: "correct" when every data set is
 // accepted and no rule is broken, else what went wrong first.
 std::string_view questionVerdict(const QuestionGrade& grade, Language language);
