@@ -126,6 +126,32 @@ TEST(CounterexampleInput, WritesAProgramsLinesAndRefusesWhatWouldReadOtherwise) 
   EXPECT_FALSE(named("R", "").isWritten());
 }
 
+TEST(CounterexampleInput, QerixRunsTheSearchedCounterexampleToTheAnswersOutcome) {
+  RelationList data = test::relationList(test::makeRelation("R(a int, b string)", {}),
+                                         test::makeRelation("S(a int)", {}));
+  for (int value = 0; value < 300; ++value) {
+    data[0]->appendNewRecord(std::to_string(value % 97) + ",v" + std::to_string(value));
+    if (value % 7 == 3) data[1]->appendNewRecord(std::to_string(value % 113));
+  }
+  const test::TempFolder folder;
+  // One answer gives other records, the other fails on some.
+  for (const std::string_view answer : {"select(R,GT(a,95))", "project(minus(R,S),a)"}) {
+    const std::string_view model = answer[0] == 's' ? "select(R,GTE(a,95))" : "minus(project(R,a),S)";
+    const auto example = findCounterexample(model, answer, data, basic, Comparison::set, AnswerLimits{});
+    ASSERT_TRUE(example && example->minimal) << answer;
+    const CounterexampleInput input = counterexampleInput(answer, *example, basic);
+    const test::RunOutcome run = test::runOnInput(folder, input.text);
+    if (example->answer.failed) {
+      EXPECT_EQ(run.status, 1);
+      EXPECT_EQ(run.errors, example->answer.message + "\n");
+    } else {
+      std::string printed = example->answer.header + "\n";
+      for (const std::string& record : example->answer.records) printed += record + "\n";
+      EXPECT_EQ(run.console, printed);
+    }
+  }
+}
+
 // The arguments of a golden case's run, if it is a plain run of qerix over
 // its input.txt: then the language it runs in.
 std::optional<QueryLanguage> caseLanguage(const std::filesystem::path& folder) {
