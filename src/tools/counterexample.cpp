@@ -63,7 +63,7 @@ class CounterexampleSearch {
 
   std::optional<Counterexample> find() {
     // The whole data set is evaluated whatever the time: it is the answer's verdict.
-    if (!compareOn(kept)) return std::nullopt;
+    if (!compareOn(kept, false)) return std::nullopt;
     removeRelations();
     removeRuns();
     removeSingleRecords();
@@ -90,27 +90,26 @@ class CounterexampleSearch {
   }
 
   // Whether the answer still differs from the model over the records at
-  // `places`. Past the deadline nothing is evaluated any more and nothing
-  // differs.
-  bool differsOn(const Places& places) {
-    if (stopped || Clock::now() >= deadline) {
-      stopped = true;
-      return false;
-    }
-    return compareOn(places);
-  }
+  // `places`; where they differ, both outcomes are kept. Past the deadline
+  // nothing more is evaluated and nothing differs.
+  bool differsOn(const Places& places) { return !isPastDeadline() && compareOn(places, true); }
 
-  // The same, whatever the time; where they differ, both outcomes are kept.
-  bool compareOn(const Places& places) {
+  // The same; `bounded` also skips the answer once the model took the rest of the time.
+  bool compareOn(const Places& places, bool bounded) {
     const RelationList relations = relationsOf(places);
     QueryOutcome modelOn = evaluateQuery(model, relations, language);
     // Where the model fails the data set is no counterexample at all.
-    if (modelOn.failed) return false;
+    if (modelOn.failed || (bounded && isPastDeadline())) return false;
     QueryOutcome answerOn = evaluateQuery(answer, relations, language);
     if (isAccepted(judge(modelOn, answerOn), comparison)) return false;
     modelOutcome = std::move(modelOn);
     answerOutcome = std::move(answerOn);
     return true;
+  }
+
+  bool isPastDeadline() {
+    stopped = stopped || Clock::now() >= deadline;
+    return stopped;
   }
 
   // A relation the queries do not read goes at once, whole.
