@@ -171,6 +171,7 @@ enum class Text {
   yes,
   no,
   correctCount,
+  counterexampleNotWritable,
   stepNotEvaluated,
   stepNoResult,
   stepFailed,

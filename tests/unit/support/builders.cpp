@@ -122,13 +122,13 @@ RunOutcome runOnInput(const TempFolder& folder, const std::string& input, const 
   return {status, console.str(), errors.str(), folder.read("output.txt")};
 }
 
-LoadedFile loadFile(const std::filesystem::path& path) {
+LoadedFile loadFile(const std::filesystem::path& path, QueryLanguage language) {
   InputFile input(path.string());
   std::ostringstream echo;
   LoadedInput loaded;
   {
     LineReader reader(input.stream(), echo);
-    loaded = loadInput(reader, input);
+    loaded = loadInput(reader, input, language == QueryLanguage::extended);
   }
   return {loaded.query, std::move(loaded.relations), echo.str()};
 }

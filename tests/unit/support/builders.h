@@ -103,7 +103,7 @@ struct LoadedFile {
   RelationList relations;
   std::string echo;
 };
-LoadedFile loadFile(const std::filesystem::path& path);
+LoadedFile loadFile(const std::filesystem::path& path, QueryLanguage language = QueryLanguage::basic);
 
 // The relations of an input file, with their records left in the file or,
 // as a run over a pipe holds them, brought into memory.
