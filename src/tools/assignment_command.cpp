@@ -85,7 +85,7 @@ void writeCounterexamples(const Assignment& assignment, std::span<const Submissi
   for (const SubmissionGrade& grade : grades) {
     for (const QuestionGrade& question : grade.questions) {
       for (const DataSetGrade& set : question.sets) {
-        if (set.counterexample.empty()) continue;
+        if (set.counterexample.empty() || !set.counterexampleWritten) continue;
         const std::string name =
             grade.name + "-" + question.question->id + "-" + assignment.dataSets[set.dataSet].name + ".txt";
         const std::filesystem::path path = std::filesystem::path(folder) / std::filesystem::path(name).filename();

@@ -9,6 +9,7 @@
 #include "tools/answer_file.h"
 #include "tools/answer_runner.h"
 #include "tools/counterexample.h"
+#include "tools/counterexample_input.h"
 #include "tools/data_file.h"
 #include "tools/operator_use.h"
 
@@ -116,7 +117,9 @@ void AssignmentGrader::addCounterexample(const QuestionGrade& grade, DataSetGrad
       findCounterexample(question.model, grade.query, sets[set.dataSet].input.relations, assignment.language,
                          question.comparison, question.limits);
   if (!example) return;
-  set.counterexample = counterexampleInput(grade.query, *example, assignment.language);
+  const CounterexampleInput input = counterexampleInput(grade.query, *example, assignment.language);
+  set.counterexample = input.isWritten() ? input.text : input.problem;
+  set.counterexampleWritten = input.isWritten();
   set.counterexampleMinimal = example->minimal;
   set.counterexampleAnswer = example->answer;
   set.counterexampleModel = example->model;

@@ -30,6 +30,7 @@ struct DataSetGrade {
   double points = 0;
   double maxPoints = 0;
   std::string counterexample;  // a qerix input file, for a wrong answer on a visible data set
+  bool counterexampleWritten = true;  // false: `counterexample` says why no file can show it
   bool counterexampleMinimal = true;
   QueryOutcome counterexampleAnswer;
   QueryOutcome counterexampleModel;

@@ -23,7 +23,9 @@ std::string joined(const std::vector<std::string>& words) {
 void writeIndented(std::string_view text, std::string_view prefix, std::ostream& out) {
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
-    out << prefix << text.substr(0, end) << '\n';
+    const std::string_view line = text.substr(0, end);
+    // An empty line stays empty: no blanks at the end of a line.
+    out << (line.empty() ? "" : prefix) << line << '\n';
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
   }
 }
@@ -41,6 +43,10 @@ void writeOutcome(const QueryOutcome& outcome, std::string_view prefix, std::ost
 
 void writeCounterexample(const DataSetGrade& set, std::ostream& out) {
   const std::string prefix = std::string(indent) + std::string(indent) + std::string(indent);
+  if (!set.counterexampleWritten) {
+    out << indent << indent << set.counterexample << '\n';
+    return;
+  }
   out << indent << indent << textOf(Text::counterexampleIntro);
   if (!set.counterexampleMinimal) out << ' ' << textOf(Text::counterexampleNotSmallest);
   out << '\n';
