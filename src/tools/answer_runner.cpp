@@ -7,11 +7,13 @@
 #include <cstdint>
 #include <iomanip>
 #include <optional>
+#include <set>
 #include <sstream>
 #include <string>
 #include <thread>
 #include <utility>
 
+#include "exec/pieces/record_pieces.h"
 #include "model/message_catalogue.h"
 
 #ifndef __EMSCRIPTEN__
@@ -185,6 +187,13 @@ void evaluateEach(std::span<const Evaluation> jobs, unsigned workers,
   for (std::size_t index = 0; index < jobs.size(); ++index) onOutcome(index, evaluateWithin(jobs[index]));
 #else
   if (workers == 0) workers = std::max(1U, std::thread::hardware_concurrency());
+  // Records left in an input file would be read again, into fresh buffers,
+  // by every child: read once here, the children share them.
+  std::set<const RelationList*> shared;
+  for (const Evaluation& job : jobs) {
+    if (!shared.insert(job.relations).second) continue;
+    for (const std::unique_ptr<Relation>& relation : *job.relations) materialize(*relation);
+  }
   ForkedJobs children(workers);
   children.run(
       jobs.size(), [&](std::size_t index) { return timeOf(jobs[index]); },

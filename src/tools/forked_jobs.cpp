@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <string_view>
 #include <utility>
 
@@ -29,16 +30,22 @@ bool writeAll(int descriptor, std::string_view bytes) {
   return true;
 }
 
-// The child's side: never returns, never runs the parent's destructors or
-// flushes its buffers (which the child holds copies of).
-[[noreturn]] void runChild(int descriptor, std::size_t index, const ForkedJobs::Work& work) {
-  int status = 0;
-  try {
-    status = writeAll(descriptor, work(index)) ? 0 : writeFailedStatus;
-  } catch (...) {
-    status = workThrewStatus;
+// The child's side: does its batch, each job's bytes after their length in
+// eight bytes; never returns, never runs the parent's destructors or flushes
+// its buffers (which the child holds copies of).
+[[noreturn]] void runChild(int descriptor, const std::vector<std::size_t>& batch, const ForkedJobs::Work& work) {
+  for (const std::size_t index : batch) {
+    std::string frame(8, '\0');
+    try {
+      frame += work(index);
+    } catch (...) {
+      ::_exit(workThrewStatus);
+    }
+    const std::uint64_t size = frame.size() - 8;
+    for (int at = 0; at < 8; ++at) frame[at] = static_cast<char>((size >> (8 * at)) & 0xFF);
+    if (!writeAll(descriptor, frame)) ::_exit(writeFailedStatus);
   }
-  ::_exit(status);
+  ::_exit(0);
 }
 
 // Waits for a child that ended or was killed; its status.
@@ -56,12 +63,22 @@ int reap(pid_t pid) {
 struct ForkedJobs::Child {
   pid_t pid;
   int descriptor;  // the pipe's reading end
-  std::size_t index;
-  Clock::time_point deadline;
-  std::string bytes;
-  bool ended = false;  // the pipe reached its end, or the deadline passed
+  std::vector<std::size_t> batch;
+  std::size_t done = 0;        // jobs of the batch whose bytes came
+  Clock::time_point deadline;  // of the job at work
+  std::string bytes;           // of jobs not whole yet
+  bool ended = false;          // the pipe reached its end, or the deadline passed
   bool timedOut = false;
 };
+
+namespace {
+
+ForkedJobs::Clock::time_point deadlineAfter(ForkedJobs::Clock::duration time) {
+  const ForkedJobs::Clock::time_point now = ForkedJobs::Clock::now();
+  return time >= ForkedJobs::Clock::time_point::max() - now ? ForkedJobs::Clock::time_point::max() : now + time;
+}
+
+}  // namespace
 
 ForkedJobs::ForkedJobs(unsigned workerCount) : workers(std::max(1U, workerCount)) {}
 
@@ -78,19 +95,25 @@ void ForkedJobs::stopAll() {
 
 void ForkedJobs::run(std::size_t count, const TimeOf& timeOf, const Work& work, const OnEnd& onEnd) {
   try {
-    std::size_t next = 0;
-    while (next < count || !running.empty()) {
-      while (next < count && running.size() < workers) {
-        if (!start(next, timeOf(next), work)) break;
-        ++next;
+    pending.clear();
+    for (std::size_t index = count; index > 0; --index) pending.push_back(index - 1);
+    while (!pending.empty() || !running.empty()) {
+      while (!pending.empty() && running.size() < workers) {
+        // Batches small enough to keep every worker busy until the end.
+        constexpr std::size_t mostInBatch = 16;
+        const std::size_t size = std::clamp<std::size_t>(pending.size() / (4 * workers), 1, mostInBatch);
+        std::vector<std::size_t> batch(pending.rbegin(), pending.rbegin() + static_cast<std::ptrdiff_t>(size));
+        if (!start(batch, timeOf, work)) break;
+        pending.resize(pending.size() - size);
       }
-      if (running.empty() && next < count) {
+      if (running.empty() && !pending.empty()) {
         // No process to be had: this job runs here, as the WebAssembly build runs them all.
-        onEnd(next, JobEnd{JobEnd::Kind::finished, 0, work(next)});
-        ++next;
+        const std::size_t index = pending.back();
+        pending.pop_back();
+        onEnd(index, JobEnd{JobEnd::Kind::finished, 0, work(index)});
         continue;
       }
-      waitForChildren(onEnd);
+      waitForChildren(timeOf, onEnd);
     }
   } catch (...) {
     stopAll();
@@ -98,7 +121,7 @@ void ForkedJobs::run(std::size_t count, const TimeOf& timeOf, const Work& work, 
   }
 }
 
-bool ForkedJobs::start(std::size_t index, Clock::duration time, const Work& work) {
+bool ForkedJobs::start(std::vector<std::size_t> batch, const TimeOf& timeOf, const Work& work) {
   int ends[2];
   if (::pipe(ends) != 0) return false;
   // The children started later must not hold this child's writing end, or
@@ -113,13 +136,12 @@ bool ForkedJobs::start(std::size_t index, Clock::duration time, const Work& work
   }
   if (pid == 0) {
     ::close(ends[0]);
-    runChild(ends[1], index, work);
+    runChild(ends[1], batch, work);
   }
   ::close(ends[1]);
-  const Clock::time_point now = Clock::now();
-  const Clock::time_point deadline = time >= Clock::time_point::max() - now ? Clock::time_point::max() : now + time;
   try {
-    running.push_back(Child{pid, ends[0], index, deadline, {}, false, false});
+    const Clock::time_point deadline = deadlineAfter(timeOf(batch.front()));
+    running.push_back(Child{pid, ends[0], std::move(batch), 0, deadline, {}, false, false});
   } catch (...) {
     ::kill(pid, SIGKILL);
     reap(pid);
@@ -129,7 +151,7 @@ bool ForkedJobs::start(std::size_t index, Clock::duration time, const Work& work
   return true;
 }
 
-void ForkedJobs::waitForChildren(const OnEnd& onEnd) {
+void ForkedJobs::waitForChildren(const TimeOf& timeOf, const OnEnd& onEnd) {
   Clock::time_point soonest = Clock::time_point::max();
   std::vector<pollfd> watched;
   for (const Child& child : running) {
@@ -145,15 +167,29 @@ void ForkedJobs::waitForChildren(const OnEnd& onEnd) {
     // Nothing to wait on that poll would take: stop every child rather than spin.
     for (Child& child : running) child.deadline = Clock::time_point::min();
   }
+  // Whole jobs go to onEnd at once; the child stays in the list meanwhile,
+  // so that what onEnd throws stops it too.
   char buffer[1 << 16];
   for (std::size_t at = 0; at < running.size(); ++at) {
-    Child& child = running[at];
     if (watched[at].revents == 0) continue;
+    Child& child = running[at];
     const ssize_t got = ::read(child.descriptor, buffer, sizeof buffer);
-    if (got > 0) {
-      child.bytes.append(buffer, static_cast<std::size_t>(got));
-    } else if (got == 0 || errno != EINTR) {
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) {
       child.ended = true;
+      continue;
+    }
+    child.bytes.append(buffer, static_cast<std::size_t>(got));
+    while (child.bytes.size() >= 8 && child.done < child.batch.size()) {
+      std::uint64_t size = 0;
+      for (int place = 7; place >= 0; --place) size = (size << 8) | static_cast<unsigned char>(child.bytes[place]);
+      if (child.bytes.size() - 8 < size) break;
+      JobEnd end;
+      end.bytes = child.bytes.substr(8, size);
+      child.bytes.erase(0, 8 + size);
+      const std::size_t index = child.batch[child.done++];
+      if (child.done < child.batch.size()) child.deadline = deadlineAfter(timeOf(child.batch[child.done]));
+      onEnd(index, std::move(end));
     }
   }
   // What wrote its last bytes in time counts as in time; the rest past
@@ -166,7 +202,8 @@ void ForkedJobs::waitForChildren(const OnEnd& onEnd) {
     }
   }
   // Each ended child leaves the list before onEnd hears of it, so that what
-  // onEnd throws finds the list whole.
+  // onEnd throws finds the list whole. The job at work when it ended ends
+  // with it; the jobs after it in its batch wait for another child.
   while (true) {
     const auto found = std::find_if(running.begin(), running.end(), [](const Child& child) { return child.ended; });
     if (found == running.end()) return;
@@ -174,18 +211,21 @@ void ForkedJobs::waitForChildren(const OnEnd& onEnd) {
     running.erase(found);
     const int status = reap(child.pid);
     ::close(child.descriptor);
+    if (child.done == child.batch.size()) continue;
+    for (std::size_t later = child.batch.size() - 1; later > child.done; --later) pending.push_back(child.batch[later]);
     JobEnd end;
     if (child.timedOut) {
       end.kind = JobEnd::Kind::timedOut;
     } else if (WIFSIGNALED(status)) {
       end.kind = JobEnd::Kind::signalled;
       end.code = WTERMSIG(status);
-    } else if (WIFEXITED(status) && WEXITSTATUS(status) != 0) {
+    } else {
+      // Ended before its bytes came whole: it threw, could not write, or exited of itself.
       end.kind = JobEnd::Kind::exited;
-      end.code = WEXITSTATUS(status);
+      end.code = WIFEXITED(status) ? WEXITSTATUS(status) : 0;
     }
     end.bytes = std::move(child.bytes);
-    onEnd(child.index, std::move(end));
+    onEnd(child.batch[child.done], std::move(end));
   }
 }
 

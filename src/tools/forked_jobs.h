@@ -23,10 +23,12 @@ struct JobEnd {
   std::string bytes;  // what the child wrote; whole only when finished
 };
 
-// Runs jobs each in a child process of its own, forked from this one, up to
-// a number at once: a job that runs past its time is killed, and one that
-// crashes takes nothing down but itself. The children see the memory of this
-// process as it was at the fork and send their results back through a pipe.
+// Runs jobs in child processes forked from this one, up to a number at once:
+// a job that runs past its time is killed, and one that crashes takes nothing
+// down but itself. The children see the memory of this process as it was at
+// the fork and send their results back through a pipe. A child does a few
+// jobs one after another, since a fork costs more than a small job; when one
+// of them is killed or crashes, the jobs after it go to another child.
 //
 // Forking copies only the calling thread, so this process must have no other
 // thread running when `run` is called; the scheduler's threads live only
@@ -58,14 +60,15 @@ class ForkedJobs {
  private:
   struct Child;
 
-  bool start(std::size_t index, Clock::duration time, const Work& work);
+  bool start(std::vector<std::size_t> batch, const TimeOf& timeOf, const Work& work);
   // Waits until some child wrote, ended or passed its deadline, and hands
-  // every ended child to onEnd.
-  void waitForChildren(const OnEnd& onEnd);
+  // every job that ended to onEnd.
+  void waitForChildren(const TimeOf& timeOf, const OnEnd& onEnd);
   void stopAll();
 
   unsigned workers;
   std::vector<Child> running;
+  std::vector<std::size_t> pending;  // jobs not started, the next last
 };
 
 }  // namespace qerix
