@@ -1,10 +1,12 @@
 #include "algebra/product_operator.h"
 
+#include <cstdint>
 #include <ostream>
 #include <string>
 
 #include "exec/pieces/record_pieces.h"
 #include "exec/views/paired_records.h"
+#include "model/record_limit.h"
 
 namespace qerix {
 
@@ -16,6 +18,8 @@ void ProductOperator::evaluate(AlgebraOperator* left, AlgebraOperator* right) {
   if (!first || !second) return;
   AttributeList attributes = first->getAttributes();
   attributes.addAttributes(second->getAttributes());
+  // The count is known before a pair is built: a runaway product stops here.
+  RecordLimit::check(std::uint64_t{first->getRecordCount()} * second->getRecordCount());
   result = std::make_unique<Relation>(std::move(attributes));
   result->reserveRecords(first->getRecordCount() * second->getRecordCount());
   materialize(*second);

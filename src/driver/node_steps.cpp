@@ -6,6 +6,7 @@
 
 #include "model/fatal_error.h"
 #include "model/message_catalogue.h"
+#include "model/record_limit.h"
 
 namespace qerix {
 
@@ -59,6 +60,8 @@ void NodeSteps::evaluateBelow(TreeNode<AlgebraOperator>& node) {
     return;
   }
   step = describeResult(*result, rows, writesExtended);
+  // After the step is kept: it shows the result that went past the limit.
+  RecordLimit::check(result->getRecordCount());
 }
 
 const NodeStep& NodeSteps::of(const TreeNode<AlgebraOperator>& node) const {

@@ -2,12 +2,14 @@
 
 #include <cassert>
 #include <exception>
+#include <optional>
 #include <ostream>
 
 #include "algebra/dummy_operator.h"
 #include "driver/input_file.h"
 #include "driver/line_reader.h"
 #include "exec/pieces/scheduler.h"
+#include "model/record_limit.h"
 #include "plan/planner.h"
 #include "query/query_parser.h"
 
@@ -31,6 +33,20 @@ class ParallelWork {
 
  private:
   bool before;
+};
+
+// Evaluates each node as EvaluateVisitor does, then holds its result to the
+// record limit: the limit binds every result, not only the ones that grow
+// past their operands.
+class LimitedEvaluateVisitor : public TreeVisitor<AlgebraOperator> {
+ public:
+  void visit(TreeNode<AlgebraOperator>& node, int depth) override {
+    plain.visit(node, depth);
+    if (const Relation* result = node.payload->getResult()) RecordLimit::check(result->getRecordCount());
+  }
+
+ private:
+  EvaluateVisitor plain;
 };
 
 }  // namespace
@@ -75,9 +91,16 @@ void QueryPipeline::load(InputFile& file) {
 void QueryPipeline::evaluate() {
   assert(parsed && "only a parsed query is evaluated");
   const ParallelWork parallelWork(options.settings.parallel);
+  std::optional<RecordLimitScope> limit;
+  if (options.recordLimit) limit.emplace(*options.recordLimit);
   if (options.stepRows) {
     steps = std::make_unique<NodeSteps>(*options.stepRows, options.language == QueryLanguage::extended);
     steps->evaluate(tree);
+    return;
+  }
+  if (options.recordLimit) {
+    LimitedEvaluateVisitor evaluator;
+    tree.walkPostOrder(evaluator);
     return;
   }
   EvaluateVisitor evaluator;

@@ -2,6 +2,7 @@
 #define QERIX_DRIVER_QUERY_PIPELINE_H
 
 #include <cstddef>
+#include <cstdint>
 #include <iosfwd>
 #include <memory>
 #include <optional>
@@ -35,6 +36,10 @@ struct PipelineOptions {
   // then runs its plain evaluation on one thread, one after another, whatever
   // the settings say.
   std::optional<std::size_t> stepRows;
+  // The most records any one node's result may hold; past it evaluation
+  // stops with RecordLimitExceeded, not a FatalError. None for qerix: only a
+  // grader sets it, to stop an answer that runs away.
+  std::optional<std::uint64_t> recordLimit;
 };
 
 // Every stage of a query, in the one order all programs share: text, tree,
@@ -63,7 +68,8 @@ class QueryPipeline {
   // checked. Evaluates nothing.
   void load(InputFile& input);
 
-  // Evaluates the parsed tree, after load where the pipeline loads.
+  // Evaluates the parsed tree, after load where the pipeline loads. With a
+  // record limit, throws RecordLimitExceeded where a result outgrows it.
   void evaluate();
 
   bool isParsed() const { return parsed; }

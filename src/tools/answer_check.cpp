@@ -7,6 +7,7 @@
 #include "driver/query_pipeline.h"
 #include "model/fatal_error.h"
 #include "model/message_catalogue.h"
+#include "model/record_limit.h"
 
 namespace qerix {
 
@@ -22,25 +23,36 @@ std::string_view attributesOf(std::string_view header) {
 
 }  // namespace
 
-QueryOutcome evaluateQuery(std::string_view query, const RelationList& relations, QueryLanguage language) {
+QueryOutcome evaluateQuery(std::string_view query, const RelationList& relations, QueryLanguage language,
+                           std::optional<std::uint64_t> recordLimit, bool parallel) {
   QueryOutcome outcome;
-  const auto failure = failureOf(
-      [&] {
-        PipelineOptions options;
-        options.language = language;
-        QueryPipeline pipeline(options, relations);
-        pipeline.parse(query);
-        pipeline.evaluate();
-        const Relation* result = pipeline.getResult();
-        if (!result) return;
-        outcome.hasResult = true;
-        std::ostringstream printed;
-        result->printTo(printed, language == QueryLanguage::extended);
-        std::istringstream lines(printed.str());
-        std::getline(lines, outcome.header);
-        for (std::string line; std::getline(lines, line);) outcome.records.push_back(line);
-      },
-      textOf(Text::outOfMemoryMessage));
+  std::optional<std::string> failure;
+  try {
+    failure = failureOf(
+        [&] {
+          PipelineOptions options;
+          options.language = language;
+          options.settings.parallel = parallel;
+          options.recordLimit = recordLimit;
+          QueryPipeline pipeline(options, relations);
+          pipeline.parse(query);
+          pipeline.evaluate();
+          const Relation* result = pipeline.getResult();
+          if (!result) return;
+          outcome.hasResult = true;
+          std::ostringstream printed;
+          result->printTo(printed, language == QueryLanguage::extended);
+          std::istringstream lines(printed.str());
+          std::getline(lines, outcome.header);
+          for (std::string line; std::getline(lines, line);) outcome.records.push_back(line);
+        },
+        textOf(Text::outOfMemoryMessage));
+  } catch (const RecordLimitExceeded& stop) {
+    outcome = {};
+    outcome.stoppedBy = QueryOutcome::Limit::records;
+    outcome.limit = std::to_string(stop.getLimit());
+    return outcome;
+  }
   if (failure) {
     outcome = {};
     outcome.failed = true;
@@ -51,6 +63,12 @@ QueryOutcome evaluateQuery(std::string_view query, const RelationList& relations
 
 Verdict judge(const QueryOutcome& model, const QueryOutcome& answer) {
   Verdict verdict;
+  // An answer stopped at a limit has no result to compare.
+  if (answer.stoppedBy != QueryOutcome::Limit::none) {
+    verdict.kind = answer.stoppedBy == QueryOutcome::Limit::time ? Verdict::Kind::timeLimit : Verdict::Kind::recordLimit;
+    verdict.message = answer.limit;
+    return verdict;
+  }
   if (model.failed) {
     verdict.kind = Verdict::Kind::modelFailed;
     verdict.message = model.message;
@@ -140,6 +158,10 @@ std::string describe(const Verdict& verdict) {
       return std::string(textOf(Text::verdictUnexpectedResult));
     case Verdict::Kind::modelFailed:
       return textOf(Text::verdictModelFailed, {verdict.message});
+    case Verdict::Kind::timeLimit:
+      return textOf(Text::verdictTimeLimit, {verdict.message});
+    case Verdict::Kind::recordLimit:
+      return textOf(Text::verdictRecordLimit, {verdict.message});
   }
   return "";
 }
@@ -168,6 +190,10 @@ std::string_view shortName(Verdict::Kind kind, Language language) {
       return textOf(Text::shortSome, language);
     case Verdict::Kind::modelFailed:
       return textOf(Text::shortModelError, language);
+    case Verdict::Kind::timeLimit:
+      return textOf(Text::shortTimeLimit, language);
+    case Verdict::Kind::recordLimit:
+      return textOf(Text::shortRecordLimit, language);
   }
   return "";
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <limits>
 
 #include "inspect/query_warnings.h"
 #include "model/fatal_error.h"
@@ -23,10 +24,12 @@ AssignmentGrader::AssignmentGrader(const Assignment& graded) : assignment(graded
   for (const DataSetEntry& entry : assignment.dataSets) {
     sets.push_back({loadDataFile(entry.path, assignment.language), {}});
   }
+  // The teacher's model is trusted: its limits are only a guard.
+  const AnswerLimits modelLimits{3600, std::numeric_limits<std::uint64_t>::max()};
   std::vector<Evaluation> jobs;
   for (const Question& question : assignment.questions) {
     for (const std::size_t set : question.dataSets)
-      jobs.push_back({question.model, &sets[set].input.relations, assignment.language, question.limits});
+      jobs.push_back({question.model, &sets[set].input.relations, assignment.language, modelLimits});
   }
   std::vector<QueryOutcome> outcomes = evaluateAll(jobs);
   auto next = outcomes.begin();
@@ -34,7 +37,7 @@ AssignmentGrader::AssignmentGrader(const Assignment& graded) : assignment(graded
   for (std::size_t question = 0; question < assignment.questions.size(); ++question) {
     for (const std::size_t set : assignment.questions[question].dataSets) {
       // A model that fails grades nothing: the teacher hears of it before any answer is graded.
-      if (next->failed || !next->hasResult) {
+      if (next->failed || !next->hasResult || next->stoppedBy != QueryOutcome::Limit::none) {
         fatal(textOf(Text::assignmentModelFailsFault,
                      {quotedText(assignment.path), quotedText(assignment.questions[question].id),
                       quotedText(assignment.dataSets[set].name),
@@ -111,7 +114,8 @@ void AssignmentGrader::judgeAnswer(QuestionGrade& grade, const std::vector<Query
 void AssignmentGrader::addCounterexample(const QuestionGrade& grade, DataSetGrade& set) const {
   // A limit, or a model that fails, leaves nothing to shrink.
   const Verdict::Kind kind = set.verdict.kind;
-  if (kind == Verdict::Kind::modelFailed) return;
+  if (kind == Verdict::Kind::modelFailed || kind == Verdict::Kind::timeLimit || kind == Verdict::Kind::recordLimit)
+    return;
   const Question& question = *grade.question;
   const std::optional<Counterexample> example =
       findCounterexample(question.model, grade.query, sets[set.dataSet].input.relations, assignment.language,

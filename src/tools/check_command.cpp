@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "driver/run.h"
@@ -14,6 +15,7 @@
 #include "tools/assignment_command.h"
 #include "tools/data_file.h"
 #include "tools/grade_report.h"
+#include "tools/answer_runner.h"
 
 namespace qerix {
 
@@ -22,10 +24,21 @@ namespace {
 struct CheckRequest {
   QueryLanguage language = QueryLanguage::basic;
   bool tsv = false;
+  AnswerLimits limits;
   std::string_view model;
   std::vector<std::string_view> answers;
   std::vector<std::string_view> data;
 };
+
+// The value of an option read from `arguments[index]`; the usage when it is
+// missing or `read` finds none in it.
+template <class Read>
+auto optionValue(std::span<const std::string_view> arguments, std::size_t index, Read read) {
+  if (index == arguments.size()) fatal(textOf(Text::checkUsageMessage));
+  const auto value = read(arguments[index]);
+  if (!value) fatal(textOf(Text::checkUsageMessage));
+  return *value;
+}
 
 CheckRequest readArguments(std::span<const std::string_view> arguments) {
   // Each check starts in the programs' own language, whatever ran before it.
@@ -33,12 +46,20 @@ CheckRequest readArguments(std::span<const std::string_view> arguments) {
   CheckRequest request;
   std::size_t index = 0;
   bool languageGiven = false;
+  bool timeGiven = false;
+  bool recordsGiven = false;
   for (bool extendedGiven = false; index < arguments.size(); ++index) {
     if (isExtendedOption(arguments[index]) && !extendedGiven) {
       extendedGiven = true;
       request.language = QueryLanguage::extended;
     } else if (arguments[index] == "--tsv" && !request.tsv) {
       request.tsv = true;
+    } else if (arguments[index] == "--time-limit" && !timeGiven) {
+      request.limits.seconds = optionValue(arguments, ++index, readTimeLimit);
+      timeGiven = true;
+    } else if (arguments[index] == "--record-limit" && !recordsGiven) {
+      request.limits.records = optionValue(arguments, ++index, readRecordLimit);
+      recordsGiven = true;
     } else if (arguments[index] == "--lang" && !languageGiven) {
       if (index + 1 == arguments.size() || !languageNamed(arguments[index + 1])) fatal(textOf(Text::checkUsageMessage));
       languageGiven = true;
@@ -158,19 +179,38 @@ bool check(const CheckRequest& request, std::ostream& console) {
   for (DataSet& set : sets) set.model = evaluateQuery(modelQuery, set.input.relations, request.language);
 
   std::vector<AnswerRow> rows;
+  std::vector<std::optional<std::string>> queries;
+  std::vector<Evaluation> jobs;
   for (const std::string_view path : request.answers) {
     AnswerRow& row = rows.emplace_back();
     row.path = fieldText(path);
-    const AnswerText answer = readAnswerFile(path, request.language);
+    AnswerText answer = readAnswerFile(path, request.language);
     row.state = answer.state;
-    if (answer.state != AnswerText::State::query) continue;
-    const std::string* const query = &answer.query;
-    for (const DataSet& set : sets) {
-      row.verdicts.push_back(judge(set.model, evaluateQuery(*query, set.input.relations, request.language)));
+    if (answer.state == AnswerText::State::query) {
+      queries.push_back(std::move(answer.query));
+      row.verdicts.resize(sets.size());
+    } else {
+      queries.emplace_back();
     }
-    // Only where the answer is wrong: a right answer needs no hint.
-    if (!row.matches()) {
-      row.warnings = findQueryWarnings(*query, sets[0].input.relations, request.language, false);
+  }
+  // Every answer on every data set at once, each within the limits; judged
+  // as each ends, so that no more than the verdicts is kept.
+  std::vector<std::pair<std::size_t, std::size_t>> places;  // of each job: its answer and data set
+  for (std::size_t answer = 0; answer < rows.size(); ++answer) {
+    if (!queries[answer]) continue;
+    for (std::size_t set = 0; set < sets.size(); ++set) {
+      jobs.push_back({*queries[answer], &sets[set].input.relations, request.language, request.limits});
+      places.emplace_back(answer, set);
+    }
+  }
+  evaluateEach(jobs, 0, [&](std::size_t job, QueryOutcome outcome) {
+    const auto [answer, set] = places[job];
+    rows[answer].verdicts[set] = judge(sets[set].model, outcome);
+  });
+  // Only where the answer is wrong: a right answer needs no hint.
+  for (std::size_t answer = 0; answer < rows.size(); ++answer) {
+    if (queries[answer] && !rows[answer].matches()) {
+      rows[answer].warnings = findQueryWarnings(*queries[answer], sets[0].input.relations, request.language, false);
     }
   }
   if (request.tsv) {

@@ -50,6 +50,7 @@ class CounterexampleSearch {
         answer(answerQuery),
         language(queryLanguage),
         comparison(resultComparison),
+        recordLimit(limits.records),
         deadline(deadlineAfter(limits.seconds)) {
     // The records in memory once, so that every smaller data set only
     // shares their texts.
@@ -97,10 +98,13 @@ class CounterexampleSearch {
   // The same; `bounded` also skips the answer once the model took the rest of the time.
   bool compareOn(const Places& places, bool bounded) {
     const RelationList relations = relationsOf(places);
-    QueryOutcome modelOn = evaluateQuery(model, relations, language);
+    QueryOutcome modelOn = evaluateQuery(model, relations, language, recordLimit);
     // Where the model fails the data set is no counterexample at all.
-    if (modelOn.failed || (bounded && isPastDeadline())) return false;
-    QueryOutcome answerOn = evaluateQuery(answer, relations, language);
+    const bool modelStopped = modelOn.stoppedBy != QueryOutcome::Limit::none;
+    if (modelOn.failed || modelStopped || (bounded && isPastDeadline())) return false;
+    QueryOutcome answerOn = evaluateQuery(answer, relations, language, recordLimit);
+    // qerix has no limits: a file where the answer is stopped would not show the difference.
+    if (answerOn.stoppedBy != QueryOutcome::Limit::none) return false;
     if (isAccepted(judge(modelOn, answerOn), comparison)) return false;
     modelOutcome = std::move(modelOn);
     answerOutcome = std::move(answerOn);
@@ -169,6 +173,7 @@ class CounterexampleSearch {
   std::string_view answer;
   QueryLanguage language;
   Comparison comparison;
+  std::uint64_t recordLimit;
   Clock::time_point deadline;
   bool stopped = false;
   RelationList loaded;

@@ -5,6 +5,7 @@
 #include "exec/pieces/record_pieces.h"
 #include "exec/views/paired_records.h"
 #include "model/null_value.h"
+#include "model/record_limit.h"
 
 namespace qerix {
 
@@ -34,12 +35,17 @@ std::vector<std::uint32_t> KeyJoin::partnersOf(const Relation& first, const KeyF
     // for the others, which join it.
     members.reserve(2 * (index == 0 ? firstCount : piece.getRecordCount()));
     std::string scratch;
+    // A piece past the record limit puts the whole join past it; checked
+    // per record, so that a join without a shared key stops early.
+    const std::uint64_t limit = RecordLimit::current();
+    std::size_t ended = 0;
     for (RecordScanner scanner(piece); scanner.next();) {
       const std::string_view key = groups ? firstKey.keyOf(scanner.getCurrent().getValues(), scratch) : "";
       for (auto member = firstPartner(key); member != RecordGroups::endOfGroup; member = nextPartner(member)) {
         members.push_back(member);
       }
       members.push_back(PairedRecords::groupEnd);
+      if (members.size() - ++ended > limit) RecordLimit::exceed();
     }
     return members;
   }));

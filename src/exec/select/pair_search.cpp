@@ -10,6 +10,7 @@
 #include "exec/hash/record_groups.h"
 #include "exec/pieces/record_pieces.h"
 #include "exec/views/paired_records.h"
+#include "model/record_limit.h"
 #include "model/record_values.h"
 
 namespace qerix {
@@ -150,13 +151,19 @@ std::vector<std::uint32_t> pairMembers(const Relation& first, Relation& second, 
     // With a key most records have a partner or two. The first piece's list
     // has room for the others, which join it.
     if (finder.usesKey()) members.reserve(2 * (index == 0 ? firstCount : piece.getRecordCount()));
+    // A piece past the record limit puts all the pairs past it.
+    const std::uint64_t limit = RecordLimit::current();
+    std::size_t ended = 0;
     finder.forEachPair(
         piece,
         [&](std::uint32_t member) {
           members.push_back(member);
           return true;
         },
-        [&] { members.push_back(PairedRecords::groupEnd); });
+        [&] {
+          members.push_back(PairedRecords::groupEnd);
+          if (members.size() - ++ended > limit) RecordLimit::exceed();
+        });
     return members;
   });
   return joinPieces(std::move(pieces));

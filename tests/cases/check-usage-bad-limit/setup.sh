@@ -1,0 +1,1 @@
+echo 'project(R,a)' > right.txt
