@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <nlohmann/json.hpp>
-#include <sstream>
-#include <string_view>
 
 namespace qerix {
 
@@ -45,43 +43,6 @@ std::string outputWithFormatErrors(const PlatformSubmission& submission) {
   std::string text = joinedLines(submission.formatErrors);
   if (!submission.output.empty()) text += "\n\n" + submission.output;
   return text;
-}
-
-std::string escapedHtml(std::string_view text) {
-  std::string html;
-  html.reserve(text.size());
-  for (const char character : text) {
-    switch (character) {
-      case '&':
-        html += "&amp;";
-        break;
-      case '<':
-        html += "&lt;";
-        break;
-      case '>':
-        html += "&gt;";
-        break;
-      case '"':
-        html += "&quot;";
-        break;
-      case '\'':
-        html += "&#39;";
-        break;
-      default:
-        html += character;
-    }
-  }
-  return html;
-}
-
-// Plain text shown as it is: escaped, in a <pre> that keeps its lines.
-std::string preformattedHtml(std::string_view text) { return "<pre>" + escapedHtml(text) + "</pre>"; }
-
-// "1.5 / 2": the shortest form of each number.
-std::string markText(double score, double maxScore) {
-  std::ostringstream text;
-  text << finiteScore(score) << " / " << finiteScore(maxScore);
-  return text.str();
 }
 
 }  // namespace
@@ -147,28 +108,16 @@ void writePrairieLearnResults(const PlatformSubmission& submission, std::ostream
   writeJson(json, out);
 }
 
-// A combinator template grader answers for the whole question: the fraction
-// of the mark, the report as escaped HTML before the table, and a table of
-// the tests whose hidden rows only the staff see. Its documented fields have
-// no "abort" (that belongs to the per-test grader): an unreadable answer
-// gives fraction 0 and its messages in place of the table.
+// A per-test template grader prints one row of CodeRunner's result table,
+// whose mark is the fraction times the test's mark. That row holds the whole
+// report: the test list is not written, so a hidden test shows no more than
+// the caller put in the output. An unreadable answer aborts the testing, so
+// no further test case of the question runs on it.
 void writeCodeRunnerResults(const PlatformSubmission& submission, std::ostream& out) {
   ordered_json json;
   json["fraction"] = submission.gradable ? fractionOf(submission.score, submission.maxScore) : 0.0;
-  std::string prologue;
-  if (!submission.formatErrors.empty()) prologue += preformattedHtml(joinedLines(submission.formatErrors));
-  if (!submission.output.empty()) prologue += preformattedHtml(submission.output);
-  if (!prologue.empty()) json["prologuehtml"] = prologue;
-  if (submission.gradable && !submission.tests.empty()) {
-    const PlatformLabels& labels = submission.labels;
-    ordered_json table = ordered_json::array();
-    table.push_back({"iscorrect", labels.test, labels.mark, labels.feedback, "ishidden"});
-    for (const PlatformTest& test : submission.tests) {
-      table.push_back(
-          {test.passed ? 1 : 0, test.name, markText(test.score, test.maxScore), test.output, test.hidden ? 1 : 0});
-    }
-    json["testresults"] = std::move(table);
-  }
+  json["got"] = outputWithFormatErrors(submission);
+  json["abort"] = !submission.gradable;
   writeJson(json, out);
 }
 

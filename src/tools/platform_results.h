@@ -18,13 +18,10 @@ struct PlatformTest {
   std::string output;  // feedback text, plain (never markup)
 };
 
-// The few words the writers put around the caller's texts, in the report's
-// language: the header of CodeRunner's table, and the name PrairieLearn shows
-// for a hidden test ("<hiddenTest> 3"), which it cannot hide.
+// The words the writers put around the caller's texts, in the report's
+// language: the name PrairieLearn shows for a hidden test ("<hiddenTest> 3"),
+// as it cannot hide one.
 struct PlatformLabels {
-  std::string test = "Test";
-  std::string mark = "Mark";
-  std::string feedback = "Got";
   std::string hiddenTest = "Hidden test";
 };
 
@@ -45,7 +42,7 @@ struct PlatformSubmission {
 void writeGradescopeResults(const PlatformSubmission& submission, std::ostream& out);
 // /grade/results/results.json of a PrairieLearn external grader.
 void writePrairieLearnResults(const PlatformSubmission& submission, std::ostream& out);
-// What a CodeRunner combinator template grader prints.
+// What a CodeRunner per-test template grader prints.
 void writeCodeRunnerResults(const PlatformSubmission& submission, std::ostream& out);
 
 }  // namespace qerix

@@ -35,10 +35,13 @@ refused gradescope "an unknown field" '{"score": 1, "hidden": true}'
 refused prairielearn "a score above 1" '{"score": 1.5}'
 refused prairielearn "a gradable result without a score" '{"gradable": true, "output": "x"}'
 refused prairielearn "format errors that are not text" '{"gradable": false, "format_errors": [1]}'
-refused coderunner "a fraction above 1" '{"fraction": 2}'
-refused coderunner "the per-test grader's abort" '{"fraction": 0, "abort": true}'
-refused coderunner "no fraction" '{"prologuehtml": "<p>x</p>"}'
-refused coderunner "a table row that is not a list" '{"fraction": 1, "testresults": [["a"], "b"]}'
+refused coderunner "a fraction above 1" '{"fraction": 1.5, "got": "x", "abort": false}'
+refused coderunner "a negative fraction" '{"fraction": -0.5}'
+refused coderunner "no fraction" '{"got": "x", "abort": true}'
+refused coderunner "abort that is not a boolean" '{"fraction": 0, "abort": "true"}'
+refused coderunner "got that is not a string" '{"fraction": 1, "got": ["x"]}'
+refused coderunner "the combinator grader's fields" '{"fraction": 1, "prologuehtml": "<p>x</p>"}'
+refused coderunner "an unknown field" '{"fraction": 1, "ishidden": true}'
 
 # What the lead's flow relies on: a file that is not JSON is a fault, not a pass.
 printf '{"score": 1' >"$folder/broken.json"

@@ -66,14 +66,13 @@ TEST(PlatformResults, HiddenTestCountsButStaysHidden) {
   EXPECT_FALSE(prairieJson["tests"][1].contains("output"));
   EXPECT_EQ(prairieJson["tests"][1]["max_points"], 3.0);
 
-  const nlohmann::json coderunner = parsed(writeCodeRunnerResults, submission);
-  EXPECT_DOUBLE_EQ(coderunner["fraction"].get<double>(), 0.4);
-  const nlohmann::json& table = coderunner["testresults"];
-  ASSERT_EQ(table.size(), 3u);
-  EXPECT_EQ(table[0], nlohmann::json({"iscorrect", "Test", "Mark", "Got", "ishidden"}));
-  EXPECT_EQ(table[1], nlohmann::json({1, "q1 on small", "2 / 2", "same result", 0}));
-  EXPECT_EQ(table[2][0], 0);
-  EXPECT_EQ(table[2][4], 1);
+  // CodeRunner gets one row for the whole submission: the caller's report,
+  // and of the tests nothing else.
+  const std::string coderunner = written(writeCodeRunnerResults, submission);
+  EXPECT_EQ(coderunner.find("secret-set"), std::string::npos) << coderunner;
+  EXPECT_EQ(coderunner.find("wrong records"), std::string::npos) << coderunner;
+  EXPECT_EQ(nlohmann::json::parse(coderunner),
+            nlohmann::json::parse(R"({"fraction": 0.4, "got": "1. kerdes: jo", "abort": false})"));
 }
 
 // An unreadable answer: PrairieLearn is told the submission is not gradable
@@ -90,19 +89,22 @@ TEST(PlatformResults, NotGradableShowsTheMessages) {
   EXPECT_FALSE(prairie.contains("score"));
   EXPECT_FALSE(prairie.contains("tests"));
 
-  const nlohmann::json coderunner = parsed(writeCodeRunnerResults, submission);
-  EXPECT_EQ(coderunner["fraction"], 0.0);
-  EXPECT_FALSE(coderunner.contains("testresults"));
-  EXPECT_FALSE(coderunner.contains("abort"));
-  EXPECT_NE(coderunner["prologuehtml"].get<std::string>().find("hianyzo zarojel\n3. kerdes"), std::string::npos);
-
+  const std::string messagesThenReport = "2. kerdes: hianyzo zarojel\n3. kerdes: ismeretlen muvelet\n\n1. kerdes: jo";
   const nlohmann::json gradescope = parsed(writeGradescopeResults, submission);
-  EXPECT_EQ(gradescope["output"], "2. kerdes: hianyzo zarojel\n3. kerdes: ismeretlen muvelet\n\n1. kerdes: jo");
+  EXPECT_EQ(gradescope["output"], messagesThenReport);
   EXPECT_EQ(gradescope["score"], 0.0);
 
-  // Even a full score does not give CodeRunner a mark for it.
+  // CodeRunner stops testing the answer; even a full score gives no mark.
   submission.score = 5;
-  EXPECT_EQ(parsed(writeCodeRunnerResults, submission)["fraction"], 0.0);
+  const nlohmann::json coderunner = parsed(writeCodeRunnerResults, submission);
+  EXPECT_EQ(coderunner["fraction"], 0.0);
+  EXPECT_EQ(coderunner["abort"], true);
+  EXPECT_EQ(coderunner["got"], messagesThenReport);
+
+  // Without a report the messages stand alone, with no blank lines after them.
+  submission.output.clear();
+  EXPECT_EQ(parsed(writeCodeRunnerResults, submission)["got"],
+            "2. kerdes: hianyzo zarojel\n3. kerdes: ismeretlen muvelet");
 }
 
 // The shares PrairieLearn and CodeRunner read stay numbers in [0, 1]: no
@@ -123,7 +125,9 @@ TEST(PlatformResults, SharesStayNumbersWithinZeroAndOne) {
     EXPECT_DOUBLE_EQ(prairie["score"].get<double>(), each.share);
     EXPECT_TRUE(prairie["tests"][0]["points"].is_number());
     const nlohmann::json coderunner = parsed(writeCodeRunnerResults, submission);
+    ASSERT_TRUE(coderunner["fraction"].is_number());
     EXPECT_DOUBLE_EQ(coderunner["fraction"].get<double>(), each.share);
+    EXPECT_EQ(coderunner["abort"], false);
     const nlohmann::json gradescope = parsed(writeGradescopeResults, submission);
     EXPECT_TRUE(gradescope["score"].is_number());
     EXPECT_TRUE(gradescope["tests"][0]["max_score"].is_number());
@@ -142,8 +146,7 @@ TEST(PlatformResults, TextsSurviveEveryPlatform) {
     SCOPED_TRACE(writer.platform);
     const nlohmann::json json = parsed(writer.write, submission);
     if (std::string_view(writer.platform) == "coderunner") {
-      EXPECT_EQ(json["testresults"][1][1], text);
-      EXPECT_EQ(json["testresults"][1][3], text);
+      EXPECT_EQ(json["got"], text);
     } else {
       EXPECT_EQ(json["output"], text);
       EXPECT_EQ(json["tests"][0]["name"], text);
@@ -151,8 +154,6 @@ TEST(PlatformResults, TextsSurviveEveryPlatform) {
     }
   }
   EXPECT_EQ(parsed(writeGradescopeResults, submission)["output_format"], "text");
-  EXPECT_EQ(parsed(writeCodeRunnerResults, submission)["prologuehtml"],
-            "<pre>&quot;idezet&quot; \\ &lt;b&gt;&amp;&lt;/b&gt;\nmasodik sor\tárvíztűrő ≠ σ</pre>");
 
   PlatformSubmission broken;
   broken.output = std::string("rossz \xff\xfe bajt \xc3");
