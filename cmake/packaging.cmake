@@ -29,7 +29,8 @@ endforeach()
 add_custom_target(qerix_manual_pages ALL DEPENDS ${man_pages})
 install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
-install(FILES ${PROJECT_SOURCE_DIR}/docs/query-language.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/docs/query-language.md ${PROJECT_SOURCE_DIR}/docs/grading.md
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
 
 set(QERIX_PACKAGE_MAINTAINER "qerix developers <qerix@example.org>"

@@ -33,7 +33,7 @@ struct Question {
 
 // What a teacher writes once: the questions, their model answers, points and
 // rules, and the data sets they are checked on. Read from a TOML file
-// (docs/query-language.md, chapter 19, has a complete example).
+// (docs/grading.md has a complete example).
 struct Assignment {
   std::string path;  // of the assignment file, for messages
   std::string title;

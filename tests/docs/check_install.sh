@@ -36,6 +36,7 @@ for page in qerix qerix-tree qerix-check; do
   fi
 done
 [ -f "$prefix/share/doc/qerix/query-language.md" ] || fail "the guide is not installed"
+[ -f "$prefix/share/doc/qerix/grading.md" ] || fail "the teachers' guide is not installed"
 
 example="$prefix/share/doc/qerix/examples/company"
 expected=$(ls "$example"/expected/01-*.out 2> /dev/null | head -n 1)

@@ -63,6 +63,7 @@ listed -rw-r--r-- root/root usr/share/man/man1/qerix.1.gz
 listed -rw-r--r-- root/root usr/share/man/man1/qerix-tree.1.gz
 listed -rw-r--r-- root/root usr/share/man/man1/qerix-check.1.gz
 listed -rw-r--r-- root/root usr/share/doc/qerix/query-language.md
+listed -rw-r--r-- root/root usr/share/doc/qerix/grading.md
 listed -rw-r--r-- root/root usr/share/doc/qerix/examples/company/input.txt
 if grep -v -e ' \./usr/$' -e ' \./$' -e ' \./usr/bin/' -e ' \./usr/share/' "$work/contents" | grep -q .; then
   fail "the package holds files outside /usr/bin and /usr/share:"

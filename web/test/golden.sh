@@ -29,7 +29,9 @@ run_one() {  # run_one CASE_DIR
     return
   fi
   # A page starts no process to stop at a time limit: only the record limit binds there.
-  if [ -f "$1/args" ] && grep -qx -- --time-limit "$1/args"; then
+  # (set on the command line, or in an assignment file the case writes)
+  if { [ -f "$1/args" ] && grep -qx -- --time-limit "$1/args"; } ||
+     { [ -f "$1/setup.sh" ] && grep -q '^seconds = ' "$1/setup.sh"; }; then
     echo "$name: left out (a time limit)" > "$results/$name.skipped"
     return
   fi
