@@ -85,12 +85,12 @@ void writeCounterexamples(const Assignment& assignment, std::span<const Submissi
   for (const SubmissionGrade& grade : grades) {
     for (const QuestionGrade& question : grade.questions) {
       for (const DataSetGrade& set : question.sets) {
-        if (set.counterexample.empty() || !set.counterexampleWritten) continue;
+        if (!set.counterexample.found || !set.counterexample.written) continue;
         const std::string name =
             grade.name + "-" + question.question->id + "-" + assignment.dataSets[set.dataSet].name + ".txt";
         const std::filesystem::path path = std::filesystem::path(folder) / std::filesystem::path(name).filename();
         std::ofstream file(path, std::ios::binary);
-        file << set.counterexample;
+        file << set.counterexample.text;
         if (!file.flush()) fatal(textOf(Text::fileWriteFailedMessage), path.string());
       }
     }

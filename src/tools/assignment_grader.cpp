@@ -9,8 +9,6 @@
 #include "model/message_catalogue.h"
 #include "tools/answer_file.h"
 #include "tools/answer_runner.h"
-#include "tools/counterexample.h"
-#include "tools/counterexample_input.h"
 #include "tools/data_file.h"
 #include "tools/operator_use.h"
 
@@ -84,10 +82,14 @@ QuestionGrade AssignmentGrader::readAnswer(const Submission& submission, const Q
   return grade;
 }
 
-void AssignmentGrader::judgeAnswer(QuestionGrade& grade, const std::vector<QueryOutcome>& outcomes) const {
+void AssignmentGrader::judgeAnswer(QuestionGrade& grade, const std::vector<QueryOutcome>& outcomes,
+                                   std::vector<CounterexampleJob>& searches,
+                                   std::vector<DataSetGrade*>& places) const {
   const Question& question = *grade.question;
   const std::size_t questionIndex = static_cast<std::size_t>(&question - assignment.questions.data());
   const double share = question.points / static_cast<double>(question.dataSets.size());
+  // `places` points into the sets: they must not move once taken.
+  grade.sets.reserve(question.dataSets.size());
   for (std::size_t index = 0; index < question.dataSets.size(); ++index) {
     DataSetGrade& set = grade.sets.emplace_back();
     set.dataSet = question.dataSets[index];
@@ -96,7 +98,15 @@ void AssignmentGrader::judgeAnswer(QuestionGrade& grade, const std::vector<Query
     set.maxPoints = share;
     set.points = set.accepted && !grade.breaksRules() ? share : 0;
     grade.points += set.points;
-    if (!set.accepted && !assignment.dataSets[set.dataSet].hidden) addCounterexample(grade, set);
+    // A limit, or a model that fails, leaves nothing to shrink.
+    const Verdict::Kind kind = set.verdict.kind;
+    if (set.accepted || assignment.dataSets[set.dataSet].hidden || kind == Verdict::Kind::modelFailed ||
+        kind == Verdict::Kind::timeLimit || kind == Verdict::Kind::recordLimit) {
+      continue;
+    }
+    searches.push_back({question.model, grade.query, &sets[set.dataSet].input.relations, assignment.language,
+                        question.comparison, question.limits});
+    places.push_back(&set);
   }
   const bool allAccepted =
       std::all_of(grade.sets.begin(), grade.sets.end(), [](const DataSetGrade& set) { return set.accepted; });
@@ -109,24 +119,6 @@ void AssignmentGrader::judgeAnswer(QuestionGrade& grade, const std::vector<Query
     grade.warnings = findQueryWarnings(grade.query, sets[grade.warningsSeeHiddenData ? question.dataSets.front() : *visible].input.relations,
                                        assignment.language, false);
   }
-}
-
-void AssignmentGrader::addCounterexample(const QuestionGrade& grade, DataSetGrade& set) const {
-  // A limit, or a model that fails, leaves nothing to shrink.
-  const Verdict::Kind kind = set.verdict.kind;
-  if (kind == Verdict::Kind::modelFailed || kind == Verdict::Kind::timeLimit || kind == Verdict::Kind::recordLimit)
-    return;
-  const Question& question = *grade.question;
-  const std::optional<Counterexample> example =
-      findCounterexample(question.model, grade.query, sets[set.dataSet].input.relations, assignment.language,
-                         question.comparison, question.limits);
-  if (!example) return;
-  const CounterexampleInput input = counterexampleInput(grade.query, *example, assignment.language);
-  set.counterexample = input.isWritten() ? input.text : input.problem;
-  set.counterexampleWritten = input.isWritten();
-  set.counterexampleMinimal = example->minimal;
-  set.counterexampleAnswer = example->answer;
-  set.counterexampleModel = example->model;
 }
 
 std::vector<SubmissionGrade> AssignmentGrader::grade(std::span<const Submission> submissions) const {
@@ -148,15 +140,21 @@ std::vector<SubmissionGrade> AssignmentGrader::grade(std::span<const Submission>
   // Every answer on every data set at once, then judged in the same order.
   const std::vector<QueryOutcome> outcomes = evaluateAll(jobs);
   auto next = outcomes.begin();
+  std::vector<CounterexampleJob> searches;
+  std::vector<DataSetGrade*> places;
   for (SubmissionGrade& graded : grades) {
     for (QuestionGrade& answer : graded.questions) {
       if (answer.state != QuestionGrade::State::graded) continue;
       const std::size_t count = answer.question->dataSets.size();
-      judgeAnswer(answer, std::vector<QueryOutcome>(next, next + static_cast<std::ptrdiff_t>(count)));
+      judgeAnswer(answer, std::vector<QueryOutcome>(next, next + static_cast<std::ptrdiff_t>(count)), searches,
+                  places);
       next += static_cast<std::ptrdiff_t>(count);
       graded.points += answer.points;
     }
   }
+  // The searches at once too, as the answers ran.
+  std::vector<FoundCounterexample> found = findCounterexamples(searches);
+  for (std::size_t search = 0; search < found.size(); ++search) places[search]->counterexample = std::move(found[search]);
   return grades;
 }
 

@@ -10,6 +10,7 @@
 #include "driver/relation_loader.h"
 #include "tools/answer_check.h"
 #include "tools/assignment.h"
+#include "tools/counterexample_runner.h"
 
 namespace qerix {
 
@@ -29,11 +30,7 @@ struct DataSetGrade {
   bool accepted = false;
   double points = 0;
   double maxPoints = 0;
-  std::string counterexample;  // a qerix input file, for a wrong answer on a visible data set
-  bool counterexampleWritten = true;  // false: `counterexample` says why no file can show it
-  bool counterexampleMinimal = true;
-  QueryOutcome counterexampleAnswer;
-  QueryOutcome counterexampleModel;
+  FoundCounterexample counterexample;  // for a wrong answer on a visible data set
 };
 
 // An answer to one question.
@@ -84,8 +81,10 @@ class AssignmentGrader {
   };
 
   QuestionGrade readAnswer(const Submission& submission, const Question& question) const;
-  void judgeAnswer(QuestionGrade& grade, const std::vector<QueryOutcome>& outcomes) const;
-  void addCounterexample(const QuestionGrade& grade, DataSetGrade& set) const;
+  // Judges an answer's outcomes; where one is wrong on a visible data set,
+  // adds the search for its counterexample to `searches`, and where it goes to `places`.
+  void judgeAnswer(QuestionGrade& grade, const std::vector<QueryOutcome>& outcomes,
+                   std::vector<CounterexampleJob>& searches, std::vector<DataSetGrade*>& places) const;
 
   const Assignment& assignment;
   std::vector<LoadedSet> sets;

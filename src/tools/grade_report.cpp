@@ -30,31 +30,20 @@ void writeIndented(std::string_view text, std::string_view prefix, std::ostream&
   }
 }
 
-void writeOutcome(const QueryOutcome& outcome, std::string_view prefix, std::ostream& out) {
-  if (outcome.failed) {
-    out << prefix << outcome.message << '\n';
-  } else if (!outcome.hasResult) {
-    out << prefix << textOf(Text::emptyResultMessage) << '\n';
-  } else {
-    out << prefix << outcome.header << '\n';
-    for (const std::string& record : outcome.records) out << prefix << record << '\n';
-  }
-}
-
-void writeCounterexample(const DataSetGrade& set, std::ostream& out) {
+void writeCounterexample(const FoundCounterexample& example, std::ostream& out) {
   const std::string prefix = std::string(indent) + std::string(indent) + std::string(indent);
-  if (!set.counterexampleWritten) {
-    out << indent << indent << set.counterexample << '\n';
+  if (!example.written) {
+    out << indent << indent << example.text << '\n';
     return;
   }
   out << indent << indent << textOf(Text::counterexampleIntro);
-  if (!set.counterexampleMinimal) out << ' ' << textOf(Text::counterexampleNotSmallest);
+  if (!example.minimal) out << ' ' << textOf(Text::counterexampleNotSmallest);
   out << '\n';
-  writeIndented(set.counterexample, prefix, out);
+  writeIndented(example.text, prefix, out);
   out << indent << indent << textOf(Text::answerResult) << '\n';
-  writeOutcome(set.counterexampleAnswer, prefix, out);
+  writeIndented(example.answerResult, prefix, out);
   out << indent << indent << textOf(Text::modelResult) << '\n';
-  writeOutcome(set.counterexampleModel, prefix, out);
+  writeIndented(example.modelResult, prefix, out);
 }
 
 }  // namespace
@@ -105,7 +94,7 @@ void writeQuestion(const Assignment& assignment, const QuestionGrade& grade, Aud
     for (const std::string& warning : grade.warnings) out << indent << indent << warning << '\n';
   }
   for (const DataSetGrade& set : grade.sets) {
-    if (!set.counterexample.empty()) writeCounterexample(set, out);
+    if (set.counterexample.found) writeCounterexample(set.counterexample, out);
   }
 }
 
