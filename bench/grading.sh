@@ -4,7 +4,10 @@
 # of 1.4 * 10^8 records stopped by the record limit, and on three questions a select over a
 # product of 8 * 10^9 pairs stopped by the time limit), each graded by
 # qerix-check -x on the model's data set and two more. Prints the wall time of
-# the whole class and how many verdicts of each kind it gave.
+# the whole class and how many verdicts of each kind it gave; then grades the
+# same class as one assignment (qerix-check --assignment: a folder per student,
+# the second and third data set hidden, a counterexample searched for every
+# wrong answer on the visible one) and prints its wall time and points.
 #
 # usage: grading.sh QERIX_CHECK_BINARY [WORK_DIR]   (default: a temporary folder)
 set -euo pipefail
@@ -107,6 +110,35 @@ tail -q -n +2 "$work"/q*/grades.tsv | awk -F '\t' -v seconds="$(echo "$end - $st
   { for (field = 2; field < NF; field++) { count[$field]++; total++ } }
   END {
     printf "qerix-check: a class of 10 questions x 200 answers x 3 data sets in %.1f s, %d verdicts:", seconds, total
+    for (kind in count) printf " %s %d", kind, count[kind]
+    printf "\n"
+  }'
+
+# The same class as a teacher grades it: one assignment, a folder per student.
+printf 'x\n\n' | cat - "$work/data-1.body" > "$work/data-1.txt"
+{
+  echo 'extended = true'
+  for set in 1 2 3; do
+    printf '[[data]]\nname = "d%s"\nfile = "data-%s.txt"\n' "$set" "$set"
+    [ "$set" = 1 ] || echo 'hidden = true'
+  done
+  for question in $(seq 0 9); do
+    printf '[[question]]\nid = "q%s"\nmodel = "%s"\n' "$question" "${models[$question]}"
+  done
+} > "$work/assignment.toml"
+for number in $(seq -w 1 200); do
+  mkdir -p "$work/class/s$number"
+  for question in $(seq 0 9); do cp "$work/q$question/answer-$number.txt" "$work/class/s$number/q$question.txt"; done
+done
+start=$(date +%s.%N)
+status=0
+"$checker" --assignment "$work/assignment.toml" "$work"/class/s* --gradebook "$work/grades.csv" > /dev/null || status=$?
+[ "$status" -le 1 ] || { echo "qerix-check --assignment failed (status $status)"; exit 1; }
+end=$(date +%s.%N)
+tail -n +2 "$work/grades.csv" | awk -F ',' -v seconds="$(echo "$end - $start" | bc)" '
+  { count[$5]++; points += $3; most += $4 }
+  END {
+    printf "qerix-check --assignment: the same class, 200 students x 10 questions, in %.1f s, %d of %d points:", seconds, points, most
     for (kind in count) printf " %s %d", kind, count[kind]
     printf "\n"
   }'
