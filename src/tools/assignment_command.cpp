@@ -97,6 +97,19 @@ void writeCounterexamples(const Assignment& assignment, std::span<const Submissi
   }
 }
 
+// A gradebook must not overwrite what the grading reads.
+void refuseInputAsOutput(const Assignment& assignment, std::span<const Submission> submissions,
+                         std::string_view output) {
+  std::vector<std::string_view> inputs{assignment.path};
+  for (const DataSetEntry& set : assignment.dataSets) inputs.push_back(set.path);
+  for (const Submission& submission : submissions) inputs.push_back(submission.path);
+  std::error_code error;
+  for (const std::string_view input : inputs) {
+    if (std::filesystem::equivalent(std::filesystem::path(input), std::filesystem::path(output), error))
+      fatal(textOf(Text::sameFileMessage), output);
+  }
+}
+
 }  // namespace
 
 bool asksForAssignment(std::span<const std::string_view> arguments) {
@@ -118,6 +131,7 @@ int gradeAssignment(std::span<const std::string_view> arguments, std::ostream& c
   const AssignmentGrader grader(assignment);
   const std::vector<SubmissionGrade> grades = grader.grade(submissions);
   if (request.gradebook) {
+    refuseInputAsOutput(assignment, submissions, *request.gradebook);
     std::ofstream book(std::filesystem::path(*request.gradebook), std::ios::binary);
     writeGradebook(grades, std::filesystem::path(*request.gradebook).extension() == ".csv", book);
     if (!book.flush()) fatal(textOf(Text::fileWriteFailedMessage), *request.gradebook);
