@@ -4,7 +4,7 @@
 //
 // usage: node build.mjs ENGINE_JS OUTPUT_HTML
 import { build } from 'esbuild';
-import { readFileSync, readdirSync, writeFileSync, mkdirSync } from 'node:fs';
+import { existsSync, readFileSync, readdirSync, writeFileSync, mkdirSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
@@ -15,7 +15,9 @@ const [engineFile, outputFile] = process.argv.slice(2);
 function examples() {
   const root = join(here, '..', 'examples');
   const sets = {};
-  for (const set of readdirSync(root, { withFileTypes: true }).filter((entry) => entry.isDirectory())) {
+  // A data set has its relations and queries; grading/ is the teachers' example, not one to pick.
+  const isDataSet = (entry) => entry.isDirectory() && existsSync(join(root, entry.name, 'relations.txt'));
+  for (const set of readdirSync(root, { withFileTypes: true }).filter(isDataSet)) {
     const folder = join(root, set.name);
     const queries = readdirSync(join(folder, 'queries')).sort().map((file) => ({
       name: file.replace(/\.txt$/, ''),

@@ -44,16 +44,16 @@ class OuterJoinedRecords::Stream : public RecordStream {
  private:
   // The next pair of the first's records, or a record without a partner.
   bool nextOfFirst() {
-    const std::vector<std::uint32_t>& members = joined.members;
+    const std::vector<std::uint32_t>& partners = joined.members;
     while (true) {
       if (!standing) {
         if (!firstRecords.next()) return false;
         standing = true;
         hadPartner = false;
       }
-      if (!endsGroup(members, member)) {
+      if (!endsGroup(partners, member)) {
         hadPartner = true;
-        const Record partner = joined.second->getRecord(members[member++]);
+        const Record partner = joined.second->getRecord(partners[member++]);
         if (joined.layout.keepsAllOfSecond) {
           PairedRecords::joinValues(firstRecords.getCurrent(), partner, record);
         } else {
