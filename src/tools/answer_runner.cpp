@@ -187,19 +187,23 @@ void evaluateEach(std::span<const Evaluation> jobs, unsigned workers,
   for (std::size_t index = 0; index < jobs.size(); ++index) onOutcome(index, evaluateWithin(jobs[index]));
 #else
   if (workers == 0) workers = std::max(1U, std::thread::hardware_concurrency());
-  // Records left in an input file would be read again, into fresh buffers,
-  // by every child: read once here, the children share them.
-  std::set<const RelationList*> shared;
-  for (const Evaluation& job : jobs) {
-    if (!shared.insert(job.relations).second) continue;
-    for (const std::unique_ptr<Relation>& relation : *job.relations) materialize(*relation);
-  }
+  std::vector<const RelationList*> lists;
+  for (const Evaluation& job : jobs) lists.push_back(job.relations);
+  readIntoMemoryOnce(lists);
   ForkedJobs children(workers);
   children.run(
       jobs.size(), [&](std::size_t index) { return timeOf(jobs[index]); },
       [&](std::size_t index) { return OutcomeWriter::write(evaluateWithin(jobs[index])); },
       [&](std::size_t index, JobEnd end) { onOutcome(index, outcomeOf(jobs[index], std::move(end))); });
 #endif
+}
+
+void readIntoMemoryOnce(std::span<const RelationList* const> lists) {
+  std::set<const RelationList*> read;
+  for (const RelationList* list : lists) {
+    if (!read.insert(list).second) continue;
+    for (const std::unique_ptr<Relation>& relation : *list) materialize(*relation);
+  }
 }
 
 std::optional<double> readTimeLimit(std::string_view text) {

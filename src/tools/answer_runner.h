@@ -39,6 +39,11 @@ void evaluateEach(std::span<const Evaluation> jobs, unsigned workers,
 // The outcomes in job order.
 std::vector<QueryOutcome> evaluateAll(std::span<const Evaluation> jobs, unsigned workers = 0);
 
+// Reads every relation of the lists into memory, each list once: records left
+// in an input file would otherwise be read again, into fresh buffers, by every
+// child process that works on them.
+void readIntoMemoryOnce(std::span<const RelationList* const> lists);
+
 // The limits as a command line gives them; nothing for a text that is none.
 // Seconds: a decimal number above 0 and at most a million, such as "2" or
 // "0.5". Records: a whole number above 0.

@@ -82,7 +82,7 @@ QuestionGrade AssignmentGrader::readAnswer(const Submission& submission, const Q
   return grade;
 }
 
-void AssignmentGrader::judgeAnswer(QuestionGrade& grade, const std::vector<QueryOutcome>& outcomes,
+void AssignmentGrader::judgeAnswer(QuestionGrade& grade, std::span<const QueryOutcome> outcomes,
                                    std::vector<CounterexampleJob>& searches,
                                    std::vector<DataSetGrade*>& places) const {
   const Question& question = *grade.question;
@@ -139,16 +139,15 @@ std::vector<SubmissionGrade> AssignmentGrader::grade(std::span<const Submission>
   }
   // Every answer on every data set at once, then judged in the same order.
   const std::vector<QueryOutcome> outcomes = evaluateAll(jobs);
-  auto next = outcomes.begin();
+  std::size_t next = 0;
   std::vector<CounterexampleJob> searches;
   std::vector<DataSetGrade*> places;
   for (SubmissionGrade& graded : grades) {
     for (QuestionGrade& answer : graded.questions) {
       if (answer.state != QuestionGrade::State::graded) continue;
       const std::size_t count = answer.question->dataSets.size();
-      judgeAnswer(answer, std::vector<QueryOutcome>(next, next + static_cast<std::ptrdiff_t>(count)), searches,
-                  places);
-      next += static_cast<std::ptrdiff_t>(count);
+      judgeAnswer(answer, std::span(outcomes).subspan(next, count), searches, places);
+      next += count;
       graded.points += answer.points;
     }
   }

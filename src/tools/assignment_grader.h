@@ -83,7 +83,7 @@ class AssignmentGrader {
   QuestionGrade readAnswer(const Submission& submission, const Question& question) const;
   // Judges an answer's outcomes; where one is wrong on a visible data set,
   // adds the search for its counterexample to `searches`, and where it goes to `places`.
-  void judgeAnswer(QuestionGrade& grade, const std::vector<QueryOutcome>& outcomes,
+  void judgeAnswer(QuestionGrade& grade, std::span<const QueryOutcome> outcomes,
                    std::vector<CounterexampleJob>& searches, std::vector<DataSetGrade*>& places) const;
 
   const Assignment& assignment;

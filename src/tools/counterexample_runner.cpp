@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <charconv>
 #include <chrono>
-#include <set>
 #include <thread>
 
-#include "exec/pieces/record_pieces.h"
 #include "model/message_catalogue.h"
+#include "tools/answer_runner.h"
 #include "tools/counterexample.h"
 #include "tools/counterexample_input.h"
 #ifndef __EMSCRIPTEN__
@@ -83,12 +82,9 @@ std::vector<FoundCounterexample> findCounterexamples(std::span<const Counterexam
   for (std::size_t index = 0; index < jobs.size(); ++index) results[index] = search(jobs[index]);
 #else
   if (workers == 0) workers = std::max(1U, std::thread::hardware_concurrency());
-  // Read into memory once here, so that no child reads the file again.
-  std::set<const RelationList*> shared;
-  for (const CounterexampleJob& job : jobs) {
-    if (!shared.insert(job.data).second) continue;
-    for (const std::unique_ptr<Relation>& relation : *job.data) materialize(*relation);
-  }
+  std::vector<const RelationList*> lists;
+  for (const CounterexampleJob& job : jobs) lists.push_back(job.data);
+  readIntoMemoryOnce(lists);
   ForkedJobs children(workers);
   children.run(
       jobs.size(),

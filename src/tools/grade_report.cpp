@@ -80,16 +80,10 @@ void writeQuestion(const Assignment& assignment, const QuestionGrade& grade, Aud
   for (const DataSetGrade& set : grade.sets) {
     out << indent << indent << dataSetLabel(assignment, set.dataSet, audience) << ": "
         << verdictLine(assignment, set, audience) << '\n';
-    if (audience == Audience::student && assignment.dataSets[set.dataSet].hidden) continue;
-    for (const std::string& record : set.verdict.missing)
-      out << indent << indent << indent << textOf(Text::missingRecord) << ": " << record << '\n';
-    for (const std::string& record : set.verdict.surplus)
-      out << indent << indent << indent << textOf(Text::surplusRecord) << ": " << record << '\n';
+    for (const std::string& line : recordLines(assignment, set, audience))
+      out << indent << indent << indent << line << '\n';
   }
-  if (!grade.forbiddenUsed.empty())
-    out << indent << indent << textOf(Text::forbiddenOperators, {joined(grade.forbiddenUsed)}) << '\n';
-  if (!grade.requiredMissing.empty())
-    out << indent << indent << textOf(Text::requiredOperators, {joined(grade.requiredMissing)}) << '\n';
+  for (const std::string& line : ruleLines(grade)) out << indent << indent << line << '\n';
   if (audience == Audience::teacher || !grade.warningsSeeHiddenData) {
     for (const std::string& warning : grade.warnings) out << indent << indent << warning << '\n';
   }
@@ -191,6 +185,23 @@ std::string verdictLine(const Assignment& assignment, const DataSetGrade& set, A
     default:
       return describe(set.verdict);
   }
+}
+
+std::vector<std::string> recordLines(const Assignment& assignment, const DataSetGrade& set, Audience audience) {
+  std::vector<std::string> lines;
+  if (audience == Audience::student && assignment.dataSets[set.dataSet].hidden) return lines;
+  for (const std::string& record : set.verdict.missing)
+    lines.push_back(std::string(textOf(Text::missingRecord)) + ": " + record);
+  for (const std::string& record : set.verdict.surplus)
+    lines.push_back(std::string(textOf(Text::surplusRecord)) + ": " + record);
+  return lines;
+}
+
+std::vector<std::string> ruleLines(const QuestionGrade& grade) {
+  std::vector<std::string> lines;
+  if (!grade.forbiddenUsed.empty()) lines.push_back(textOf(Text::forbiddenOperators, {joined(grade.forbiddenUsed)}));
+  if (!grade.requiredMissing.empty()) lines.push_back(textOf(Text::requiredOperators, {joined(grade.requiredMissing)}));
+  return lines;
 }
 
 std::string_view questionVerdict(const QuestionGrade& grade, Language language) {

@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/message_catalogue.h"
 #include "tools/assignment_grader.h"
@@ -40,6 +41,13 @@ std::string verdictLine(const Assignment& assignment, const DataSetGrade& set, A
 // What stands in place of the verdicts of an answer that was not graded:
 // no file, an unreadable file, no query, or the syntax error's message.
 std::string stateLine(const QuestionGrade& grade);
+
+// Under a data set's verdict: its missing and surplus records, none of a
+// hidden data set for a student.
+std::vector<std::string> recordLines(const Assignment& assignment, const DataSetGrade& set, Audience audience);
+
+// Under a question's verdicts: the operator rules the answer breaks.
+std::vector<std::string> ruleLines(const QuestionGrade& grade);
 
 // A question's verdict in a word: "correct" when every data set is
 // accepted and no rule is broken, else what went wrong first.

@@ -11,20 +11,8 @@ namespace {
 // and the operator rules the answer breaks.
 std::string feedbackOf(const Assignment& assignment, const QuestionGrade& question, const DataSetGrade& set) {
   std::string text = verdictLine(assignment, set, Audience::student);
-  if (!assignment.dataSets[set.dataSet].hidden) {
-    for (const std::string& record : set.verdict.missing)
-      text += "\n" + std::string(textOf(Text::missingRecord)) + ": " + record;
-    for (const std::string& record : set.verdict.surplus)
-      text += "\n" + std::string(textOf(Text::surplusRecord)) + ": " + record;
-  }
-  auto joined = [](const std::vector<std::string>& words) {
-    std::string list;
-    for (const std::string& word : words) list += (list.empty() ? "" : ", ") + word;
-    return list;
-  };
-  if (!question.forbiddenUsed.empty()) text += "\n" + textOf(Text::forbiddenOperators, {joined(question.forbiddenUsed)});
-  if (!question.requiredMissing.empty())
-    text += "\n" + textOf(Text::requiredOperators, {joined(question.requiredMissing)});
+  for (const std::string& line : recordLines(assignment, set, Audience::student)) text += "\n" + line;
+  for (const std::string& line : ruleLines(question)) text += "\n" + line;
   return text;
 }
 
